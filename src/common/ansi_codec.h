@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The tools' text files are single-byte. We show them with the Windows-1252 mapping and
+// keep every byte 0-255 reversible: the five bytes 1252 leaves undefined map to the
+// C1 control characters of the same value, so bytes -> text -> bytes is the identity.
+namespace Ansi {
+
+QString decode(const QByteArray& bytes);
+QByteArray encode(const QString& text);
+
+// The character a single byte stands for, and back. A character outside the mapping
+// becomes '?', as a Windows ANSI conversion does.
+QChar charFromByte(unsigned char byte);
+char byteFromChar(QChar ch);
+
+} // namespace Ansi

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+// Local date and time, injectable so tests can fix it.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual QDateTime now() const = 0;
+};
+
+class SystemClock final : public Clock {
+public:
+    QDateTime now() const override { return QDateTime::currentDateTime(); }
+};
+
+namespace DateText {
+
+// "yyyymmdd_hhnnss", the stamp in proposed copy names and backup folder names.
+QString stamp(const QDateTime& time);
+
+// The platform's general date-and-time form: short date, a blank, the time.
+QString general(const QDateTime& time);
+
+} // namespace DateText

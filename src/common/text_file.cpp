@@ -1,0 +1,94 @@
+#include "common/text_file.h"
+
+#include "common/ansi_codec.h"
+#include "common/paths.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace TextFile {
+
+QStringList splitLines(const QByteArray& bytes)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype size = bytes.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const char c = bytes[i];
+        if (c != '\r' && c != '\n')
+            continue;
+        lines.append(Ansi::decode(bytes.mid(start, i - start)));
+        if (c == '\r' && i + 1 < size && bytes[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < size)
+        lines.append(Ansi::decode(bytes.mid(start)));
+    return lines;
+}
+
+QByteArray joinLines(const QStringList& lines)
+{
+    QByteArray bytes;
+    qsizetype total = 0;
+    for (const QString& line : lines)
+        total += line.size() + 2;
+    bytes.reserve(total);
+    for (const QString& line : lines) {
+        bytes += Ansi::encode(line);
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+Result<QByteArray> readBytes(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Result<QByteArray>::failure(Paths::describeFileError(path, file.errorString()));
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return Result<QByteArray>::failure(Paths::describeFileError(path, file.errorString()));
+    return bytes;
+}
+
+Result<QStringList> readLines(const QString& path)
+{
+    auto bytes = readBytes(path);
+    if (!bytes)
+        return Result<QStringList>::failure(bytes.error());
+    return splitLines(bytes.value());
+}
+
+Status writeBytesAtomically(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return Status::failure(Paths::describeFileError(path, file.errorString()));
+    if (file.write(bytes) != bytes.size()) {
+        const QString message = Paths::describeFileError(path, file.errorString());
+        file.cancelWriting();
+        return Status::failure(message);
+    }
+    if (!file.commit())
+        return Status::failure(Paths::describeFileError(path, file.errorString()));
+    return {};
+}
+
+Status writeLinesAtomically(const QString& path, const QStringList& lines)
+{
+    return writeBytesAtomically(path, joinLines(lines));
+}
+
+Status appendLines(const QString& path, const QStringList& lines)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+        return Status::failure(Paths::describeFileError(path, file.errorString()));
+    const QByteArray bytes = joinLines(lines);
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        return Status::failure(Paths::describeFileError(path, file.errorString()));
+    return {};
+}
+
+} // namespace TextFile

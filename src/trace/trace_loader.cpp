@@ -1,0 +1,87 @@
+#include "trace/trace_loader.h"
+
+#include "common/busy_state.h"
+#include "common/dialogs.h"
+#include "common/paths.h"
+#include "common/text_file.h"
+#include "trace/trace_session.h"
+
+#include <QFileInfo>
+
+QString defaultTracePath(const QString& folderNCS)
+{
+    return Paths::join(folderNCS, QStringLiteral("\\WORK\\FSW_PSW.TRC"));
+}
+
+QString manipulationFilePath(const QString& folderNCS)
+{
+    return Paths::join(folderNCS, QStringLiteral("\\WORK\\FSW_PSW.MAN"));
+}
+
+QString BuildTraceTree(TraceTree& tree, const QStringList& lines, QStringList* acceptedLines)
+{
+    TraceTree::Batch batch(tree);
+    int parent = 0;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString& line = lines[i];
+        const QString lineNumber = QString::number(i + 1);
+        if (!line.startsWith(u'\t')) {
+            const Result<int> added = tree.addRoot(line, line, NodeImage::Chosen);
+            if (!added)
+                return QStringLiteral("Line ") + lineNumber
+                       + QStringLiteral(": this function occurs twice in the trace file:\r\n") + line;
+            parent = added.value();
+            tree.setExpanded(parent, true);
+        } else {
+            if (parent == 0)
+                return QStringLiteral("Line ") + lineNumber
+                       + QStringLiteral(": a value line comes before the first function line.");
+            QString text = line;
+            text.remove(u'\t');
+            tree.addChild(parent, text, NodeImage::Chosen);
+        }
+        if (acceptedLines)
+            acceptedLines->append(line);
+    }
+    return {};
+}
+
+TraceLoadOutcome LoadTraceFile(const QString& path, const QString& folderNCS, TraceSession& session,
+                               BusyState& busy, Dialogs& dialogs)
+{
+    if (!QFileInfo(path).isFile()) {
+        dialogs.message(mainCaption(), path + QStringLiteral(" not found.\r\nSet your default folders."),
+                        MessageIcon::Exclamation);
+        return {};
+    }
+    QString error;
+    bool wasTranslated = false;
+    {
+        BusyScope busyScope(busy);
+
+        // Exact comparison: the same file reached by another spelling is not the default trace.
+        session.DefaultTraceLoaded = path == defaultTracePath(folderNCS);
+
+        wasTranslated = session.Translated;
+        session.ChangeCount = 0;
+        session.ValuesShown = false;
+        session.Translated = false;
+        session.ValuesIncomplete = false;
+
+        session.tree().clear();
+        session.TraceLines.clear();
+
+        const Result<QStringList> lines = TextFile::readLines(path);
+        error = lines ? BuildTraceTree(session.tree(), lines.value(), &session.TraceLines) : lines.error();
+        if (error.isEmpty()) {
+            session.showTree();
+            session.clearListItems();
+        }
+    }
+    // The pointer is normal again before the message shows.
+    if (!error.isEmpty()) {
+        dialogs.message(mainCaption(), error, MessageIcon::Critical);
+        return {};
+    }
+    return {true, wasTranslated};
+}

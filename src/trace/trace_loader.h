@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class BusyState;
+class Dialogs;
+class TraceSession;
+class TraceTree;
+
+// Where the default trace of NCS Expert lies.
+QString defaultTracePath(const QString& folderNCS);
+QString manipulationFilePath(const QString& folderNCS);
+
+// Builds the tree from trace lines: a line not starting with a tab is a function (root
+// node keyed by the raw line), a tab-led line a value of the function above it (text
+// without any tab). Every node gets image 1. Stops at the first line that cannot be
+// added and returns its message; the nodes and trace lines added before it stay.
+// Returns an empty string on success.
+QString BuildTraceTree(TraceTree& tree, const QStringList& lines, QStringList* acceptedLines);
+
+struct TraceLoadOutcome {
+    bool loaded = false;
+    // The translation was on before the load and must be switched on again.
+    bool retranslate = false;
+};
+
+// Reads a trace file into the session. Missing file: the not-found message, nothing
+// changes. Any other failure: the error message, the partial tree stays and the
+// visibility of tree and list is left as it was.
+TraceLoadOutcome LoadTraceFile(const QString& path, const QString& folderNCS, TraceSession& session,
+                               BusyState& busy, Dialogs& dialogs);

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "common/clock.h"
+
+// A clock that says what the test tells it to.
+class FixedClock final : public Clock {
+public:
+    explicit FixedClock(QDateTime time = QDateTime(QDate(2012, 12, 31), QTime(23, 59, 59)))
+        : m_time(std::move(time))
+    {
+    }
+    QDateTime now() const override { return m_time; }
+    void set(const QDateTime& time) { m_time = time; }
+    void advance(int seconds) { m_time = m_time.addSecs(seconds); }
+
+private:
+    QDateTime m_time;
+};
