@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class BusyState;
 class Clock;
 class Dialogs;
@@ -20,4 +22,20 @@ struct AppContext {
     QString programFolder;
     BusyState& busy;
     TraceSession& session;
+
+    // Operations one part of the window offers the others. The main window fills
+    // loadTraceFile; the panel that owns each of the others sets it when it is built.
+    // Callers check for an empty hook, which means that part does nothing yet.
+    std::function<void(const QString& path)> loadTraceFile; // the whole "Load" sequence
+    std::function<void()> closeSearchWindow;                // before any other work starts
+    std::function<void()> toggleTranslation;                // the "Translation" button
+    std::function<void()> traceAboutToLoad;                 // compare menu reset on a load
 };
+
+// Calls a hook when it is set.
+template <typename Hook, typename... Args>
+void callHook(const Hook& hook, Args&&... args)
+{
+    if (hook)
+        hook(std::forward<Args>(args)...);
+}

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Quillon builds and tests with, when any is missing.
+set -euo pipefail
+
+packages=(build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev
+          libqt6test6 libbenchmark-dev clang libclang-rt-14-dev xvfb)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+sudo=""
+[[ $(id -u) -ne 0 ]] && sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

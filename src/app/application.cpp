@@ -1,0 +1,84 @@
+#include "app/application.h"
+
+#include "common/clock.h"
+#include "common/paths.h"
+#include "common/program_folder.h"
+#include "common/single_instance.h"
+#include "settings/settings_store.h"
+#include "settings/tool_folders.h"
+#include "ui/main_window.h"
+#include "ui/qt_dialogs.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+
+struct StartOptions {
+    QString settingsFile;
+    QString programFolder;
+};
+
+// Options for demos and tests; a normal start needs none.
+StartOptions parseOptions(const QApplication& app)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Quillon - coding companion for NCS Expert"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption settings(QStringLiteral("settings"),
+                                      QStringLiteral("Use this settings file instead of the user's."),
+                                      QStringLiteral("file"));
+    const QCommandLineOption programFolder(
+        QStringLiteral("program-folder"),
+        QStringLiteral("Keep Codinglog.txt, Translations.csv and Updateplan.txt in this folder."),
+        QStringLiteral("folder"));
+    parser.addOption(settings);
+    parser.addOption(programFolder);
+    parser.process(app);
+    return {parser.value(settings), parser.value(programFolder)};
+}
+
+QString lockFilePath(const QString& settingsFile)
+{
+    // One lock per settings store, so a demo can run beside the real program.
+    const QString name = QStringLiteral("quillon-%1.lock")
+                             .arg(qHash(QFileInfo(settingsFile).absoluteFilePath()), 0, 16);
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::TempLocation)).filePath(name);
+}
+
+} // namespace
+
+int runQuillon(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quillon"));
+    QApplication::setApplicationVersion(QStringLiteral(QUILLON_VERSION));
+    const StartOptions options = parseOptions(app);
+
+    const QString settingsFile = options.settingsFile.isEmpty() ? SettingsStore::defaultLocation()
+                                                                : options.settingsFile;
+    QtDialogs dialogs;
+    SingleInstance instance(lockFilePath(settingsFile));
+    if (!instance.acquire()) {
+        dialogs.message(mainCaption(),
+                        QFileInfo(QApplication::applicationFilePath()).fileName()
+                            + QStringLiteral(" is already running!"),
+                        MessageIcon::Critical, MessageButtons::Ok);
+        return 1;
+    }
+
+    SettingsStore settings(settingsFile);
+    SystemClock clock;
+    const QString programFolder = options.programFolder.isEmpty()
+                                      ? ProgramFolder::resolve(QApplication::applicationDirPath())
+                                      : Paths::normalizeFolder(QDir(options.programFolder).absolutePath());
+
+    MainWindow window({settings, dialogs, clock, programFolder, DefaultToolFolders::winePrefixFromEnvironment()});
+    dialogs.setOwner(&window);
+    window.show();
+    return app.exec();
+}

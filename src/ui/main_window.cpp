@@ -1,0 +1,293 @@
+#include "ui/main_window.h"
+
+#include "common/dialogs.h"
+#include "common/paths.h"
+#include "settings/settings_store.h"
+#include "trace/trace_loader.h"
+#include "ui/main_window_controls.h"
+#include "ui/trace_tree_view.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListView>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+// Window positions are stored in twips, as the tools' own settings do.
+constexpr double kTwipsPerPixel = 15.0;
+
+const QStringList& startUpInstructions()
+{
+    static const QStringList lines = {
+        QStringLiteral("Start NCS Expert"),
+        QString(),
+        QStringLiteral("--> Load Profile"),
+        QStringLiteral("Select Expert write profile"),
+        QString(),
+        QStringLiteral("--> VIN/ZCS/FA (F1)"),
+        QStringLiteral("--> ZCS/FA f. ECU (F3)"),
+        QString(),
+        QStringLiteral("Select chassis"),
+        QStringLiteral("Select ecu"),
+        QString(),
+        QStringLiteral("--> Back (F6)"),
+        QStringLiteral("--> Process ECU (F4)"),
+        QString(),
+        QStringLiteral("Select ecu"),
+        QStringLiteral("--> Read ECU (F4)"),
+        QString(),
+        QStringLiteral("Close NETTODAT.TRC popup"),
+        QString(),
+        QStringLiteral("Choose in here Load TRC-file"),
+    };
+    return lines;
+}
+
+WindowLayout::ControlKind kindOf(const QWidget* control)
+{
+    return qobject_cast<const QComboBox*>(control) ? WindowLayout::ControlKind::ComboBox
+                                                    : WindowLayout::ControlKind::Other;
+}
+
+} // namespace
+
+MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
+    : QMainWindow(parent),
+      m_settings(services.settings),
+      m_dialogs(services.dialogs),
+      m_clock(services.clock),
+      m_folders(ToolFolders::read(services.settings, services.winePrefix))
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(mainCaption());
+
+    m_clientArea = new QWidget(this);
+    m_clientArea->setObjectName(QStringLiteral("clientArea"));
+    setCentralWidget(m_clientArea);
+    m_controls = createMainWindowControls(m_clientArea);
+    createMainWindowMenus(this);
+    m_clientArea->setMinimumSize(1, 1);
+    m_clientArea->installEventFilter(this);
+    resize(static_cast<int>(WindowLayout::kFullWidth),
+           static_cast<int>(WindowLayout::kDesignedHeight) + menuBar()->sizeHint().height());
+
+    m_tree = findChild<TraceTreeView*>(QStringLiteral("TreeTRC"));
+    m_listItems = findChild<QListView*>(QStringLiteral("listItems"));
+    m_listImage = findChild<QLabel*>(QStringLiteral("listImage"));
+    m_tree->setTraceTree(&m_session.tree());
+    m_listItems->setModel(&m_session.listItemsModel());
+
+    m_context.reset(new AppContext{m_settings, m_folders, m_dialogs, m_clock, services.programFolder, m_busy,
+                                   m_session, {}, {}, {}, {}});
+    m_context->loadTraceFile = [this](const QString& path) { LoadTraceFile(path); };
+
+    connect(&m_session, &TraceSession::treeVisibleChanged, this, [this](bool treeVisible) {
+        m_tree->setVisible(treeVisible);
+        m_listItems->setVisible(!treeVisible);
+    });
+    connect(&m_busy, &BusyState::changed, this, [](bool busy) {
+        if (busy)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QApplication::restoreOverrideCursor();
+    });
+
+    connectFoundationControls();
+    constructPanels();
+    Form_Load();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::connectFoundationControls()
+{
+    connect(findChild<QPushButton*>(QStringLiteral("cmdLoad")), &QPushButton::clicked, this,
+            &MainWindow::cmdLoad_Click);
+    for (int index = 1; index <= 3; ++index)
+        connect(findChild<QPushButton*>(QStringLiteral("cmdPath_%1").arg(index)), &QPushButton::clicked, this,
+                [this, index] { cmdPath_Click(index); });
+}
+
+void MainWindow::constructPanels()
+{
+    // Panels: each area of the window gets its handlers from one class.
+}
+
+void MainWindow::Form_Load()
+{
+    m_session.ChangeCount = 0;
+    m_session.ValuesShown = false;
+    m_session.Translated = false;
+    m_session.TraceLines.clear();
+    findChild<QLabel*>(QStringLiteral("lblSPdaten"))->clear();
+    findChild<QLabel*>(QStringLiteral("lblCopy"))->clear();
+    m_session.setListItems(startUpInstructions());
+
+    StoreControlLayout();
+
+    // The custom picture joins the built-in ones as number 7 when its file exists.
+    m_pictures = PictureList::builtIn();
+    const QString custom = m_settings.value(SettingsStore::PictureCustom, QStringLiteral("None"));
+    if (custom != u"None" && QFileInfo(custom).isFile()) {
+        const QPixmap picture(custom);
+        if (!picture.isNull())
+            m_pictures.setCustom(picture);
+    }
+    bool numeric = false;
+    const int stored = m_settings.value(SettingsStore::PictureDefault, QStringLiteral("6")).toInt(&numeric);
+    if (numeric)
+        PictureDefault = stored;
+    if (PictureDefault > m_pictures.count())
+        PictureDefault = 6;
+    showPicture(PictureDefault);
+
+    if (m_settings.value(SettingsStore::NCSonly, QStringLiteral("False")).compare(u"True", Qt::CaseInsensitive) == 0) {
+        findChild<QAction*>(QStringLiteral("sSettings_11"))->setChecked(true);
+        LayoutWidth = WindowLayout::kNcsOnlyWidth;
+    }
+    restoreStartUpPosition();
+}
+
+void MainWindow::showPicture(int index)
+{
+    m_listImage->setPixmap(m_pictures.picture(index));
+}
+
+void MainWindow::restoreStartUpPosition()
+{
+    const QString text = m_settings.value(SettingsStore::StartUpPosition, QStringLiteral("Normal"));
+    const QRect screenArea = screen() ? screen()->availableGeometry() : QRect(0, 0, 1920, 1080);
+    const auto position = WindowLayout::parseStartUpPosition(
+        text, screenArea.width() * kTwipsPerPixel, screenArea.height() * kTwipsPerPixel, width() * kTwipsPerPixel,
+        height() * kTwipsPerPixel);
+    using Mode = WindowLayout::StartUpPosition::Mode;
+    if (position.mode == Mode::Maximized) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+        return;
+    }
+    if (position.mode == Mode::Normal)
+        return;
+    QPoint topLeft = pos();
+    if (position.left)
+        topLeft.setX(qRound(*position.left / kTwipsPerPixel));
+    if (position.top)
+        topLeft.setY(qRound(*position.top / kTwipsPerPixel));
+    move(topLeft);
+    QSize size = this->size();
+    if (position.width)
+        size.setWidth(qRound(*position.width / kTwipsPerPixel));
+    if (position.height)
+        size.setHeight(qRound(*position.height / kTwipsPerPixel));
+    resize(size);
+}
+
+void MainWindow::StoreControlLayout()
+{
+    m_controlLayout.assign(static_cast<std::size_t>(m_controls.size()) + 1, {});
+    m_controlLayout[0] = {double(x()), double(y()), double(width()), double(height())};
+    for (qsizetype i = 0; i < m_controls.size(); ++i) {
+        const QRect g = m_controls[i]->geometry();
+        m_controlLayout[static_cast<std::size_t>(i) + 1] = {double(g.x()), double(g.y()), double(g.width()),
+                                                            double(g.height())};
+    }
+    // The controls were just placed at their designed geometry, so the scale is the
+    // designed client size (the client area itself gets its size only when shown).
+    LayoutWidth = WindowLayout::kFullWidth;
+    LayoutHeight = WindowLayout::kDesignedHeight;
+}
+
+void MainWindow::ResizeControls()
+{
+    if (isMinimized()) {
+        callHook(m_context->closeSearchWindow);
+        return;
+    }
+    if (m_controlLayout.empty())
+        return;
+    const auto f = WindowLayout::factors(m_clientArea->width(), m_clientArea->height(), LayoutWidth, LayoutHeight);
+    const auto* show = findChild<QWidget*>(QStringLiteral("cmdShow"));
+    for (qsizetype i = 0; i < m_controls.size(); ++i) {
+        QWidget* control = m_controls[i];
+        const auto p = WindowLayout::place(m_controlLayout[static_cast<std::size_t>(i) + 1], kindOf(control),
+                                           control->property("tag").toString(), f, control->width(),
+                                           control->height(), show->x() + show->width());
+        control->setGeometry(qRound(p.left), qRound(p.top), qRound(p.width), qRound(p.height));
+    }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // The controls scale with the client area, below the menu bar.
+    if (watched == m_clientArea && event->type() == QEvent::Resize)
+        ResizeControls();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        ResizeControls();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+void MainWindow::Form_Unload()
+{
+    callHook(m_context->closeSearchWindow);
+
+    using WindowLayout::WindowState;
+    const WindowState state = isMinimized()   ? WindowState::Minimized
+                              : isMaximized() ? WindowState::Maximized
+                                              : WindowState::Normal;
+    m_settings.setValue(SettingsStore::StartUpPosition,
+                        WindowLayout::formatStartUpPosition(state, x() * kTwipsPerPixel, y() * kTwipsPerPixel,
+                                                            width() * kTwipsPerPixel, height() * kTwipsPerPixel));
+    m_settings.setValue(SettingsStore::PictureDefault, QString::number(PictureDefault));
+
+    const QString man = manipulationFilePath(m_folders.FolderNCS);
+    const QFileInfo info(man);
+    if (info.isFile() && info.size() > 0
+        && m_dialogs.message(mainCaption(), QStringLiteral("Do you want to empty the MAN-file?"),
+                             MessageIcon::Question, MessageButtons::YesNo)
+               == MessageAnswer::Yes) {
+        QFile file(man);
+        // Emptied, never deleted: NCS Expert expects the file to be there.
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            m_dialogs.message(mainCaption(), Paths::describeFileError(man, file.errorString()), MessageIcon::Critical);
+    }
+}
+
+void MainWindow::cmdLoad_Click()
+{
+    if (m_busy.isBusy())
+        return;
+    LoadTraceFile(defaultTracePath(m_folders.FolderNCS));
+}
+
+void MainWindow::LoadTraceFile(const QString& path)
+{
+    if (QFileInfo(path).isFile())
+        callHook(m_context->traceAboutToLoad);
+    const TraceLoadOutcome outcome = ::LoadTraceFile(path, m_folders.FolderNCS, m_session, m_busy, m_dialogs);
+    if (outcome.loaded && outcome.retranslate)
+        callHook(m_context->toggleTranslation);
+}
+
+void MainWindow::cmdPath_Click(int index)
+{
+    callHook(m_context->closeSearchWindow);
+    SetDefaultFolder(index, m_folders, m_settings, m_dialogs);
+}

@@ -1,0 +1,28 @@
+#include "ui/picture_list.h"
+
+#include <QFile>
+
+PictureList PictureList::builtIn()
+{
+    PictureList list;
+    for (int i = 1; i <= kBuiltInCount; ++i) {
+        const QString path = QStringLiteral(":/pictures/picture_%1.jpg").arg(i);
+        if (QFile::exists(path))
+            list.append(QPixmap(path));
+    }
+    return list;
+}
+
+QPixmap PictureList::picture(int index) const
+{
+    if (index < 1 || index > count())
+        return {};
+    return m_pictures[index - 1];
+}
+
+void PictureList::setCustom(const QPixmap& picture)
+{
+    if (count() >= kCustomIndex)
+        m_pictures.remove(kCustomIndex - 1, count() - kCustomIndex + 1);
+    m_pictures.append(picture);
+}
