@@ -4,6 +4,8 @@
 
 #include <functional>
 
+class QDialog;
+
 class BusyState;
 class Clock;
 class Dialogs;
@@ -30,6 +32,10 @@ struct AppContext {
     std::function<void()> closeSearchWindow;                // before any other work starts
     std::function<void()> toggleTranslation;                // the "Translation" button
     std::function<void()> traceAboutToLoad;                 // compare menu reset on a load
+    std::function<void(int mode)> saveFileAs;               // copies (1, 2) and export (3)
+    // Shows the prepared change window modally through the open search window, so the
+    // floating search window does not cover it. False when the search window is closed.
+    std::function<bool(QDialog* changeWindow)> showChangeWindowViaSearch;
 };
 
 // Calls a hook when it is set.
