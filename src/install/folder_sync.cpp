@@ -1,0 +1,243 @@
+#include "install/folder_sync.h"
+
+#include "common/clock.h"
+#include "install/file_ops.h"
+#include "install/folder_tree.h"
+#include "install/install_observer.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace {
+
+using FolderTree::child;
+
+QList<FileOps::Entry> ofKind(const QList<FileOps::Entry>& entries, FileOps::Kind kind)
+{
+    QList<FileOps::Entry> result;
+    std::copy_if(entries.begin(), entries.end(), std::back_inserter(result),
+                 [kind](const FileOps::Entry& e) { return e.kind == kind; });
+    return result;
+}
+
+// True when one folder lies inside the other or both are the same: replacing the
+// target's subfolders would then delete or endlessly copy the source.
+bool overlaps(const QString& source, const QString& target)
+{
+    const QString a = QFileInfo(source).canonicalFilePath();
+    const QString b = QFileInfo(target).canonicalFilePath();
+    if (a.isEmpty() || b.isEmpty())
+        return false;
+    const auto inside = [](const QString& inner, const QString& outer) {
+        return inner == outer || inner.startsWith(outer.endsWith(u'/') ? outer : outer + u'/');
+    };
+    return inside(a, b) || inside(b, a);
+}
+
+const QString kBackup = QStringLiteral("backup --> ");
+const QString kUpdate = QStringLiteral("update --> ");
+const QString kRemain = QStringLiteral("remain --> ");
+const QString kCopy = QStringLiteral("copy --> ");
+const QString kDelete = QStringLiteral("delete --> ");
+const QString kSkipLink = QStringLiteral("skip link --> ");
+
+} // namespace
+
+QString FolderSync::backupFolderFor(const QString& target, const Clock& clock)
+{
+    return target + u'_' + DateText::stamp(clock.now());
+}
+
+void FolderSync::step(int& counter, qsizetype total)
+{
+    ++counter;
+    m_observer.setPercentage(total > 0 ? static_cast<int>(counter * 100 / total) : 0);
+}
+
+Status FolderSync::copyWhereNewer(const QString& source, const QString& target, const QString& name)
+{
+    const QString from = child(source, name);
+    const QString to = child(target, name);
+    if (m_ops.fileExists(to)) {
+        auto sourceTime = m_ops.modifiedTime(from);
+        if (!sourceTime)
+            return Status::failure(sourceTime.error());
+        auto targetTime = m_ops.modifiedTime(to);
+        if (!targetTime)
+            return Status::failure(targetTime.error());
+        if (sourceTime.value() <= targetTime.value()) {
+            m_observer.addLine(kRemain + name);
+            return {};
+        }
+        m_observer.addLine(kUpdate + name);
+    } else {
+        m_observer.addLine(kCopy + name);
+    }
+    if (Status copied = m_ops.copyFile(from, to); !copied)
+        return copied;
+    ++m_updateCount;
+    return {};
+}
+
+Status FolderSync::UpdateFiles(const QString& source, const QString& target, MessageAnswer backup)
+{
+    if (backup == MessageAnswer::Yes) {
+        m_observer.setCaption(QStringLiteral("Backup ") + target);
+        const QString backupFolder = backupFolderFor(target, m_clock);
+        if (Status made = m_ops.makeFolder(backupFolder); !made)
+            return made;
+        m_observer.addLine(target);
+        auto entries = m_ops.list(target);
+        if (!entries)
+            return Status::failure(entries.error());
+        // Links are saved as links: the update may replace one by a file of the same name.
+        QList<FileOps::Entry> files = entries.value();
+        files.removeIf([](const FileOps::Entry& e) { return e.kind == FileOps::Kind::Folder; });
+        int counter = 0;
+        for (const FileOps::Entry& file : files) {
+            m_observer.processPendingEvents();
+            m_observer.addLine(kBackup + file.name);
+            m_observer.selectLastLine();
+            const QString from = child(target, file.name);
+            const QString to = child(backupFolder, file.name);
+            Status copied = file.kind == FileOps::Kind::Link ? m_ops.copyLink(from, to) : m_ops.copyFile(from, to);
+            if (!copied)
+                return copied;
+            step(counter, files.size());
+        }
+        m_observer.addLine(QString());
+    }
+
+    m_observer.setCaption(QStringLiteral("Update ") + target);
+    m_observer.addLine(target);
+    auto entries = m_ops.list(source);
+    if (!entries)
+        return Status::failure(entries.error());
+    const qsizetype total = ofKind(entries.value(), FileOps::Kind::File).size();
+    int counter = 0;
+    for (const FileOps::Entry& entry : entries.value()) {
+        if (entry.kind == FileOps::Kind::Folder)
+            continue;
+        m_observer.processPendingEvents();
+        if (entry.kind == FileOps::Kind::Link) {
+            // A link in a data set is not a file of it; following it could copy anything.
+            m_observer.addLine(kSkipLink + entry.name);
+            m_observer.selectLastLine();
+            continue;
+        }
+        if (Status done = copyWhereNewer(source, target, entry.name); !done)
+            return done;
+        m_observer.selectLastLine();
+        step(counter, total);
+    }
+    m_observer.addLine(QString());
+    return {};
+}
+
+Status FolderSync::ReplaceFolders(const QString& source, const QString& target, MessageAnswer backup)
+{
+    const bool replace = backup == MessageAnswer::Yes || backup == MessageAnswer::No;
+    const bool keep = backup == MessageAnswer::Yes;
+    m_observer.setCaption((!replace ? QStringLiteral("Update ") : keep ? QStringLiteral("Backup ") : QStringLiteral("Delete "))
+                          + target);
+    if (overlaps(source, target))
+        return Status::failure(source + QStringLiteral(" and ") + target
+                               + QStringLiteral(" overlap: one would replace the other."));
+
+    if (replace) {
+        m_observer.addLine(target);
+        QString backupFolder;
+        if (keep) {
+            backupFolder = backupFolderFor(target, m_clock);
+            if (Status made = m_ops.makeFolder(backupFolder); !made)
+                return made;
+        }
+        auto entries = m_ops.list(target);
+        if (!entries)
+            return Status::failure(entries.error());
+        const QList<FileOps::Entry> folders = ofKind(entries.value(), FileOps::Kind::Folder);
+        int counter = 0;
+        for (const FileOps::Entry& folder : folders) {
+            m_observer.processPendingEvents();
+            m_observer.addLine((keep ? kBackup : kDelete) + folder.name);
+            m_observer.selectLastLine();
+            const QString path = child(target, folder.name);
+            Status done = keep ? m_ops.moveFolder(path, child(backupFolder, folder.name))
+                               : FolderTree::remove(m_ops, path);
+            if (!done)
+                return done;
+            step(counter, folders.size());
+        }
+    }
+
+    m_observer.addLine(QString());
+    m_observer.setCaption(QStringLiteral("Update ") + target);
+    m_observer.addLine(target);
+    auto entries = m_ops.list(source);
+    if (!entries)
+        return Status::failure(entries.error());
+    const qsizetype total = ofKind(entries.value(), FileOps::Kind::Folder).size();
+    int counter = 0;
+    for (const FileOps::Entry& entry : entries.value()) {
+        if (entry.kind == FileOps::Kind::File)
+            continue;
+        m_observer.processPendingEvents();
+        if (entry.kind == FileOps::Kind::Link) {
+            m_observer.addLine(kSkipLink + entry.name);
+            m_observer.selectLastLine();
+            continue;
+        }
+        m_observer.addLine(kCopy + entry.name);
+        m_observer.selectLastLine();
+        if (Status copied = FolderTree::copy(m_ops, child(source, entry.name), child(target, entry.name)); !copied)
+            return copied;
+        ++m_updateCount;
+        step(counter, total);
+    }
+    m_observer.addLine(QString());
+    return {};
+}
+
+Status FolderSync::UpdateDatenFiles(const QString& source, const QString& target, const QString& chassis)
+{
+    m_observer.setCaption(QStringLiteral("Update files in ") + target);
+    m_observer.addLine(target);
+    const QString names[] = {
+        QStringLiteral("BR_REF.DAT"),   chassis + QStringLiteral("AEDOC.000"),
+        chassis + QStringLiteral("AT.000"), chassis + QStringLiteral("ZST.000"),
+        QStringLiteral("SELECT.ASC"),   QStringLiteral("SELECT.DAT"),
+        QStringLiteral("VARIABLE.ASC"), QStringLiteral("VARIABLE.DAT"),
+    };
+    for (const QString& name : names) {
+        if (!m_ops.fileExists(child(source, name)))
+            continue;
+        if (Status done = copyWhereNewer(source, target, name); !done)
+            return done;
+        m_observer.selectLastLine();
+    }
+    return {};
+}
+
+Status FolderSync::DeleteAtsFiles(const QString& folder)
+{
+    m_observer.setCaption(QStringLiteral("Check files"));
+    auto entries = m_ops.list(folder);
+    if (!entries)
+        return Status::failure(entries.error());
+    for (const FileOps::Entry& sub : ofKind(entries.value(), FileOps::Kind::Folder)) {
+        const QString subPath = child(folder, sub.name);
+        auto files = m_ops.list(subPath);
+        if (!files)
+            return Status::failure(files.error());
+        for (const FileOps::Entry& file : ofKind(files.value(), FileOps::Kind::File)) {
+            m_observer.processPendingEvents();
+            if (file.name.right(4).toUpper() != u".ATS")
+                continue;
+            if (Status removed = m_ops.removeFile(child(subPath, file.name)); !removed)
+                return removed;
+        }
+    }
+    return {};
+}

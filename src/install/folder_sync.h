@@ -1,0 +1,48 @@
+#pragma once
+
+#include "common/dialogs.h"
+#include "common/result.h"
+
+#include <QString>
+
+class Clock;
+class FileOps;
+class InstallObserver;
+
+// The copying engine of the data installation: brings a source folder into a tool's
+// folder, optionally after saving the target into a dated sibling folder, and reports
+// every item to the observer. The first failing file operation ends an operation at
+// once; what was done until then stays done.
+class FolderSync {
+public:
+    FolderSync(FileOps& ops, InstallObserver& observer, const Clock& clock, qint32& updateCount)
+        : m_ops(ops), m_observer(observer), m_clock(clock), m_updateCount(updateCount)
+    {
+    }
+
+    // The files lying directly in source, copied where new or newer; with Yes the
+    // target's files are first copied into a dated backup folder.
+    Status UpdateFiles(const QString& source, const QString& target, MessageAnswer backup);
+
+    // The subfolders of target moved into a dated backup folder (Yes) or deleted (No),
+    // then every subfolder of source copied in whole.
+    Status ReplaceFolders(const QString& source, const QString& target, MessageAnswer backup);
+
+    // The eight chassis files of NCS Expert, from a chassis folder into DATEN.
+    Status UpdateDatenFiles(const QString& source, const QString& target, const QString& chassis);
+
+    // Deletes every .ATS file one level below folder.
+    Status DeleteAtsFiles(const QString& folder);
+
+    // target + "_yyyymmdd_hhnnss".
+    static QString backupFolderFor(const QString& target, const Clock& clock);
+
+private:
+    Status copyWhereNewer(const QString& source, const QString& target, const QString& name);
+    void step(int& counter, qsizetype total);
+
+    FileOps& m_ops;
+    InstallObserver& m_observer;
+    const Clock& m_clock;
+    qint32& m_updateCount;
+};

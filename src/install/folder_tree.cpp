@@ -1,0 +1,56 @@
+#include "install/folder_tree.h"
+
+#include "common/paths.h"
+#include "install/file_ops.h"
+
+namespace FolderTree {
+
+QString child(const QString& folder, const QString& name)
+{
+    return Paths::join(folder, QStringLiteral("\\")) + name;
+}
+
+Status copy(FileOps& ops, const QString& source, const QString& target)
+{
+    // Writing through a link would put the data set into some other folder.
+    if (ops.isLink(target))
+        return Status::failure(Paths::describeFileError(target, QStringLiteral("a symbolic link is in the way")));
+    if (!ops.folderExists(target)) {
+        if (Status made = ops.makeFolder(target); !made)
+            return made;
+    }
+    auto entries = ops.list(source);
+    if (!entries)
+        return Status::failure(entries.error());
+    for (const FileOps::Entry& entry : entries.value()) {
+        const QString from = child(source, entry.name);
+        const QString to = child(target, entry.name);
+        Status done;
+        switch (entry.kind) {
+        case FileOps::Kind::Folder: done = copy(ops, from, to); break;
+        case FileOps::Kind::Link: done = ops.copyLink(from, to); break;
+        case FileOps::Kind::File: done = ops.copyFile(from, to); break;
+        }
+        if (!done)
+            return done;
+    }
+    return {};
+}
+
+Status remove(FileOps& ops, const QString& folder)
+{
+    if (Status allowed = ops.allowChanges(folder); !allowed)
+        return allowed;
+    auto entries = ops.list(folder);
+    if (!entries)
+        return Status::failure(entries.error());
+    for (const FileOps::Entry& entry : entries.value()) {
+        const QString path = child(folder, entry.name);
+        Status done = entry.kind == FileOps::Kind::Folder ? remove(ops, path) : ops.removeFile(path);
+        if (!done)
+            return done;
+    }
+    return ops.removeFolder(folder);
+}
+
+} // namespace FolderTree

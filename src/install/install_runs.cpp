@@ -1,0 +1,198 @@
+#include "install/install_runs.h"
+
+#include "common/busy_state.h"
+#include "common/dialogs.h"
+#include "common/paths.h"
+#include "install/file_ops.h"
+#include "install/folder_sync.h"
+#include "install/install_observer.h"
+#include "install/install_state.h"
+#include "install/sgidc_file.h"
+#include "settings/tool_folders.h"
+
+namespace {
+
+const QString kLineBreak = QStringLiteral("\r\n");
+
+// Passes everything on and remembers the caption, which names the step that failed.
+class CaptionTracker final : public InstallObserver {
+public:
+    explicit CaptionTracker(InstallObserver& inner) : m_inner(inner) {}
+    void setCaption(const QString& caption) override
+    {
+        m_caption = caption;
+        m_inner.setCaption(caption);
+    }
+    void addLine(const QString& line) override { m_inner.addLine(line); }
+    void selectLastLine() override { m_inner.selectLastLine(); }
+    void setPercentage(int percent) override { m_inner.setPercentage(percent); }
+    void processPendingEvents() override { m_inner.processPendingEvents(); }
+    const QString& caption() const { return m_caption; }
+
+private:
+    InstallObserver& m_inner;
+    QString m_caption;
+};
+
+void startRun(InstallContext& c)
+{
+    c.busy.setBusy(true);
+    c.view.setUpdateButtonsEnabled(false);
+    c.state.UpdateCount = 0;
+    c.view.clearLines();
+    c.view.showLog();
+}
+
+void closeRun(InstallContext& c)
+{
+    c.view.setUpdateButtonsEnabled(true);
+    c.busy.setBusy(false);
+    c.view.addLine(QString());
+    c.view.addLine(QStringLiteral("UPDATE READY"));
+    c.view.selectLastLine();
+}
+
+InstallRunResult failed(InstallContext& c, const CaptionTracker& tracker, const Status& status)
+{
+    closeRun(c);
+    return {InstallRunResult::Outcome::Failed, tracker.caption(), status.error()};
+}
+
+// Shows the message for a missing folder and says whether it was missing.
+bool missing(InstallContext& c, const QString& folder, const QString& secondLine)
+{
+    if (c.ops.folderExists(folder))
+        return false;
+    c.dialogs.message(mainCaption(), folder + QStringLiteral(" not found.") + kLineBreak + secondLine,
+                      MessageIcon::Critical);
+    return true;
+}
+
+QString sub(const QString& folder, const QString& tail)
+{
+    return Paths::join(folder, tail);
+}
+
+InstallRunResult updateSpDaten(InstallContext& c)
+{
+    const MessageAnswer backup = c.dialogs.message(mainCaption(), QStringLiteral("Do you want to backup the existing files?"),
+                                                   MessageIcon::Question, MessageButtons::YesNoCancel);
+    if (backup == MessageAnswer::Cancel)
+        return {};
+    const QString chassis = chassisOf(c.state.FolderSPdaten);
+    const ToolFolders& f = c.folders;
+    const QString setFolders = QStringLiteral("Set your default folders.");
+    if (missing(c, sub(f.FolderEDIABAS, QStringLiteral("\\ECU")), setFolders)
+        || missing(c, sub(f.FolderNCS, QStringLiteral("\\DATEN")), setFolders)
+        || missing(c, sub(f.FolderNCS, QStringLiteral("\\SGDAT")), setFolders)
+        || missing(c, sub(f.FolderNFS, QStringLiteral("\\SGDAT")), setFolders))
+        return {};
+
+    CaptionTracker tracker(c.view);
+    const QString chassisFolder = sub(f.FolderNCS, QStringLiteral("\\DATEN\\") + chassis);
+    if (!c.ops.folderExists(chassisFolder)) {
+        const MessageAnswer create = c.dialogs.message(
+            mainCaption(),
+            sub(f.FolderNCS, QStringLiteral("\\DATEN")) + QStringLiteral(" contains no folder ") + chassis
+                + u'.' + kLineBreak + QStringLiteral("Do you want to create this folder?"),
+            MessageIcon::Exclamation, MessageButtons::YesNo);
+        if (create != MessageAnswer::Yes)
+            return {};
+        if (Status made = c.ops.makeFolder(chassisFolder); !made) {
+            closeRun(c);
+            return {InstallRunResult::Outcome::Failed, QStringLiteral("Create ") + chassisFolder, made.error()};
+        }
+    }
+
+    startRun(c);
+    FolderSync sync(c.ops, tracker, c.clock, c.state.UpdateCount);
+    // Paths are built right before each step from the current folders.
+    const auto sp = [&c](const QString& tail) { return sub(c.state.FolderSPdaten, tail); };
+    const auto daten = [&c, &chassis] { return sub(c.folders.FolderNCS, QStringLiteral("\\DATEN\\") + chassis); };
+    Status done = sync.UpdateFiles(sp(QStringLiteral("\\ECU")), sub(f.FolderEDIABAS, QStringLiteral("\\ECU")), backup);
+    if (done)
+        done = sync.UpdateFiles(sp(QStringLiteral("\\SGDAT")), sub(f.FolderNFS, QStringLiteral("\\SGDAT")), backup);
+    if (done)
+        done = sync.UpdateFiles(sp(QStringLiteral("\\SGDAT")), sub(f.FolderNCS, QStringLiteral("\\SGDAT")), backup);
+    if (done)
+        done = sync.UpdateFiles(sp(QStringLiteral("\\DATEN")), daten(), backup);
+    if (done)
+        done = sync.UpdateDatenFiles(daten(), sub(f.FolderNCS, QStringLiteral("\\DATEN")), chassis);
+    if (!done)
+        return failed(c, tracker, done);
+
+    tracker.setCaption(QStringLiteral("Update SP-daten ready [") + QString::number(c.state.UpdateCount)
+                       + QStringLiteral(" files updated]"));
+    closeRun(c);
+    return {InstallRunResult::Outcome::Ready, {}, {}};
+}
+
+InstallRunResult updateWinKfp(InstallContext& c)
+{
+    const MessageAnswer backup = c.dialogs.message(mainCaption(), QStringLiteral("Do you want to backup the existing assembly line?"),
+                                                   MessageIcon::Question, MessageButtons::YesNoCancel);
+    if (backup == MessageAnswer::Cancel)
+        return {};
+    if (missing(c, sub(c.folders.FolderNFS, QStringLiteral("\\DATA")), QStringLiteral("Set your default folders."))
+        || missing(c, sub(c.state.FolderSPdaten, QStringLiteral("\\DATA")), QStringLiteral("Update WinKFP not possible.")))
+        return {};
+
+    CaptionTracker tracker(c.view);
+    startRun(c);
+    FolderSync sync(c.ops, tracker, c.clock, c.state.UpdateCount);
+    const auto data = [&c] { return sub(c.folders.FolderNFS, QStringLiteral("\\DATA")); };
+    Status done = sync.ReplaceFolders(sub(c.state.FolderSPdaten, QStringLiteral("\\DATA")), data(), backup);
+    if (done)
+        done = EditSgidcFile(c.ops, tracker, sub(data(), QStringLiteral("\\GDATEN")));
+    if (done)
+        done = sync.DeleteAtsFiles(data());
+    if (!done)
+        return failed(c, tracker, done);
+
+    tracker.setCaption(QStringLiteral("Update WinKFP ready [") + QString::number(c.state.UpdateCount)
+                       + QStringLiteral(" folders updated]"));
+    closeRun(c);
+    return {InstallRunResult::Outcome::Ready, {}, {}};
+}
+
+} // namespace
+
+QString chassisOf(const QString& folderSPdaten)
+{
+    return folderSPdaten.right(3).toUpper();
+}
+
+bool cmdFolder_Click(InstallContext& c)
+{
+    if (c.closeSearchWindow)
+        c.closeSearchWindow();
+    QString folder = c.dialogs.browseForFolder(QStringLiteral("Select SP-daten source folder"));
+    if (folder.isEmpty())
+        return false;
+    folder = Paths::normalizeFolder(folder);
+    for (const char* tail : {"\\ECU", "\\SGDAT", "\\DATEN"}) {
+        if (!c.ops.folderExists(sub(folder, QString::fromLatin1(tail)))) {
+            c.dialogs.message(mainCaption(), folder + QStringLiteral(" is not a valid SP-daten folder."),
+                              MessageIcon::Exclamation);
+            return false;
+        }
+    }
+    c.state.FolderSPdaten = folder;
+    c.view.setSourceFolder(folder);
+    return true;
+}
+
+InstallRunResult cmdUpdate_Click(InstallContext& c, int index)
+{
+    if (c.closeSearchWindow)
+        c.closeSearchWindow();
+    if (c.state.FolderSPdaten.isEmpty()) {
+        c.dialogs.message(mainCaption(), QStringLiteral("Select SP-daten folder first."), MessageIcon::Exclamation);
+        return {};
+    }
+    if (index == 0)
+        return updateSpDaten(c);
+    if (index == 1)
+        return updateWinKfp(c);
+    return {};
+}

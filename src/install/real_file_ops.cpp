@@ -1,0 +1,230 @@
+#include "install/real_file_ops.h"
+
+#include "common/paths.h"
+#include "common/text_file.h"
+
+#include <QFile>
+
+#include <chrono>
+#include <filesystem>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path toPath(const QString& path)
+{
+#ifdef Q_OS_WIN
+    return fs::path(path.toStdWString());
+#else
+    return fs::path(QFile::encodeName(path).toStdString());
+#endif
+}
+
+QString fromName(const fs::path& name)
+{
+#ifdef Q_OS_WIN
+    return QString::fromStdWString(name.native());
+#else
+    return QFile::decodeName(QByteArray::fromStdString(name.native()));
+#endif
+}
+
+Status failure(const QString& path, const std::error_code& error)
+{
+    return Status::failure(Paths::describeFileError(path, QString::fromLocal8Bit(error.message())));
+}
+
+// Where a copy is written before it replaces its target in one rename.
+QString partialName(const QString& target)
+{
+    return target + QStringLiteral(".quillon~");
+}
+
+Status replaceWith(const fs::path& partial, const QString& target)
+{
+    std::error_code error;
+    fs::rename(partial, toPath(target), error);
+    if (error) {
+        std::error_code ignored;
+        fs::remove(partial, ignored);
+        return failure(target, error);
+    }
+    return {};
+}
+
+} // namespace
+
+bool RealFileOps::folderExists(const QString& path)
+{
+    std::error_code error;
+    return fs::is_directory(toPath(path), error);
+}
+
+bool RealFileOps::fileExists(const QString& path)
+{
+    std::error_code error;
+    const fs::file_status status = fs::status(toPath(path), error);
+    return !error && fs::exists(status) && !fs::is_directory(status);
+}
+
+bool RealFileOps::isLink(const QString& path)
+{
+    std::error_code error;
+    return fs::is_symlink(fs::symlink_status(toPath(path), error));
+}
+
+Result<QList<FileOps::Entry>> RealFileOps::list(const QString& folder)
+{
+    std::error_code error;
+    fs::directory_iterator it(toPath(folder), error);
+    if (error)
+        return Result<QList<Entry>>::failure(failure(folder, error).error());
+    QList<Entry> entries;
+    for (; it != fs::directory_iterator(); it.increment(error)) {
+        // The entry's own type: a link is reported as a link, whatever it points to.
+        const fs::file_status status = it->symlink_status(error);
+        if (error)
+            break;
+        Kind kind = Kind::File;
+        if (fs::is_symlink(status))
+            kind = Kind::Link;
+        else if (fs::is_directory(status))
+            kind = Kind::Folder;
+        entries.append({fromName(it->path().filename()), kind});
+    }
+    if (error)
+        return Result<QList<Entry>>::failure(failure(folder, error).error());
+    return entries;
+}
+
+Result<qint64> RealFileOps::modifiedTime(const QString& file)
+{
+    std::error_code error;
+    const fs::file_time_type time = fs::last_write_time(toPath(file), error);
+    if (error)
+        return Result<qint64>::failure(failure(file, error).error());
+    // The file clock's epoch lies a whole number of seconds from any other, so flooring
+    // here gives the same comparisons as flooring wall-clock time.
+    return static_cast<qint64>(std::chrono::floor<std::chrono::seconds>(time.time_since_epoch()).count());
+}
+
+Status RealFileOps::makeFolder(const QString& path)
+{
+    std::error_code error;
+    if (!fs::create_directory(toPath(path), error) && !error)
+        error = std::make_error_code(std::errc::file_exists);
+    return error ? failure(path, error) : Status();
+}
+
+Status RealFileOps::copyFile(const QString& source, const QString& target)
+{
+    const fs::path from = toPath(source);
+    const fs::path partial = toPath(partialName(target));
+    std::error_code error;
+    fs::copy_file(from, partial, fs::copy_options::overwrite_existing, error);
+    if (error) {
+        // A leftover partial copy marked read-only would block the copy: clear it once.
+        std::error_code ignored;
+        fs::remove(partial, ignored);
+        error.clear();
+        fs::copy_file(from, partial, fs::copy_options::overwrite_existing, error);
+    }
+    if (!error) {
+        const fs::file_time_type time = fs::last_write_time(from, error);
+        if (!error)
+            fs::last_write_time(partial, time, error);
+    }
+    if (error) {
+        std::error_code ignored;
+        fs::remove(partial, ignored);
+        return failure(fs::exists(from, ignored) ? target : source, error);
+    }
+    return replaceWith(partial, target);
+}
+
+Status RealFileOps::copyLink(const QString& source, const QString& target)
+{
+    const fs::path from = toPath(source);
+    const fs::path partial = toPath(partialName(target));
+    std::error_code error;
+    const fs::path pointsTo = fs::read_symlink(from, error);
+    if (error)
+        return failure(source, error);
+    fs::remove(partial, error);
+    error.clear();
+    if (fs::is_directory(from, error))
+        fs::create_directory_symlink(pointsTo, partial, error);
+    else
+        fs::create_symlink(pointsTo, partial, error);
+    if (error)
+        return failure(target, error);
+    return replaceWith(partial, target);
+}
+
+Status RealFileOps::moveFolder(const QString& source, const QString& target)
+{
+    std::error_code error;
+    const fs::path to = toPath(target);
+    if (fs::exists(fs::symlink_status(to, error)))
+        return failure(target, std::make_error_code(std::errc::file_exists));
+    error.clear();
+    fs::rename(toPath(source), to, error);
+    return error ? failure(source, error) : Status();
+}
+
+Status RealFileOps::removeFile(const QString& path)
+{
+    const fs::path file = toPath(path);
+    std::error_code error;
+    if (fs::remove(file, error))
+        return {};
+    if (!error)
+        return failure(path, std::make_error_code(std::errc::no_such_file_or_directory));
+    // Windows refuses to delete a file marked read-only; clear the mark and try again.
+    std::error_code retry;
+    fs::permissions(file, fs::perms::owner_write, fs::perm_options::add | fs::perm_options::nofollow, retry);
+    if (!retry && fs::remove(file, retry))
+        return {};
+    return failure(path, error);
+}
+
+Status RealFileOps::allowChanges(const QString& folder)
+{
+    const fs::path path = toPath(folder);
+    std::error_code error;
+    const fs::file_status status = fs::symlink_status(path, error);
+    if (error)
+        return failure(folder, error);
+    const fs::perms needed = fs::perms::owner_read | fs::perms::owner_write | fs::perms::owner_exec;
+    if (!fs::is_directory(status) || (status.permissions() & needed) == needed)
+        return {};
+    fs::permissions(path, needed, fs::perm_options::add, error);
+    return error ? failure(folder, error) : Status();
+}
+
+Status RealFileOps::removeFolder(const QString& path)
+{
+    const fs::path folder = toPath(path);
+    std::error_code error;
+    if (fs::remove(folder, error))
+        return {};
+    if (!error)
+        return failure(path, std::make_error_code(std::errc::no_such_file_or_directory));
+    std::error_code retry;
+    fs::permissions(folder, fs::perms::owner_write, fs::perm_options::add, retry);
+    if (!retry && fs::remove(folder, retry))
+        return {};
+    return failure(path, error);
+}
+
+Result<QByteArray> RealFileOps::readFile(const QString& path)
+{
+    return TextFile::readBytes(path);
+}
+
+Status RealFileOps::writeFileAtomically(const QString& path, const QByteArray& bytes)
+{
+    return TextFile::writeBytesAtomically(path, bytes);
+}

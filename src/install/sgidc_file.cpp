@@ -1,0 +1,54 @@
+#include "install/sgidc_file.h"
+
+#include "install/file_ops.h"
+#include "install/folder_tree.h"
+#include "install/install_observer.h"
+
+namespace SgidcFile {
+
+QByteArray commentLongLines(const QByteArray& contents)
+{
+    QByteArray result;
+    result.reserve(contents.size() + contents.size() / 64 + 2);
+    const auto put = [&result](QByteArrayView line) {
+        if (line.size() > kLongestLine)
+            result += ';';
+        result += line;
+        result += "\r\n";
+    };
+    qsizetype start = 0;
+    const qsizetype size = contents.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const char c = contents[i];
+        if (c != '\r' && c != '\n')
+            continue;
+        put(QByteArrayView(contents).sliced(start, i - start));
+        if (c == '\r' && i + 1 < size && contents[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < size)
+        put(QByteArrayView(contents).sliced(start));
+    return result;
+}
+
+} // namespace SgidcFile
+
+Status EditSgidcFile(FileOps& ops, InstallObserver& observer, const QString& folder)
+{
+    const QString name = QStringLiteral("SGIDC.AS2");
+    observer.setCaption(QStringLiteral("Edit file ") + name);
+    observer.addLine(folder);
+    observer.addLine(QStringLiteral("edit --> ") + name);
+    observer.selectLastLine();
+    const QString path = FolderTree::child(folder, name);
+    if (!ops.fileExists(path)) {
+        observer.addLine(QStringLiteral("NOT FOUND --> ") + name);
+        observer.selectLastLine();
+        return {};
+    }
+    auto contents = ops.readFile(path);
+    if (!contents)
+        return Status::failure(contents.error());
+    return ops.writeFileAtomically(path, SgidcFile::commentLongLines(contents.value()));
+}

@@ -1,0 +1,47 @@
+#include "install/winkfp_guide.h"
+
+#include "common/busy_state.h"
+#include "install/install_observer.h"
+
+namespace WinKfpGuide {
+
+QStringList lines()
+{
+    return {
+        QStringLiteral("Find assembly number in INPA, button Ident, page down"),
+        QStringLiteral("Close INPA en EDIABAS"),
+        QString(),
+        QStringLiteral("Start WinKFP"),
+        QStringLiteral("--> Comfort mode"),
+        QString(),
+        QStringLiteral("--> Enter ZUSB"),
+        QStringLiteral("Enter the assembly number and remember ECU family"),
+        QString(),
+        QStringLiteral("--> Update ZUSB"),
+        QStringLiteral("Select ECU family"),
+        QString(),
+        QStringLiteral("--> Enter VIN"),
+        QStringLiteral("Enter the full VIN number"),
+        QString(),
+        QStringLiteral("--> Done"),
+        QStringLiteral("--> Prog ZB-Update"),
+    };
+}
+
+} // namespace WinKfpGuide
+
+void cmdShow_Click(const BusyState& busy, InstallView& view)
+{
+    if (busy.isBusy())
+        return;
+    if (view.guideButtonCaption() == WinKfpGuide::ShowGuideCaption) {
+        view.setGuideButtonCaption(WinKfpGuide::ShowPictureCaption);
+        view.clearLines();
+        view.showLog();
+        for (const QString& line : WinKfpGuide::lines())
+            view.addLine(line);
+        return;
+    }
+    view.setGuideButtonCaption(WinKfpGuide::ShowGuideCaption);
+    view.showPicture();
+}

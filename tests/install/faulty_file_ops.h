@@ -1,0 +1,66 @@
+#pragma once
+
+#include "install/file_ops.h"
+
+#include <functional>
+
+// Passes every operation to the real one, counting those that can fail; the one with the
+// chosen number fails instead, without touching anything. Number 0 never fails, so a
+// clean run tells how many operations there are.
+class FaultyFileOps final : public FileOps {
+public:
+    FaultyFileOps(FileOps& inner, int failAt = 0) : m_inner(inner), m_failAt(failAt) {}
+
+    int count() const { return m_count; }
+    bool failed() const { return m_failed; }
+    // Called when the fault strikes, to note what the program showed at that moment.
+    std::function<void()> onFailure;
+
+    bool folderExists(const QString& p) override { return m_inner.folderExists(p); }
+    bool fileExists(const QString& p) override { return m_inner.fileExists(p); }
+    bool isLink(const QString& p) override { return m_inner.isLink(p); }
+    Result<QList<Entry>> list(const QString& f) override
+    {
+        return strike() ? Result<QList<Entry>>::failure(fault()) : m_inner.list(f);
+    }
+    Result<qint64> modifiedTime(const QString& f) override
+    {
+        return strike() ? Result<qint64>::failure(fault()) : m_inner.modifiedTime(f);
+    }
+    Status makeFolder(const QString& p) override { return strike() ? fail() : m_inner.makeFolder(p); }
+    Status copyFile(const QString& s, const QString& t) override { return strike() ? fail() : m_inner.copyFile(s, t); }
+    Status copyLink(const QString& s, const QString& t) override { return strike() ? fail() : m_inner.copyLink(s, t); }
+    Status moveFolder(const QString& s, const QString& t) override
+    {
+        return strike() ? fail() : m_inner.moveFolder(s, t);
+    }
+    Status removeFile(const QString& p) override { return strike() ? fail() : m_inner.removeFile(p); }
+    Status allowChanges(const QString& p) override { return strike() ? fail() : m_inner.allowChanges(p); }
+    Status removeFolder(const QString& p) override { return strike() ? fail() : m_inner.removeFolder(p); }
+    Result<QByteArray> readFile(const QString& p) override
+    {
+        return strike() ? Result<QByteArray>::failure(fault()) : m_inner.readFile(p);
+    }
+    Status writeFileAtomically(const QString& p, const QByteArray& b) override
+    {
+        return strike() ? fail() : m_inner.writeFileAtomically(p, b);
+    }
+
+private:
+    bool strike()
+    {
+        if (++m_count != m_failAt)
+            return false;
+        m_failed = true;
+        if (onFailure)
+            onFailure();
+        return true;
+    }
+    static QString fault() { return QStringLiteral("injected failure"); }
+    static Status fail() { return Status::failure(fault()); }
+
+    FileOps& m_inner;
+    int m_failAt;
+    int m_count = 0;
+    bool m_failed = false;
+};

@@ -1,0 +1,94 @@
+#include "tree_snapshot.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+
+namespace TreeFiles {
+
+TreeSnapshot snapshot(const QString& root)
+{
+    TreeSnapshot tree;
+    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    const QDir base(root);
+    while (it.hasNext()) {
+        it.next();
+        const QFileInfo info = it.fileInfo();
+        const QString rel = base.relativeFilePath(info.filePath());
+        if (info.isSymLink()) {
+            tree.insert(rel, "-> " + QFile::encodeName(info.symLinkTarget()));
+        } else if (info.isDir()) {
+            tree.insert(rel + u'/', QByteArray());
+        } else {
+            QFile file(info.filePath());
+            file.open(QIODevice::ReadOnly);
+            tree.insert(rel, file.readAll());
+        }
+    }
+    return tree;
+}
+
+bool build(const QString& root, const TreeSnapshot& tree)
+{
+    for (auto it = tree.begin(); it != tree.end(); ++it) {
+        const QString path = QDir(root).filePath(it.key());
+        if (it.key().endsWith(u'/')) {
+            if (!QDir().mkpath(path))
+                return false;
+            continue;
+        }
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(it.value()) != it.value().size())
+            return false;
+    }
+    return true;
+}
+
+bool copyTree(const QString& from, const QString& to)
+{
+    if (!QDir().mkpath(to))
+        return false;
+    const QDir source(from);
+    for (const QFileInfo& info : source.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) {
+        const QString target = QDir(to).filePath(info.fileName());
+        if (info.isDir() ? !copyTree(info.filePath(), target) : !QFile::copy(info.filePath(), target))
+            return false;
+    }
+    return true;
+}
+
+bool touch(const QString& path, const QDateTime& time)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadWrite) && file.setFileTime(time, QFileDevice::FileModificationTime);
+}
+
+bool touchAll(const QString& root, const QDateTime& time)
+{
+    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        if (!touch(it.next(), time))
+            return false;
+    return true;
+}
+
+QString diff(const TreeSnapshot& expected, const TreeSnapshot& actual)
+{
+    QString out;
+    for (auto it = expected.begin(); it != expected.end(); ++it) {
+        if (!actual.contains(it.key()))
+            out += QStringLiteral("missing: ") + it.key() + u'\n';
+        else if (actual.value(it.key()) != it.value())
+            out += QStringLiteral("differs: ") + it.key() + u'\n';
+    }
+    for (auto it = actual.begin(); it != actual.end(); ++it)
+        if (!expected.contains(it.key()))
+            out += QStringLiteral("extra: ") + it.key() + u'\n';
+    return out;
+}
+
+} // namespace TreeFiles
