@@ -16,7 +16,7 @@ namespace {
 
 enum class Kind { Frame, Button, Label, Combo, Tree, List, Picture, Progress };
 
-struct ControlSpec {
+struct ControlDesign {
     const char* name;
     Kind kind;
     const char* container; // nullptr: the client area
@@ -26,7 +26,7 @@ struct ControlSpec {
 };
 
 // The designed layout. cmdShow comes before the logo labels that align to it.
-constexpr ControlSpec kControls[] = {
+constexpr ControlDesign kControls[] = {
     {"Frame1", Kind::Frame, nullptr, 8, 8, 433, 513, "NCS coding", ""},
     {"cmdLoad", Kind::Button, "Frame1", 16, 24, 129, 25, "Load TRC-file", ""},
     {"cmdSave", Kind::Button, "Frame1", 152, 24, 129, 25, "Save MAN-file", ""},
@@ -58,10 +58,10 @@ constexpr ControlSpec kControls[] = {
     {"cmdPath_3", Kind::Button, "Frame3", 288, 24, 129, 25, "WinKFP - NFS", ""},
 };
 
-QWidget* createControl(const ControlSpec& spec, QWidget* container)
+QWidget* createControl(const ControlDesign& design, QWidget* container)
 {
-    const QString caption = QString::fromUtf8(spec.caption);
-    switch (spec.kind) {
+    const QString caption = QString::fromUtf8(design.caption);
+    switch (design.kind) {
     case Kind::Frame: return new QGroupBox(caption, container);
     case Kind::Button: return new QPushButton(caption, container);
     case Kind::Label: return new QLabel(caption, container);
@@ -99,14 +99,14 @@ QWidget* createControl(const ControlSpec& spec, QWidget* container)
 QList<QWidget*> createMainWindowControls(QWidget* clientArea)
 {
     QList<QWidget*> controls;
-    for (const ControlSpec& spec : kControls) {
+    for (const ControlDesign& design : kControls) {
         QWidget* container = clientArea;
-        if (spec.container)
-            container = clientArea->findChild<QWidget*>(QString::fromLatin1(spec.container));
-        QWidget* control = createControl(spec, container);
-        control->setObjectName(QString::fromLatin1(spec.name));
-        control->setGeometry(spec.left, spec.top, spec.width, spec.height);
-        control->setProperty("tag", QString::fromLatin1(spec.tag));
+        if (design.container)
+            container = clientArea->findChild<QWidget*>(QString::fromLatin1(design.container));
+        QWidget* control = createControl(design, container);
+        control->setObjectName(QString::fromLatin1(design.name));
+        control->setGeometry(design.left, design.top, design.width, design.height);
+        control->setProperty("tag", QString::fromLatin1(design.tag));
         controls.append(control);
     }
 
