@@ -12,6 +12,7 @@ class Dialogs;
 class SettingsStore;
 class TraceSession;
 struct ToolFolders;
+struct ModuleData;
 
 // What the main window shares with the panels that handle its controls: the injected
 // services and the state of the run. Everything here outlives every panel.
@@ -36,6 +37,8 @@ struct AppContext {
     // Shows the prepared change window modally through the open search window, so the
     // floating search window does not cover it. False when the search window is closed.
     std::function<bool(QDialog* changeWindow)> showChangeWindowViaSearch;
+    // The chassis and module data, owned by the chassis panel, which sets this when built.
+    ModuleData* moduleData = nullptr;
 };
 
 // Calls a hook when it is set.

@@ -4,7 +4,9 @@
 #include "common/paths.h"
 #include "settings/settings_store.h"
 #include "trace/trace_loader.h"
+#include "ui/chassis_panel.h"
 #include "ui/main_window_controls.h"
+#include "ui/save_panel.h"
 #include "ui/trace_tree_view.h"
 
 #include <QAction>
@@ -119,6 +121,8 @@ void MainWindow::connectFoundationControls()
 void MainWindow::constructPanels()
 {
     // Panels: each area of the window gets its handlers from one class.
+    new ChassisPanel(this, context()); // first: the others read context.moduleData
+    new SavePanel(this, context());
 }
 
 void MainWindow::Form_Load()

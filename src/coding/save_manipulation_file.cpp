@@ -1,0 +1,109 @@
+#include "coding/save_manipulation_file.h"
+
+#include "coding/coding_log.h"
+#include "coding/manipulation_lines.h"
+#include "coding/save_summary.h"
+#include "common/clock.h"
+#include "common/dialogs.h"
+#include "common/text_file.h"
+#include "trace/trace_loader.h"
+#include "trace/trace_session.h"
+
+namespace {
+
+void exclaim(Dialogs& dialogs, const QString& text)
+{
+    dialogs.message(mainCaption(), text, MessageIcon::Exclamation);
+}
+
+void fail(Dialogs& dialogs, const QString& text)
+{
+    dialogs.message(mainCaption(), text, MessageIcon::Critical);
+}
+
+bool ask(Dialogs& dialogs, const QString& question)
+{
+    return dialogs.message(mainCaption(), question, MessageIcon::Question, MessageButtons::YesNo)
+           == MessageAnswer::Yes;
+}
+
+// The guard's answer when there is nothing to save, or an empty text.
+QString refusal(const TraceSession& session)
+{
+    if (session.ChangeCount >= 1 && !session.ValuesIncomplete)
+        return {};
+    if (!session.treeVisible())
+        return session.listItems().value(0) == u"Changed values:" ? QStringLiteral("Already saved MAN-file.")
+                                                                   : QStringLiteral("Load TRC-file first.");
+    if (!session.ValuesIncomplete)
+        return QStringLiteral("There is nothing changed.");
+    return QStringLiteral("Errors found in list.\r\nSelect the right chassis and module.");
+}
+
+void callSave(const ManipulationSaveCalls& calls, int mode)
+{
+    if (calls.saveFileAs)
+        calls.saveFileAs(mode);
+}
+
+void offerBackups(const TraceSession& session, Dialogs& dialogs, const ManipulationSaveCalls& calls)
+{
+    const QString manQuestion = QStringLiteral("Do you want to backup the MAN-file?");
+    // Only NCS Expert's own trace has a copy worth keeping next to the MAN file.
+    if (session.DefaultTraceLoaded) {
+        if (ask(dialogs, QStringLiteral("MAN-file is saved.\r\nDo you want to backup the TRC-file?")))
+            callSave(calls, 1);
+        if (ask(dialogs, manQuestion))
+            callSave(calls, 2);
+    } else if (ask(dialogs, QStringLiteral("MAN-file is saved.\r\n") + manQuestion)) {
+        callSave(calls, 2);
+    }
+}
+
+} // namespace
+
+void SaveManipulationFile(const ManipulationSaveInputs& inputs, TraceSession& session, Dialogs& dialogs,
+                          const Clock& clock, QString& saveTag, const ManipulationSaveCalls& calls)
+{
+    if (const QString refused = refusal(session); !refused.isEmpty()) {
+        exclaim(dialogs, refused);
+        return;
+    }
+
+    if (session.Translated && calls.toggleTranslation)
+        calls.toggleTranslation();
+    // Translated names must never reach the file NCS Expert codes into the car.
+    if (session.Translated) {
+        fail(dialogs, QStringLiteral("The translation could not be switched off.\r\nThe MAN-file is not written."));
+        return;
+    }
+
+    const QStringList lines = BuildManipulationLines(session.tree());
+    if (lines.size() != session.TraceLines.size()) {
+        exclaim(dialogs, QStringLiteral("Items in list do not match with TRC-file.\r\nCheck and run again."));
+        return;
+    }
+
+    if (const Status written = TextFile::writeLinesAtomically(manipulationFilePath(inputs.folderNCS), lines);
+        !written) {
+        fail(dialogs, written.error());
+        return;
+    }
+    saveTag.clear();
+
+    offerBackups(session, dialogs, calls);
+    session.ChangeCount = 0;
+
+    session.setListItems(BuildSaveSummary(session.TraceLines, lines));
+    session.showList();
+
+    const QStringList entry = BuildCodingLogEntry(
+        {clock.now(), inputs.chassis, inputs.module, session.listItems(), saveTag});
+    if (const Status logged = AppendCodingLog(codingLogPath(inputs.programFolder), entry); !logged) {
+        fail(dialogs, logged.error());
+        return;
+    }
+
+    for (const QString& step : ncsExpertSteps())
+        session.addListItem(step);
+}

@@ -1,0 +1,95 @@
+#include "moduledata/chassis_data.h"
+
+#include "common/paths.h"
+#include "common/text_file.h"
+#include "moduledata/file_listing.h"
+#include "moduledata/hex_text.h"
+#include "moduledata/module_data.h"
+
+namespace {
+
+const QString kModulePattern = QStringLiteral("*.C*");
+const QString kFunctionKeywords = QStringLiteral("SWTFSW*.DAT");
+const QString kValueKeywords = QStringLiteral("SWTPSW*.DAT");
+
+// The path of the first file of folder that matches pattern.
+Result<QString> firstMatch(const QString& folder, const QString& pattern)
+{
+    const QStringList names = FileListing::files(folder, pattern);
+    if (names.isEmpty())
+        return Result<QString>::failure(Paths::join(folder, u'\\' + pattern) + QStringLiteral(" not found."));
+    return Paths::join(folder, u'\\' + names.first());
+}
+
+} // namespace
+
+QString chassisFolder(const QString& folderNCS, const QString& chassis)
+{
+    return Paths::join(folderNCS, QStringLiteral("\\DATEN\\") + chassis);
+}
+
+QStringList FillChassisList(const QString& folderNCS)
+{
+    return FileListing::subfolders(Paths::join(folderNCS, QStringLiteral("\\DATEN")));
+}
+
+QStringList ChassisModules(const QString& folderNCS, const QString& chassis)
+{
+    return FileListing::files(chassisFolder(folderNCS, chassis), kModulePattern);
+}
+
+Status LoadKeywordFiles(const QString& folderNCS, const QString& chassis, ModuleData& data)
+{
+    const QString folder = chassisFolder(folderNCS, chassis);
+    data.FswData.clear();
+    data.PswHex.clear();
+
+    const Result<QString> functionFile = firstMatch(folder, kFunctionKeywords);
+    if (!functionFile)
+        return Status::failure(functionFile.error());
+    Result<QByteArray> functions = TextFile::readBytes(functionFile.value());
+    if (!functions)
+        return Status::failure(functions.error());
+    data.FswData = std::move(functions).value();
+
+    const Result<QString> valueFile = firstMatch(folder, kValueKeywords);
+    if (!valueFile)
+        return Status::failure(valueFile.error());
+    Result<QByteArray> values = TextFile::readBytes(valueFile.value());
+    if (!values)
+        return Status::failure(values.error());
+    QByteArray& bytes = values.value();
+    const qsizetype keyword = bytes.indexOf("KEYWORD");
+    if (keyword < 0)
+        return Status::failure(QStringLiteral("\"KEYWORD\" not found in ") + valueFile.value() + u'.');
+    bytes.remove(0, keyword);
+    data.PswHex = HexText::TextToHex(bytes);
+    return {};
+}
+
+Result<QStringList> LoadChassis(const QString& folderNCS, const QString& chassis, ModuleData& data)
+{
+    data.ModuleHex.clear();
+    QStringList modules = ChassisModules(folderNCS, chassis);
+    const Status keywords = LoadKeywordFiles(folderNCS, chassis, data);
+    if (!keywords)
+        return Result<QStringList>::failure(keywords.error());
+    return modules;
+}
+
+Status LoadModule(const QString& folderNCS, const QString& chassis, const QString& module, ModuleData& data)
+{
+    data.ValueNames.clear();
+    data.ModuleHex.clear();
+    Result<QByteArray> file = TextFile::readBytes(Paths::join(chassisFolder(folderNCS, chassis), u'\\' + module));
+    if (!file)
+        return Status::failure(file.error());
+    QByteArray& bytes = file.value();
+    // "INDIVID" and the 13 bytes after it open the data; without the mark the first 19
+    // bytes are dropped.
+    const qsizetype indivId = bytes.indexOf("INDIVID");
+    const qsizetype start = indivId >= 0 ? indivId + 20 : 19;
+    bytes.remove(0, std::min(start, bytes.size()));
+    data.ModuleHex = HexText::TextToHex(bytes);
+    return {};
+}

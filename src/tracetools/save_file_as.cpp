@@ -1,0 +1,85 @@
+#include "tracetools/save_file_as.h"
+
+#include "common/clock.h"
+#include "common/dialogs.h"
+#include "common/generated_header.h"
+#include "common/paths.h"
+#include "common/text_file.h"
+#include "settings/settings_store.h"
+#include "settings/tool_folders.h"
+
+namespace {
+
+const QString kTraceFilter = QStringLiteral("Trace files (*.trc, *.man)|*.trc;*.man|All files (*.*)|*.*");
+const QString kTextFilter = QStringLiteral("Text files (*.txt)|*.txt|All files (*.*)|*.*");
+
+QString extensionOf(int mode)
+{
+    return mode == SaveMode::TraceCopy ? QStringLiteral("TRC") : QStringLiteral("MAN");
+}
+
+FileDialogRequest requestFor(int mode, const SaveFileAsInputs& inputs, const SaveFileAsServices& services)
+{
+    FileDialogRequest request;
+    if (mode == SaveMode::ExportList) {
+        request.title = QStringLiteral("Save TXT-file as");
+        request.filter = kTextFilter;
+        request.proposedName = QStringLiteral("TraceDifferences.txt");
+    } else {
+        request.title = QStringLiteral("Save ") + extensionOf(mode) + QStringLiteral("-file as");
+        request.filter = kTraceFilter;
+        request.proposedName = proposedCopyName(mode, inputs.chassis, inputs.module, services.clock);
+    }
+    request.folder = services.folders.FolderBackup;
+    request.confirmOverwrite = true;
+    request.folderMustExist = true;
+    return request;
+}
+
+// Copies are named in upper case like NCS Expert's own files. Only the name is changed:
+// on Windows the folder's case does not matter, elsewhere an upper-cased folder would be
+// another folder.
+QString upperCasedName(const QString& path)
+{
+    const QString name = Paths::nameOf(path);
+    return path.left(path.size() - name.size()) + name.toUpper();
+}
+
+bool copyWorkFile(int mode, const QString& target, const ToolFolders& folders)
+{
+    const Result<QByteArray> bytes =
+        TextFile::readBytes(Paths::join(folders.FolderNCS, QStringLiteral("\\WORK\\FSW_PSW.") + extensionOf(mode)));
+    return bytes && TextFile::writeBytesAtomically(target, bytes.value());
+}
+
+} // namespace
+
+QString proposedCopyName(int mode, const QString& chassis, const QString& module, const Clock& clock)
+{
+    const QString label = module.isEmpty() ? DateText::stamp(clock.now()) : chassis + u'-' + module;
+    return QStringLiteral("FSW_PSW [") + label + QStringLiteral("].") + extensionOf(mode);
+}
+
+void SaveFileAs(int mode, const SaveFileAsInputs& inputs, const SaveFileAsServices& services, QString& saveTag)
+{
+    const QString chosen = services.dialogs.saveFile(requestFor(mode, inputs, services));
+    if (chosen.isEmpty() || Paths::nameOf(chosen).isEmpty())
+        return;
+
+    if (mode == SaveMode::ExportList) {
+        TextFile::writeLinesAtomically(chosen, GeneratedHeader::lines() + inputs.listItems);
+        return;
+    }
+
+    if (!copyWorkFile(mode, upperCasedName(chosen), services.folders))
+        return;
+    if (mode == SaveMode::TraceCopy)
+        saveTag = Paths::nameOf(chosen).toUpper();
+
+    // The folder keeps the letter case the dialog gave it.
+    const QString folder = Paths::folderOf(chosen);
+    if (folder != services.folders.FolderBackup) {
+        services.folders.FolderBackup = folder;
+        services.settings.setValue(QStringLiteral("FolderBACKUP"), folder);
+    }
+}
