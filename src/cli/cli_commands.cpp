@@ -1,11 +1,22 @@
 #include "cli/cli_command.h"
 
 // Each command's file declares its entry here; the list is the help text's order.
+int runCheckUpdate(const QStringList& args, QTextStream& out, QTextStream& err);
 int runInstall(const QStringList& args, QTextStream& out, QTextStream& err);
 
 const QList<CliCommand>& cliCommands()
 {
     static const QList<CliCommand> commands = {
+        {"check-update", "check assembly numbers for a software update in WinKFP's data", runCheckUpdate,
+         "Usage: quillon-cli check-update --data <folder> [--plan] [--program-folder <folder>] <number>...\n\n"
+         "Looks up each seven-character assembly number in <folder>\\DATA (a WinKFP NFS folder\n"
+         "or an SP-daten data set) and prints its ECU family, hardware number and whether an\n"
+         "update exists for the same hardware.\n\n"
+         "  --data <folder>            the folder that holds DATA\n"
+         "  --plan                     append every update found to Updateplan.txt\n"
+         "  --program-folder <folder>  where Updateplan.txt lives (default: the program's folder)\n\n"
+         "Exit status: 0 when the check ran, whatever it found; 1 when a file could not be read\n"
+         "or the plan not written; 2 for bad arguments or a missing DATA folder.\n"},
         {"install", "install an SP-daten data set or its WinKFP data into the tool folders", runInstall,
          "Usage: quillon-cli install sp-daten|winkfp --source <SP-daten folder> --backup yes|no\n"
          "                           [--ncs <folder>] [--ediabas <folder>] [--nfs <folder>]\n"

@@ -1,0 +1,107 @@
+#include "common/clock.h"
+#include "common/paths.h"
+#include "common/program_folder.h"
+#include "updatecheck/update_check.h"
+#include "updatecheck/update_plan.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QStringList>
+#include <QTextStream>
+
+namespace {
+
+struct Options {
+    QString data;
+    QString programFolder;
+    bool plan = false;
+    QStringList numbers;
+};
+
+// Empty on success, else what was wrong with the arguments.
+QString parse(const QStringList& args, Options& options)
+{
+    bool optionsEnded = false;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (optionsEnded || !arg.startsWith(u"--")) {
+            options.numbers.append(arg);
+        } else if (arg == u"--") {
+            optionsEnded = true;
+        } else if (arg == u"--plan") {
+            options.plan = true;
+        } else if (arg == u"--data" || arg == u"--program-folder") {
+            if (i + 1 >= args.size())
+                return arg + QStringLiteral(" needs a folder");
+            (arg == u"--data" ? options.data : options.programFolder) = args[++i];
+        } else {
+            return QStringLiteral("unknown option ") + arg;
+        }
+    }
+    if (options.data.isEmpty())
+        return QStringLiteral("--data <folder> is required");
+    if (options.numbers.isEmpty())
+        return QStringLiteral("give at least one assembly number");
+    return {};
+}
+
+void printCheck(QTextStream& out, const QString& number, const UpdateCheck& check)
+{
+    out << number << '\n';
+    if (check.found) {
+        out << "  ECU family      : " << check.family << '\n'
+            << "  Hardware number : " << check.hardware << '\n';
+    }
+    if (check.outcome == UpdateCheck::Outcome::WrongLength || check.outcome == UpdateCheck::Outcome::NotFound)
+        out << "  Result          : " << check.familyText() << ' ' << check.updateText() << '\n';
+    else if (check.outcome != UpdateCheck::Outcome::Failed)
+        out << "  Result          : " << check.updateText() << '\n';
+}
+
+} // namespace
+
+int runCheckUpdate(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    Options options;
+    const QString problem = parse(args, options);
+    if (!problem.isEmpty()) {
+        err << "quillon-cli check-update: " << problem << ". See quillon-cli check-update --help.\n";
+        return 2;
+    }
+
+    const QString searchFolder = Paths::normalizeFolder(options.data);
+    const QString dataFolder = assemblyDataFolder(searchFolder);
+    if (!QFileInfo(dataFolder).isDir()) {
+        err << "quillon-cli check-update: " << dataFolder << " not found.\n";
+        return 2;
+    }
+    const QString programFolder = options.programFolder.isEmpty()
+                                      ? ProgramFolder::resolve(QCoreApplication::applicationDirPath())
+                                      : Paths::normalizeFolder(options.programFolder);
+
+    const SystemClock clock;
+    int status = 0;
+    for (const QString& number : options.numbers) {
+        const UpdateCheck check = CheckForUpdate(searchFolder, number);
+        printCheck(out, number, check);
+        if (check.outcome == UpdateCheck::Outcome::Failed) {
+            out.flush();
+            err << "quillon-cli check-update: " << check.error << '\n';
+            err.flush();
+            status = 1;
+            continue;
+        }
+        if (!options.plan || !check.updateAvailable())
+            continue;
+        const Status added = AppendToUpdatePlan(programFolder, UpdatePlanEntry::fromCheck(check, number), clock.now());
+        if (added) {
+            out << "  Added to        : " << updatePlanPath(programFolder) << '\n';
+        } else {
+            out.flush();
+            err << "quillon-cli check-update: " << added.error() << '\n';
+            err.flush();
+            status = 1;
+        }
+    }
+    return status;
+}
