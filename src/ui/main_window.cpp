@@ -5,6 +5,7 @@
 #include "settings/settings_store.h"
 #include "trace/trace_loader.h"
 #include "ui/chassis_panel.h"
+#include "ui/install_panel.h"
 #include "ui/main_window_controls.h"
 #include "ui/save_panel.h"
 #include "ui/trace_tree_view.h"
@@ -123,6 +124,7 @@ void MainWindow::constructPanels()
     // Panels: each area of the window gets its handlers from one class.
     new ChassisPanel(this, context()); // first: the others read context.moduleData
     new SavePanel(this, context());
+    new InstallPanel(this, context());
 }
 
 void MainWindow::Form_Load()

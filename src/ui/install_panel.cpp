@@ -1,0 +1,164 @@
+#include "ui/install_panel.h"
+
+#include "install/install_runs.h"
+#include "install/winkfp_guide.h"
+#include "ui/app_context.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QListView>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace {
+template <typename T>
+T* control(QWidget* frmMain, const char* name)
+{
+    T* found = frmMain->findChild<T*>(QString::fromLatin1(name));
+    Q_ASSERT_X(found, "InstallPanel", name);
+    return found;
+}
+
+// How long a run works before it lets the window repaint and take input again.
+constexpr qint64 kEventIntervalMs = 25;
+} // namespace
+
+InstallPanel::InstallPanel(QWidget* frmMain, AppContext& context)
+    : QObject(frmMain)
+    , m_frmMain(frmMain)
+    , m_context(context)
+    , m_cmdFolder(control<QPushButton>(frmMain, "cmdFolder"))
+    , m_cmdUpdate{control<QPushButton>(frmMain, "cmdUpdate_0"), control<QPushButton>(frmMain, "cmdUpdate_1")}
+    , m_cmdShow(control<QPushButton>(frmMain, "cmdShow"))
+    , m_lblSPdaten(control<QLabel>(frmMain, "lblSPdaten"))
+    , m_lblCopy(control<QLabel>(frmMain, "lblCopy"))
+    , m_listCopy(control<QListView>(frmMain, "listCopy"))
+    , m_listImage(control<QWidget>(frmMain, "listImage"))
+    , m_progBar(control<QProgressBar>(frmMain, "progBar"))
+{
+    m_listCopy->setUniformItemSizes(true);
+    m_listCopy->setModel(&m_log);
+    m_progBar->setRange(0, 100);
+    connect(m_cmdFolder, &QPushButton::clicked, this, &InstallPanel::cmdFolder_Click);
+    for (int index = 0; index < 2; ++index)
+        connect(m_cmdUpdate[index], &QPushButton::clicked, this, [this, index] { cmdUpdate_Click(index); });
+    connect(m_cmdShow, &QPushButton::clicked, this, &InstallPanel::cmdShow_Click);
+    frmMain->installEventFilter(this);
+}
+
+void InstallPanel::cmdFolder_Click()
+{
+    InstallContext run{m_state, m_context.folders, m_context.dialogs, m_context.clock,
+                       m_context.busy, m_ops, *this, m_context.closeSearchWindow};
+    ::cmdFolder_Click(run);
+}
+
+void InstallPanel::cmdUpdate_Click(int index)
+{
+    if (m_running)
+        return;
+    m_running = true;
+    m_sinceEvents.start();
+    InstallContext run{m_state, m_context.folders, m_context.dialogs, m_context.clock,
+                       m_context.busy, m_ops, *this, m_context.closeSearchWindow};
+    ::cmdUpdate_Click(run, index);
+    flush();
+    m_running = false;
+}
+
+void InstallPanel::cmdShow_Click()
+{
+    ::cmdShow_Click(m_context.busy, *this);
+    flush();
+}
+
+bool InstallPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    // Closing the window in the middle of a run would pull the controls away from under
+    // it; the run ends on its own, then the window can close.
+    if (watched == m_frmMain && event->type() == QEvent::Close && m_running) {
+        event->ignore();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void InstallPanel::flush()
+{
+    m_log.flush();
+    if (m_selectRow >= 0 && m_selectRow < m_log.rowCount()) {
+        const QModelIndex index = m_log.index(m_selectRow);
+        m_listCopy->setCurrentIndex(index);
+        m_listCopy->scrollTo(index);
+        m_selectRow = -1;
+    }
+}
+
+void InstallPanel::setCaption(const QString& caption)
+{
+    m_lblCopy->setText(caption);
+}
+
+void InstallPanel::addLine(const QString& line)
+{
+    m_log.append(line);
+}
+
+void InstallPanel::selectLastLine()
+{
+    m_selectRow = static_cast<int>(m_log.lineCount()) - 1;
+}
+
+void InstallPanel::setPercentage(int percent)
+{
+    m_progBar->setValue(percent);
+}
+
+void InstallPanel::processPendingEvents()
+{
+    if (m_sinceEvents.isValid() && m_sinceEvents.elapsed() < kEventIntervalMs)
+        return;
+    flush();
+    QCoreApplication::processEvents();
+    m_sinceEvents.start();
+}
+
+void InstallPanel::clearLines()
+{
+    m_log.clear();
+    m_selectRow = -1;
+}
+
+void InstallPanel::showLog()
+{
+    m_listCopy->show();
+    m_listImage->hide();
+}
+
+void InstallPanel::showPicture()
+{
+    m_listCopy->hide();
+    m_listImage->show();
+}
+
+void InstallPanel::setUpdateButtonsEnabled(bool enabled)
+{
+    m_cmdUpdate[0]->setEnabled(enabled);
+    m_cmdUpdate[1]->setEnabled(enabled);
+}
+
+void InstallPanel::setSourceFolder(const QString& folder)
+{
+    m_lblSPdaten->setText(folder);
+}
+
+QString InstallPanel::guideButtonCaption() const
+{
+    return m_cmdShow->text();
+}
+
+void InstallPanel::setGuideButtonCaption(const QString& caption)
+{
+    m_cmdShow->setText(caption);
+}
