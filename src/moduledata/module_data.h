@@ -16,6 +16,10 @@ struct ModuleData {
     // The module file from 20 bytes after its first "INDIVID" on, as hex text; empty while
     // no module is chosen.
     QByteArray ModuleHex;
+    // Raw copies of PswHex's and ModuleHex's bytes, so "Show values" can search bytes
+    // instead of hex text; empty when not filled (the search then decodes the hex text).
+    QByteArray PswBytes;
+    QByteArray ModuleBytes;
     // Cache of value names keyed by a value ID's hex text ("0A 1B"); emptied when a
     // module is chosen.
     QHash<QByteArray, QString> ValueNames;

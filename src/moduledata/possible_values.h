@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QStringList>
+
+#include <array>
+
+class TraceTree;
+struct ModuleData;
+struct ValueSearchState;
+
+// The marker distance that three of the five samples share; without such a majority the
+// fifth sample.
+int VoteMarkerDistance(const std::array<int, 5>& samples);
+
+// The search of "Show values" on a tree built from traceLines: calibrates MarkerDistance on
+// up to five functions spaced six trace lines apart, votes, then adds every value found to
+// each function and marks the functions not found. Returns how many were not found.
+int SearchPossibleValues(TraceTree& tree, const QStringList& traceLines, ModuleData& data, ValueSearchState& state);
