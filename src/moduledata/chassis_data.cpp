@@ -43,6 +43,7 @@ Status LoadKeywordFiles(const QString& folderNCS, const QString& chassis, Module
     const QString folder = chassisFolder(folderNCS, chassis);
     data.FswData.clear();
     data.PswHex.clear();
+    data.PswBytes.clear();
 
     const Result<QString> functionFile = firstMatch(folder, kFunctionKeywords);
     if (!functionFile)
@@ -64,6 +65,7 @@ Status LoadKeywordFiles(const QString& folderNCS, const QString& chassis, Module
         return Status::failure(QStringLiteral("\"KEYWORD\" not found in ") + valueFile.value() + u'.');
     bytes.remove(0, keyword);
     data.PswHex = HexText::TextToHex(bytes);
+    data.PswBytes = bytes;
     return {};
 }
 
@@ -81,6 +83,7 @@ Status LoadModule(const QString& folderNCS, const QString& chassis, const QStrin
 {
     data.ValueNames.clear();
     data.ModuleHex.clear();
+    data.ModuleBytes.clear();
     Result<QByteArray> file = TextFile::readBytes(Paths::join(chassisFolder(folderNCS, chassis), u'\\' + module));
     if (!file)
         return Status::failure(file.error());
@@ -91,5 +94,6 @@ Status LoadModule(const QString& folderNCS, const QString& chassis, const QStrin
     const qsizetype start = indivId >= 0 ? indivId + 20 : 19;
     bytes.remove(0, std::min(start, bytes.size()));
     data.ModuleHex = HexText::TextToHex(bytes);
+    data.ModuleBytes = bytes;
     return {};
 }
