@@ -2,6 +2,7 @@
 
 // Each command's file declares its entry here; the list is the help text's order.
 int runCheckUpdate(const QStringList& args, QTextStream& out, QTextStream& err);
+int runCompare(const QStringList& args, QTextStream& out, QTextStream& err);
 int runInstall(const QStringList& args, QTextStream& out, QTextStream& err);
 
 const QList<CliCommand>& cliCommands()
@@ -17,6 +18,11 @@ const QList<CliCommand>& cliCommands()
          "  --program-folder <folder>  where Updateplan.txt lives (default: the program's folder)\n\n"
          "Exit status: 0 when the check ran, whatever it found; 1 when a file could not be read\n"
          "or the plan not written; 2 for bad arguments or a missing DATA folder.\n"},
+        {"compare", "list the differences of two trace files", runCompare,
+         "Usage: quillon-cli compare <trace 1> <trace 2> [--output <file>]\n"
+         "Lists every differing line under its function, as \"Compare files\" does.\n"
+         "--output writes the list as a text file, as \"Export to text file\" does.\n"
+         "Exit status: 0 no differences, 1 differences, 2 the files cannot be read or compared.\n"},
         {"install", "install an SP-daten data set or its WinKFP data into the tool folders", runInstall,
          "Usage: quillon-cli install sp-daten|winkfp --source <SP-daten folder> --backup yes|no\n"
          "                           [--ncs <folder>] [--ediabas <folder>] [--nfs <folder>]\n"

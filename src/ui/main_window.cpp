@@ -7,7 +7,9 @@
 #include "ui/chassis_panel.h"
 #include "ui/install_panel.h"
 #include "ui/main_window_controls.h"
+#include "ui/menu_panel.h"
 #include "ui/save_panel.h"
+#include "ui/search_panel.h"
 #include "ui/trace_tree_view.h"
 
 #include <QAction>
@@ -124,6 +126,8 @@ void MainWindow::constructPanels()
     // Panels: each area of the window gets its handlers from one class.
     new ChassisPanel(this, context()); // first: the others read context.moduleData
     new SavePanel(this, context());
+    new SearchPanel(this, context());
+    new MenuPanel(this, context());
     new InstallPanel(this, context());
 }
 

@@ -2,8 +2,17 @@
 
 #include <QFile>
 
+// Outside any namespace, as Q_INIT_RESOURCE requires. The resources live in a static
+// library, so they are registered explicitly rather than by a static initialiser the
+// linker might drop.
+static void initPictureResources()
+{
+    Q_INIT_RESOURCE(pictures);
+}
+
 PictureList PictureList::builtIn()
 {
+    initPictureResources();
     PictureList list;
     for (int i = 1; i <= kBuiltInCount; ++i) {
         const QString path = QStringLiteral(":/pictures/picture_%1.jpg").arg(i);

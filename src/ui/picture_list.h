@@ -9,6 +9,9 @@ class PictureList {
 public:
     static constexpr int kBuiltInCount = 6;
     static constexpr int kCustomIndex = 7;
+    // Every picture of the list has this size.
+    static constexpr int kWidth = 400;
+    static constexpr int kHeight = 240;
 
     // The built-in pictures shipped as resources.
     static PictureList builtIn();

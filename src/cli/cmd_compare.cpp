@@ -1,0 +1,69 @@
+#include "common/generated_header.h"
+#include "common/paths.h"
+#include "common/text_file.h"
+#include "tracetools/trace_compare.h"
+
+#include <QFileInfo>
+#include <QStringList>
+#include <QTextStream>
+
+// quillon-cli compare <trace 1> <trace 2> [--output <file>]: the same lines the window
+// lists after "Compare files", and optionally the same export file.
+int runCompare(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    QStringList paths;
+    QString output;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        if (args[i] == u"--output") {
+            if (i + 1 >= args.size()) {
+                err << "compare: --output needs a file name.\n";
+                return 2;
+            }
+            output = args[++i];
+        } else if (args[i].startsWith(u"--")) {
+            err << "compare: unknown option " << args[i] << ".\n";
+            return 2;
+        } else {
+            paths.append(args[i]);
+        }
+    }
+    if (paths.size() != 2) {
+        err << "Usage: quillon-cli compare <trace 1> <trace 2> [--output <file>]\n";
+        return 2;
+    }
+
+    // Full native paths, as the window's file dialog hands them over.
+    const QString path1 = Paths::toNative(QFileInfo(paths[0]).absoluteFilePath());
+    const QString path2 = Paths::toNative(QFileInfo(paths[1]).absoluteFilePath());
+    QStringList listed = TraceCompare::file1Header(path1);
+    const Result<QStringList> lines1 = TextFile::readLines(path1);
+    const Result<QStringList> lines2 = lines1 ? TextFile::readLines(path2) : Result<QStringList>(QStringList());
+    if (lines1)
+        listed += TraceCompare::file2Header(path2);
+    TraceComparison comparison;
+    if (lines1 && lines2) {
+        comparison = TraceCompare::compareLines(lines1.value(), lines2.value());
+        listed += comparison.lines;
+    }
+    for (const QString& line : listed)
+        out << line << '\n';
+    out.flush();
+
+    if (!lines1 || !lines2) {
+        err << (lines1 ? lines2.error() : lines1.error()) << '\n';
+        return 2;
+    }
+    if (comparison.outcome != TraceComparison::Outcome::Compared) {
+        if (!comparison.error.isEmpty())
+            err << comparison.error << '\n';
+        return 2;
+    }
+    if (!output.isEmpty()) {
+        const Status written = TextFile::writeLinesAtomically(output, GeneratedHeader::lines() + listed);
+        if (!written) {
+            err << written.error() << '\n';
+            return 2;
+        }
+    }
+    return comparison.differences == 0 ? 0 : 1;
+}
