@@ -4,6 +4,7 @@
 int runCheckUpdate(const QStringList& args, QTextStream& out, QTextStream& err);
 int runCompare(const QStringList& args, QTextStream& out, QTextStream& err);
 int runInstall(const QStringList& args, QTextStream& out, QTextStream& err);
+int runValues(const QStringList& args, QTextStream& out, QTextStream& err);
 
 const QList<CliCommand>& cliCommands()
 {
@@ -35,6 +36,17 @@ const QList<CliCommand>& cliCommands()
          "  --create-chassis    answer Yes when NCS Expert has no folder for the data set's chassis\n\n"
          "Exit status: 0 the installation is ready; 1 a step failed (the step and the error on\n"
          "standard error); 2 bad arguments or a check refused the run.\n"},
+        {"values", "list every possible value of each function of a trace", runValues,
+         "Usage: quillon-cli values --ncs <NCS Expert folder> --chassis <name> --module <file> [--json]\n"
+         "                          <trace file>\n\n"
+         "Does what \"Show values\" does: reads the chassis's keyword files and the module file\n"
+         "from <NCS Expert folder>\\DATEN\\<name>, finds each function of the trace in them and\n"
+         "prints, in trace order, the function line and one tab-indented line per possible\n"
+         "value; \"* \" marks the trace's own value, \"! \" the reason a function was not found.\n\n"
+         "  --json   print an array of {\"function\", \"values\" (display order), \"loaded\" (the\n"
+         "           trace's values), \"error\" (text or null)} instead\n\n"
+         "Output is UTF-8. Exit status: 0 every function was found; 1 some were not; 2 bad\n"
+         "arguments or files that cannot be read (the reason on standard error).\n"},
     };
     return commands;
 }

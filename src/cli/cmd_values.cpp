@@ -1,0 +1,173 @@
+#include "cli/cli_dialogs.h"
+#include "common/busy_state.h"
+#include "common/text_file.h"
+#include "moduledata/chassis_data.h"
+#include "moduledata/module_data.h"
+#include "moduledata/possible_values_command.h"
+#include "moduledata/value_search_state.h"
+#include "trace/trace_loader.h"
+#include "trace/trace_session.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTextStream>
+
+namespace {
+
+struct ValuesOptions {
+    QString folderNCS;
+    QString chassis;
+    QString module;
+    QString trace;
+    bool json = false;
+};
+
+const char kUsage[] = "Usage: quillon-cli values --ncs <folder> --chassis <name> --module <file> [--json] <trace file>\n";
+
+bool parse(const QStringList& args, ValuesOptions& options, QTextStream& err)
+{
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        QString* target = arg == u"--ncs" ? &options.folderNCS
+                          : arg == u"--chassis" ? &options.chassis
+                          : arg == u"--module"  ? &options.module
+                                                : nullptr;
+        if (target) {
+            if (i + 1 >= args.size()) {
+                err << "values: " << arg << " needs a value.\n";
+                return false;
+            }
+            *target = args[++i];
+        } else if (arg == u"--json") {
+            options.json = true;
+        } else if (arg.startsWith(u"--")) {
+            err << "values: unknown option " << arg << ".\n";
+            return false;
+        } else if (options.trace.isEmpty()) {
+            options.trace = arg;
+        } else {
+            err << "values: only one trace file, please.\n";
+            return false;
+        }
+    }
+    if (options.folderNCS.isEmpty() || options.chassis.isEmpty() || options.module.isEmpty()
+        || options.trace.isEmpty()) {
+        err << kUsage;
+        return false;
+    }
+    return true;
+}
+
+// One function of the trace as the tree shows it after the search.
+struct FunctionReport {
+    QString function;
+    QStringList values;   // display order, the failure line left out
+    QString chosen;       // the value marked as chosen
+    QStringList loaded;   // the trace's own values
+    QString error;
+};
+
+QList<FunctionReport> reports(const TraceSession& session)
+{
+    QList<FunctionReport> result;
+    const TraceTree& tree = session.tree();
+    for (qsizetype i = 0; i < session.TraceLines.size(); ++i) {
+        const QString& line = session.TraceLines[i];
+        if (line.startsWith(u'\t')) {
+            if (!result.isEmpty())
+                result.last().loaded.append(QString(line).remove(u'\t'));
+            continue;
+        }
+        FunctionReport report;
+        report.function = line;
+        for (const int child : tree.children(tree.indexOfKey(line))) {
+            if (tree.color(child) == NodeColor::Red) {
+                report.error = tree.text(child);
+                continue;
+            }
+            report.values.append(tree.text(child));
+            if (tree.image(child) == NodeImage::Chosen)
+                report.chosen = tree.text(child);
+        }
+        result.append(report);
+    }
+    return result;
+}
+
+void printText(const QList<FunctionReport>& list, QTextStream& out)
+{
+    for (const FunctionReport& report : list) {
+        out << report.function << '\n';
+        for (const QString& value : report.values)
+            out << '\t' << (value == report.chosen ? "* " : "  ") << value << '\n';
+        if (!report.error.isEmpty())
+            out << "\t! " << report.error << '\n';
+    }
+}
+
+void printJson(const QList<FunctionReport>& list, QTextStream& out)
+{
+    QJsonArray array;
+    for (const FunctionReport& report : list) {
+        QJsonObject object;
+        object.insert(QStringLiteral("function"), report.function);
+        object.insert(QStringLiteral("values"), QJsonArray::fromStringList(report.values));
+        object.insert(QStringLiteral("loaded"), QJsonArray::fromStringList(report.loaded));
+        object.insert(QStringLiteral("error"), report.error.isEmpty() ? QJsonValue() : QJsonValue(report.error));
+        array.append(object);
+    }
+    out << QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented));
+}
+
+} // namespace
+
+// quillon-cli values: the values "Show values" lists for each function of a trace, read
+// from the chassis and module data exactly as the window reads them.
+int runValues(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    ValuesOptions options;
+    if (!parse(args, options, err))
+        return 2;
+
+    const Result<QStringList> lines = TextFile::readLines(options.trace);
+    if (!lines) {
+        err << lines.error() << '\n';
+        return 2;
+    }
+    TraceSession session;
+    const QString built = BuildTraceTree(session.tree(), lines.value(), &session.TraceLines);
+    if (!built.isEmpty()) {
+        err << options.trace << ": " << built << '\n';
+        return 2;
+    }
+    session.showTree();
+
+    ModuleData data;
+    const Result<QStringList> modules = LoadChassis(options.folderNCS, options.chassis, data);
+    if (!modules) {
+        err << modules.error() << '\n';
+        return 2;
+    }
+    const Status module = LoadModule(options.folderNCS, options.chassis, options.module, data);
+    if (!module) {
+        err << module.error() << '\n';
+        return 2;
+    }
+
+    // Messages (a module file without data, functions not found) go to the error stream.
+    BusyState busy;
+    CliDialogs dialogs(err, nullptr);
+    ValueSearchState state;
+    ShowPossibleValues(session, &data, state, busy, dialogs, {});
+    if (!session.ValuesShown)
+        return 2;
+
+    const QList<FunctionReport> list = reports(session);
+    if (options.json)
+        printJson(list, out);
+    else
+        printText(list, out);
+    out.flush();
+    return session.ValuesIncomplete ? 1 : 0;
+}
