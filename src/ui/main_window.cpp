@@ -1,3 +1,4 @@
+#include "ui/editing_panel.h"
 #include "ui/main_window.h"
 
 #include "common/dialogs.h"
@@ -129,6 +130,7 @@ void MainWindow::constructPanels()
     new SearchPanel(this, context());
     new MenuPanel(this, context());
     new InstallPanel(this, context());
+    new EditingPanel(this, context());
 }
 
 void MainWindow::Form_Load()

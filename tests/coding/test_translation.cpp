@@ -1,6 +1,7 @@
 #include "coding/translation.h"
 #include "coding/translation_table.h"
 #include "common/ansi_codec.h"
+#include "common/text_file.h"
 #include "support/scripted_dialogs.h"
 #include "support/test_files.h"
 #include "trace/trace_loader.h"
@@ -126,6 +127,27 @@ private slots:
         TestFiles::write(translationsPath(f.program.path()), "A,now\r\n");
         f.toggle();
         QCOMPARE(f.session.tree().text(1), u"A  -  NOW"_qs);
+    }
+
+    // The demo's table translates every name of the demo trace, and switching back gives
+    // the trace's own names.
+    void demoTableCoversTheDemoTrace()
+    {
+        const QString demo = QStringLiteral(QUILLON_SOURCE_DIR "/demo");
+        const Result<QStringList> trace = TextFile::readLines(demo + u"/NCSEXPER/WORK/FSW_PSW.TRC"_qs);
+        QVERIFY(trace.ok());
+        Fixture f(TestFiles::read(demo + u"/program-files/Translations.csv"_qs), trace.value());
+        const QByteArray plain = bytes(f.session.tree());
+        f.toggle();
+        QStringList untranslated;
+        for (int i = 1; i <= f.session.tree().count(); ++i)
+            if (!f.session.tree().text(i).contains(TranslationText::separator()))
+                untranslated.append(f.session.tree().text(i));
+        QCOMPARE(untranslated, QStringList());
+        QCOMPARE(f.session.tree().text(1), u"CODIERINDEX  -  CODING INDEX"_qs);
+        QCOMPARE(f.session.tree().text(2), u"wert_04  -  4"_qs);
+        f.toggle();
+        QCOMPARE(bytes(f.session.tree()), plain);
     }
 
     void letterCase_data()

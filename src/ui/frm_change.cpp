@@ -1,0 +1,111 @@
+#include "ui/frm_change.h"
+
+#include "trace/value_editing.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace {
+
+// The designed rectangles are in twips; 15 twips make a pixel.
+QRect fromTwips(int left, int top, int width, int height)
+{
+    return {left / 15, top / 15, width / 15, height / 15};
+}
+
+} // namespace
+
+FrmChange::FrmChange(QString& handBack, const QString& function, const QString& value, bool quickChange,
+                     QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                          | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+      m_handBack(handBack)
+{
+    setObjectName(QStringLiteral("frmChange"));
+    setWindowTitle(QStringLiteral("Change value"));
+    setFixedSize(kClientWidth, kClientHeight);
+
+    m_lblPar = new QLabel(QStringLiteral("function"), this);
+    m_lblPar->setObjectName(QStringLiteral("lblPar"));
+    m_lblPar->setGeometry(fromTwips(120, 240, 585, 195));
+
+    m_txtChange = new QLineEdit(this);
+    m_txtChange->setObjectName(QStringLiteral("txtChange"));
+    m_txtChange->setGeometry(fromTwips(120, 720, 5295, 315));
+
+    m_chkValue = new QCheckBox(QStringLiteral("quick change"), this);
+    m_chkValue->setObjectName(QStringLiteral("chkValue"));
+    m_chkValue->setGeometry(fromTwips(120, 1200, 1395, 195));
+    m_chkValue->setEnabled(false);
+
+    m_cmdOK[1] = new QPushButton(QStringLiteral("OK"), this);
+    m_cmdOK[1]->setObjectName(QStringLiteral("cmdOK_1"));
+    m_cmdOK[1]->setGeometry(fromTwips(1920, 1200, 1695, 375));
+    m_cmdOK[1]->setDefault(true);
+
+    m_cmdOK[0] = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cmdOK[0]->setObjectName(QStringLiteral("cmdOK_0"));
+    m_cmdOK[0]->setGeometry(fromTwips(3720, 1200, 1695, 375));
+
+    setTabOrder(m_txtChange, m_chkValue);
+    setTabOrder(m_chkValue, m_cmdOK[1]);
+    setTabOrder(m_cmdOK[1], m_cmdOK[0]);
+
+    // The label grows with a long function name, as far as the window allows.
+    m_lblPar->setText(function);
+    const QRect designed = m_lblPar->geometry();
+    m_lblPar->resize(std::clamp(m_lblPar->sizeHint().width(), designed.width(), kClientWidth - 2 * designed.left()),
+                     designed.height());
+    m_txtChange->setText(value);
+    m_chkValue->setEnabled(quickChange);
+
+    connect(m_chkValue, &QCheckBox::clicked, this, &FrmChange::chkValue_Click);
+    connect(m_cmdOK[1], &QPushButton::clicked, this, [this] { cmdOK_Click(1); });
+    connect(m_cmdOK[0], &QPushButton::clicked, this, [this] { cmdOK_Click(0); });
+}
+
+void FrmChange::placeAtCentreOf(const QWidget* mainWindow)
+{
+    const QRect frame = mainWindow->frameGeometry();
+    move(frame.left() + frame.width() / 2, frame.top() + frame.height() / 2);
+}
+
+void FrmChange::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    Form_Activate();
+}
+
+void FrmChange::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Form_Activate();
+}
+
+void FrmChange::Form_Activate()
+{
+    m_txtChange->setSelection(0, static_cast<int>(m_txtChange->text().size()));
+    m_txtChange->setFocus();
+}
+
+void FrmChange::chkValue_Click()
+{
+    m_txtChange->setText(ValueEditing::quickChanged(m_txtChange->text()));
+}
+
+void FrmChange::cmdOK_Click(int index)
+{
+    // Escape and the close box end in reject() as well, handing nothing back.
+    if (index == 1) {
+        m_handBack = m_txtChange->text();
+        accept();
+    } else {
+        reject();
+    }
+}
