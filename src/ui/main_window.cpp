@@ -1,4 +1,3 @@
-#include "ui/editing_panel.h"
 #include "ui/main_window.h"
 
 #include "common/dialogs.h"
@@ -6,6 +5,7 @@
 #include "settings/settings_store.h"
 #include "trace/trace_loader.h"
 #include "ui/chassis_panel.h"
+#include "ui/editing_panel.h"
 #include "ui/install_panel.h"
 #include "ui/main_window_controls.h"
 #include "ui/menu_panel.h"
