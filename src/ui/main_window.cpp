@@ -12,6 +12,7 @@
 #include "ui/save_panel.h"
 #include "ui/search_panel.h"
 #include "ui/trace_tree_view.h"
+#include "ui/update_check_panel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -130,6 +131,7 @@ void MainWindow::constructPanels()
     new SearchPanel(this, context());
     new MenuPanel(this, context());
     new InstallPanel(this, context());
+    new UpdateCheckPanel(this, context(), [this] { return findChild<InstallPanel*>()->state().FolderSPdaten; });
     new EditingPanel(this, context());
 }
 
