@@ -154,7 +154,10 @@ void FrmSearch::applicationStateChanged(Qt::ApplicationState state)
     if (state == Qt::ApplicationActive) {
         if (m_hiddenWhileInactive) {
             m_hiddenWhileInactive = false;
+            // Back in view, but the window the user clicked keeps the focus.
+            setAttribute(Qt::WA_ShowWithoutActivating, true);
             show();
+            setAttribute(Qt::WA_ShowWithoutActivating, false);
         }
     } else if (!m_hiddenWhileInactive && isVisible()) {
         m_hiddenWhileInactive = true;

@@ -125,30 +125,6 @@ private slots:
         }
     }
 
-    void newSearchForcesDown_data()
-    {
-        QTest::addColumn<QString>("first");
-        QTest::addColumn<QString>("second");
-        QTest::addColumn<bool>("forced");
-        QTest::newRow("first search") << QString() << u"abc"_qs << true;
-        QTest::newRow("same text") << u"abc"_qs << u"abc"_qs << false;
-        QTest::newRow("other case") << u"abc"_qs << u"ABC"_qs << false;
-        QTest::newRow("other text") << u"abc"_qs << u"x"_qs << true;
-    }
-
-    void newSearchForcesDown()
-    {
-        QFETCH(QString, first);
-        QFETCH(QString, second);
-        QFETCH(bool, forced);
-        TraceTree tree;
-        buildTree(tree);
-        TreeSearch search(tree);
-        if (!first.isEmpty())
-            QVERIFY(search.next(first, SearchMatch::StartsWith, SearchDirection::Down).found);
-        QCOMPARE(search.next(second, SearchMatch::StartsWith, SearchDirection::Up).directionForcedDown, forced);
-    }
-
     void translatedTextIsSearchedAsDisplayed()
     {
         TraceTree tree;

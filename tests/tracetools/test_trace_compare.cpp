@@ -114,12 +114,6 @@ private slots:
         QVERIFY(!result.lines.contains(u"32767 differences"_qs));
     }
 
-    void headers()
-    {
-        QCOMPARE(TraceCompare::file1Header(u"C:\\a.trc"_qs),
-                 (QStringList{u"Trace differences:"_qs, QString(), u"File 1 --> C:\\a.trc"_qs}));
-        QCOMPARE(TraceCompare::file2Header(u"C:\\b.trc"_qs), (QStringList{u"File 2 --> C:\\b.trc"_qs, QString()}));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestTraceCompare)

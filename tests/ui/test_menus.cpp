@@ -284,23 +284,6 @@ private slots:
                                                       + folders.FolderNFS);
     }
 
-    void setDefaultFolderAsksForTheKind_data()
-    {
-        QTest::addColumn<int>("index");
-        QTest::newRow("NCS Expert") << 1;
-        QTest::newRow("Ediabas") << 2;
-        QTest::newRow("WinKFP") << 3;
-    }
-
-    void setDefaultFolderAsksForTheKind()
-    {
-        QFETCH(int, index);
-        Fixture f;
-        f.dialogs.queueFolder(QString());
-        f.action(u"sSettings_%1"_qs.arg(index))->trigger();
-        QCOMPARE(f.dialogs.folderTitles, QStringList{toolFolderRule(index)->pickerTitle});
-    }
-
     void helpText()
     {
         Fixture f;

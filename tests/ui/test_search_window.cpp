@@ -84,24 +84,18 @@ private slots:
         QVERIFY(f.searchTag().isEmpty());
     }
 
-    void opensWithItsControls()
+    void searchNextNeedsText()
     {
         Fixture f;
         FrmSearch* search = f.open();
-        QVERIFY(search);
         QVERIFY(search->isVisible());
-        QCOMPARE(search->windowTitle(), u"Search"_qs);
         QCOMPARE(f.searchTag(), u"show"_qs);
-        QVERIFY(search->windowFlags().testFlag(Qt::Tool));
-        QVERIFY(!f.searchControl<QPushButton>(u"cmdChange"_qs)->isVisible());
-        QVERIFY(f.searchControl<QRadioButton>(u"optSearch_0"_qs)->isChecked());
-        QVERIFY(f.searchControl<QRadioButton>(u"optUpDown_1"_qs)->isChecked());
-        QVERIFY(f.searchControl<QPushButton>(u"cmdNext_1"_qs)->isDefault());
-        QVERIFY(!f.searchControl<QPushButton>(u"cmdNext_1"_qs)->isEnabled());
+        auto* searchNext = f.searchControl<QPushButton>(u"cmdNext_1"_qs);
+        QVERIFY(!searchNext->isEnabled());
         f.type(u"a"_qs);
-        QVERIFY(f.searchControl<QPushButton>(u"cmdNext_1"_qs)->isEnabled());
+        QVERIFY(searchNext->isEnabled());
         f.type(QString());
-        QVERIFY(!f.searchControl<QPushButton>(u"cmdNext_1"_qs)->isEnabled());
+        QVERIFY(!searchNext->isEnabled());
     }
 
     void placedOnceBesideTheTree()
