@@ -240,6 +240,32 @@ private slots:
         QTRY_VERIFY(!f.search());
     }
 
+    void valueChangedWhileTheWindowIsOpen()
+    {
+        Fixture f;
+        FrmSearch* search = f.open();
+        auto* tree = f.find<TraceTreeView>(u"TreeTRC"_qs);
+        const QRect valueRow = tree->visualRect(tree->model()->index(0, 0, tree->model()->index(0, 0)));
+        QVERIFY(valueRow.isValid());
+        QString modalName;
+        QTimer::singleShot(0, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal)
+                return;
+            modalName = modal->objectName();
+            modal->findChild<QLineEdit*>(u"txtChange"_qs)->setText(u"nicht_aktiv"_qs);
+            modal->findChild<QPushButton*>(u"cmdOK_1"_qs)->click();
+        });
+        QTest::mousePress(tree->viewport(), Qt::LeftButton, {}, valueRow.center());
+        QTest::mouseRelease(tree->viewport(), Qt::LeftButton, {}, valueRow.center());
+        QCOMPARE(modalName, u"frmChange"_qs);
+        QCOMPARE(f.tree().text(2), u"nicht_aktiv"_qs);
+        QVERIFY(f.tree().bold(1));
+        QCOMPARE(f.search(), search);
+        QVERIFY(search->isVisible());
+        QVERIFY(!search->focusOnActivate());
+    }
+
     void changeWindowGoesThroughTheOpenSearchWindow()
     {
         Fixture f;
