@@ -1,11 +1,15 @@
+#include "coding/save_manipulation_file.h"
 #include "common/busy_state.h"
 #include "moduledata/possible_values_command.h"
 #include "moduledata/value_search_state.h"
+#include "support/fixed_clock.h"
 #include "support/scripted_dialogs.h"
 #include "trace/trace_loader.h"
 #include "trace/trace_session.h"
 #include "value_search_check.h"
 
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -199,6 +203,30 @@ private slots:
         QCOMPARE(fixture.values(bremse), QStringList{u"function not found in the function keyword file|3"_qs});
         QCOMPARE(tree.color(tree.firstChild(bremse)), NodeColor::Red);
         QCOMPARE(fixture.values(1), (QStringList{u"aktiv|1"_qs, u"aus|0"_qs, u"nicht_aktiv|0"_qs}));
+    }
+
+    // While a function is marked as not found, a picked value cannot be saved.
+    void savingRefusedAfterAFailedFunction()
+    {
+        Fixture fixture({u"LICHT"_qs, u"\taktiv"_qs, u"BREMSE"_qs, u"\tein"_qs});
+        fixture.press();
+        QVERIFY(fixture.session.ValuesIncomplete);
+        TraceTree& tree = fixture.session.tree();
+        const QList<int> licht = tree.children(1);
+        tree.setImage(licht[0], NodeImage::None);
+        tree.setImage(licht[1], NodeImage::Chosen);
+        tree.setBold(1, true);
+        fixture.session.ChangeCount = 1;
+        fixture.dialogs.messages.clear();
+
+        QTemporaryDir dir;
+        FixedClock clock;
+        QString saveTag;
+        SaveManipulationFile({dir.path(), dir.path(), u"DEM"_qs, u"LCM.C05"_qs}, fixture.session, fixture.dialogs,
+                             clock, saveTag, {});
+        QCOMPARE(fixture.dialogs.texts(),
+                 QStringList{u"Errors found in list.\r\nSelect the right chassis and module."_qs});
+        QVERIFY(!QFileInfo::exists(dir.filePath(u"WORK/FSW_PSW.MAN"_qs)));
     }
 };
 

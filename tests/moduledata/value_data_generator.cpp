@@ -55,7 +55,7 @@ QByteArray Generator::newId()
 {
     for (;;) {
         QByteArray id;
-        id.append(byte());
+        id.append(byte(0, 0x7F)); // fillers use 0x80 and above
         id.append(byte(0, 0x24));
         if (!m_usedIds.contains(id)) {
             m_usedIds.insert(id);
@@ -111,7 +111,12 @@ GeneratedValueData Generator::run()
         m_valueIds.append(id);
         valueNames.append("wert_" + word(pick(1, 8)));
     }
+    const auto pswFiller = [&](qsizetype until) {
+        while (psw.size() < until)
+            psw.append(QByteArray("\x01\x00", 2) + byte() + byte() + "filler_" + word(pick(4, 20)) + '\x00');
+    };
     for (int v = 0; v < m_size.valuePool; ++v) {
+        pswFiller(m_size.pswBytes * v / m_size.valuePool);
         if (!m_size.clean && chance(5))
             continue;
         if (!m_size.clean && chance(20))
@@ -120,8 +125,7 @@ GeneratedValueData Generator::run()
         psw.append(!m_size.clean && chance(3) ? QByteArray() : valueNames[v]);
         psw.append('\x00');
     }
-    while (psw.size() < m_size.pswBytes)
-        psw.append(QByteArray("\x01\x00", 2) + byte() + byte() + "filler_" + word(pick(4, 20)) + '\x00');
+    pswFiller(m_size.pswBytes);
     if (!m_size.clean && chance(10))
         psw.append(QByteArray("\x01\x00", 2) + m_valueIds[pick(0, m_size.valuePool - 1)] + "cut");
 
@@ -145,7 +149,22 @@ GeneratedValueData Generator::run()
     }
     if (!m_size.clean && chance(15))
         fsw.prepend(names[pick(0, m_size.functions - 1)]); // a name at the very start
+    // Filler entries and records spread between the functions', as in real files.
+    const auto fswFiller = [&](qsizetype until) {
+        while (fsw.size() < until)
+            fsw.append(QByteArray(1, byte()) + byte(0, 0x24) + "OTHER_" + word(pick(4, 20)) + byte(0, 0x24));
+    };
+    const auto moduleFiller = [&](qsizetype until) {
+        while (module.size() < until) {
+            QList<int> values;
+            for (int v = pick(1, 4); v > 0; --v)
+                values.append(pick(0, m_size.valuePool - 1));
+            addRecord(module, QByteArray(1, byte(0x80, 0xFF)) + byte(0, 0x24), values, mainDistance);
+        }
+    };
     for (int f = 0; f < m_size.functions; ++f) {
+        fswFiller(m_size.fswBytes * f / m_size.functions);
+        moduleFiller(m_size.moduleBytes * f / m_size.functions);
         const QByteArray id = newId();
         // Decoys first: the name inside longer names, the ID without a marker.
         if (!m_size.clean && chance(30))
@@ -160,15 +179,8 @@ GeneratedValueData Generator::run()
         if (!m_size.clean && chance(10))
             module.append(noise(pick(1, 30)));
     }
-    while (fsw.size() < m_size.fswBytes)
-        fsw.append(QByteArray(1, byte()) + byte(0, 0x24) + "OTHER_" + word(pick(4, 20)) + byte(0, 0x24));
-    while (module.size() < m_size.moduleBytes) {
-        // Filler records under IDs no function uses.
-        QList<int> values;
-        for (int v = pick(1, 4); v > 0; --v)
-            values.append(pick(0, m_size.valuePool - 1));
-        addRecord(module, newId(), values, mainDistance);
-    }
+    fswFiller(m_size.fswBytes);
+    moduleFiller(m_size.moduleBytes);
 
     // The trace: each function with one or two value lines, some extra functions unknown.
     for (int f = 0; f < m_size.functions; ++f) {
