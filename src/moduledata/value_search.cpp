@@ -8,6 +8,7 @@
 #include "moduledata/value_search_messages.h"
 
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -55,14 +56,21 @@ struct ValueSearch::Private {
     const unsigned char* moduleBytes() const { return reinterpret_cast<const unsigned char*>(module.constData()); }
     const unsigned char* pswBytes() const { return reinterpret_cast<const unsigned char*>(psw.constData()); }
 
+    // Indexes the IDs of the functions given up front; others are found by a scan.
     const ModuleMarkerIndex& markers()
     {
-        if (!markerIndex)
-            markerIndex.emplace(module);
+        if (!markerIndex) {
+            QList<quint16> ids;
+            for (const QByteArray& name : names) {
+                if (const Result<quint16> id = functionId(name))
+                    ids.append(id.value());
+            }
+            markerIndex.emplace(module, ids);
+        }
         return *markerIndex;
     }
 
-    Result<quint16> functionId(const QString& functionLine);
+    Result<quint16> functionId(const QByteArray& name);
     std::optional<Record> findRecord(quint16 id, int markerDistance);
     qsizetype firstMarkedId(quint16 id, int distance);
     Status readValues(const Record& record, QStringList& found);
@@ -84,9 +92,8 @@ ValueSearch::~ValueSearch() = default;
 
 // The function is the first occurrence of its name with a separator byte (or the end of
 // the data) on both sides; its ID is the two bytes before it.
-Result<quint16> ValueSearch::Private::functionId(const QString& functionLine)
+Result<quint16> ValueSearch::Private::functionId(const QByteArray& name)
 {
-    const QByteArray name = Ansi::encode(functionLine);
     if (fsw.isEmpty())
         return Result<quint16>::failure(ValueSearchMessage::functionNotFound());
     // An occurrence at the very start has no byte before it to check: that ends the search.
@@ -112,7 +119,7 @@ Result<quint16> ValueSearch::Private::functionId(const QString& functionLine)
 // from a scan.
 qsizetype ValueSearch::Private::firstMarkedId(quint16 id, int distance)
 {
-    if (distance >= ModuleMarkerIndex::kNearest && distance <= ModuleMarkerIndex::kFarthest)
+    if (distance >= ModuleMarkerIndex::kNearest && distance <= ModuleMarkerIndex::kFarthest && markers().covers(id))
         return markers().idAfterMarker(id, distance);
     const unsigned char* bytes = moduleBytes();
     const qsizetype size = module.size();
@@ -149,14 +156,14 @@ std::optional<Record> ValueSearch::Private::findRecord(quint16 id, int markerDis
 
 std::optional<int> ValueSearch::probeMarkerDistance(const QString& functionLine)
 {
-    const Result<quint16> id = d->functionId(functionLine);
+    const Result<quint16> id = d->functionId(Ansi::encode(functionLine));
     if (!id)
         return std::nullopt;
     qsizetype best = -1;
     int bestDistance = 0;
     // At the earliest ID with a marker, the farthest marker wins.
     for (int distance = ModuleMarkerIndex::kNearest; distance <= ModuleMarkerIndex::kFarthest; ++distance) {
-        const qsizetype at = d->markers().idAfterMarker(id.value(), distance);
+        const qsizetype at = d->firstMarkedId(id.value(), distance);
         if (at >= 0 && (best < 0 || at <= best)) {
             best = at;
             bestDistance = distance;
@@ -170,7 +177,7 @@ std::optional<int> ValueSearch::probeMarkerDistance(const QString& functionLine)
 FunctionValues ValueSearch::findValues(const QString& functionLine, int markerDistance)
 {
     FunctionValues result;
-    const Result<quint16> id = d->functionId(functionLine);
+    const Result<quint16> id = d->functionId(Ansi::encode(functionLine));
     if (!id) {
         result.error = id.error();
         return result;
@@ -273,7 +280,7 @@ Status ValueSearch::Private::readValues(const Record& record, QStringList& found
 // would: a lone byte, or a byte whose first digit is 1, or any byte after 01 00.
 qsizetype ValueSearch::Private::findEntry(const ValueId& id)
 {
-    if (id.byteCount == 2 && !id.markerDigit) {
+    if (id.byteCount == 2 && !id.markerDigit && psw.size() <= std::numeric_limits<qint32>::max()) {
         if (!entryIndex)
             entryIndex.emplace(psw);
         return entryIndex->firstEntry(idAt(id.bytes, 0));

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -72,9 +73,14 @@ qsizetype FunctionNameIndex::scanFirstWord(QByteArrayView data, QByteArrayView n
     return result;
 }
 
-ModuleMarkerIndex::ModuleMarkerIndex(QByteArrayView data)
-    : m_first(std::size_t{65536} * (kFarthest - kNearest + 1), -1)
+ModuleMarkerIndex::ModuleMarkerIndex(QByteArrayView data, const QList<quint16>& wantedIds)
+    : m_wanted(65536 / 64, 0)
 {
+    for (const quint16 id : wantedIds) {
+        if (m_slot.emplace(id, m_slot.size()).second)
+            m_wanted[id / 64] |= quint64{1} << (id % 64);
+    }
+    m_first.assign(m_slot.size() * kDistances, -1);
     const unsigned char* bytes = bytesOf(data);
     const qsizetype size = data.size();
     for (qsizetype i = 0; i + 2 < size;) {
@@ -91,7 +97,9 @@ ModuleMarkerIndex::ModuleMarkerIndex(QByteArrayView data)
             if (at + 1 >= size)
                 break;
             const quint16 id = static_cast<quint16>(bytes[at] << 8 | bytes[at + 1]);
-            qsizetype& first = m_first[std::size_t{id} * (kFarthest - kNearest + 1) + (distance - kNearest)];
+            if (!(m_wanted[id / 64] >> (id % 64) & 1))
+                continue;
+            qsizetype& first = m_first[m_slot.find(id)->second * kDistances + (distance - kNearest)];
             // Markers come in ascending order, so the first one set is the earliest.
             if (first < 0)
                 first = at;
@@ -101,9 +109,10 @@ ModuleMarkerIndex::ModuleMarkerIndex(QByteArrayView data)
 
 qsizetype ModuleMarkerIndex::idAfterMarker(quint16 id, int distance) const
 {
-    if (distance < kNearest || distance > kFarthest)
+    const auto slot = m_slot.find(id);
+    if (slot == m_slot.end() || distance < kNearest || distance > kFarthest)
         return -1;
-    return m_first[std::size_t{id} * (kFarthest - kNearest + 1) + (distance - kNearest)];
+    return m_first[slot->second * kDistances + (distance - kNearest)];
 }
 
 qsizetype ModuleMarkerIndex::nextMarker(unsigned char last, qsizetype from) const
@@ -127,8 +136,8 @@ ValueEntryIndex::ValueEntryIndex(QByteArrayView data) : m_first(65536, -1)
         i = h + 1;
         if (bytes[h + 1] != 0x00)
             continue;
-        qsizetype& first = m_first[static_cast<quint16>(bytes[h + 2] << 8 | bytes[h + 3])];
-        if (first < 0)
-            first = h;
+        qint32& first = m_first[static_cast<quint16>(bytes[h + 2] << 8 | bytes[h + 3])];
+        if (first < 0 && h <= std::numeric_limits<qint32>::max())
+            first = static_cast<qint32>(h);
     }
 }

@@ -32,21 +32,26 @@ private:
     std::unordered_map<std::string_view, qsizetype> m_first;
 };
 
-// Record markers 12 00 00 and 12 00 01 of the module data, and the ID found at each
-// possible distance (9 to 13 bytes) after them.
+// Record markers 12 00 00 and 12 00 01 of the module data, and where each wanted ID first
+// follows a marker at each possible distance (9 to 13 bytes).
 class ModuleMarkerIndex {
 public:
     static constexpr int kNearest = 9;
     static constexpr int kFarthest = 13;
+    static constexpr int kDistances = kFarthest - kNearest + 1;
 
-    explicit ModuleMarkerIndex(QByteArrayView data);
-    // First position of the ID whose marker starts `distance` bytes before it; -1 if none.
+    ModuleMarkerIndex(QByteArrayView data, const QList<quint16>& wantedIds);
+    bool covers(quint16 id) const { return m_slot.find(id) != m_slot.end(); }
+    // First position of a wanted ID whose marker starts `distance` bytes before it; -1 if
+    // none (or the ID is not covered).
     qsizetype idAfterMarker(quint16 id, int distance) const;
     // First marker ending in `last` (0 or 1) that starts at or after `from`; -1 if none.
     qsizetype nextMarker(unsigned char last, qsizetype from) const;
 
 private:
-    std::vector<qsizetype> m_first;
+    std::vector<quint64> m_wanted; // one bit per ID
+    std::unordered_map<quint16, std::size_t> m_slot;
+    std::vector<qsizetype> m_first; // kDistances per slot
     std::vector<qsizetype> m_markers[2];
 };
 
@@ -60,5 +65,5 @@ public:
     qsizetype firstEntry(quint16 id) const { return m_first[id]; }
 
 private:
-    std::vector<qsizetype> m_first;
+    std::vector<qint32> m_first; // entry positions past 2 GB are not indexed
 };

@@ -2,10 +2,12 @@
 #include "moduledata/chassis_data.h"
 #include "moduledata/hex_text.h"
 #include "moduledata/possible_values.h"
+#include "moduledata/value_search.h"
 #include "moduledata/value_search_state.h"
 #include "reference_value_search.h"
 #include "trace/trace_loader.h"
 #include "trace/trace_tree.h"
+#include "value_data_generator.h"
 #include "value_search_check.h"
 
 #include <QTest>
@@ -234,6 +236,31 @@ private slots:
         }
         QVERIFY(notFound >= 1);
         QVERIFY2(severalValues * 10 >= roots.size() * 8, qPrintable(QString::number(severalValues)));
+    }
+
+    // Functions not named up front are found by scanning instead of the index: same answers.
+    void unindexedFunctions()
+    {
+        for (quint32 seed = 1; seed <= 60; ++seed) {
+            ValueDataSize size;
+            size.functions = 10;
+            size.valuePool = 12;
+            GeneratedValueData set = generateValueData(seed, size);
+            ModuleData unindexedData = set.data;
+            ValueSearch indexed(set.data, set.traceLines);
+            ValueSearch unindexed(unindexedData, {});
+            for (const QString& line : std::as_const(set.traceLines)) {
+                if (line.startsWith(u'\t'))
+                    continue;
+                QCOMPARE(unindexed.probeMarkerDistance(line), indexed.probeMarkerDistance(line));
+                for (const int distance : {0, 27, 30, 33, 36, 39}) {
+                    const FunctionValues expected = indexed.findValues(line, distance);
+                    const FunctionValues actual = unindexed.findValues(line, distance);
+                    QCOMPARE(actual.names, expected.names);
+                    QCOMPARE(actual.error, expected.error);
+                }
+            }
+        }
     }
 
     void hexToText_data()
