@@ -125,24 +125,6 @@ private slots:
         QCOMPARE(tree.color(v), NodeColor::Blue);
     }
 
-    void quickChangeFlips_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("flipped");
-        QTest::newRow("aktiv") << u"aktiv"_qs << u"nicht_aktiv"_qs;
-        QTest::newRow("nicht_aktiv") << u"nicht_aktiv"_qs << u"aktiv"_qs;
-        QTest::newRow("other case") << u"AKTIV"_qs << u"aktiv"_qs;
-        QTest::newRow("typed text") << u"wert"_qs << u"aktiv"_qs;
-        QTest::newRow("empty") << QString() << u"aktiv"_qs;
-    }
-
-    void quickChangeFlips()
-    {
-        QFETCH(QString, text);
-        QFETCH(QString, flipped);
-        QCOMPARE(quickChanged(text), flipped);
-    }
-
     void changedValueShowsItsTranslation_data()
     {
         QTest::addColumn<bool>("translated");
