@@ -58,9 +58,6 @@ FrmUpdate::FrmUpdate(const Services& services, const QString& pathNFS, const QSt
     m_cmdOK[0] = button(QStringLiteral("cmdOK_0"), QStringLiteral("Cancel"), this);
     m_cmdOK[2]->setEnabled(false);
     m_cmdOK[1]->setDefault(true);
-    // Only "Check" answers Enter, whichever button has the focus.
-    m_cmdOK[2]->setAutoDefault(false);
-    m_cmdOK[0]->setAutoDefault(false);
 
     auto* entry = new QHBoxLayout;
     entry->addWidget(label1);

@@ -7,6 +7,8 @@
 #include <QHash>
 #include <QSet>
 
+#include <algorithm>
+
 namespace AssemblyData {
 
 namespace {
@@ -25,10 +27,16 @@ Result<QList<Family>> listFamilies(const QString& dataFolder)
         return Result<QList<Family>>::failure(
             Paths::describeFileError(dataFolder, QStringLiteral("the folder cannot be listed.")));
     QList<Family> families;
-    const QFileInfoList entries = dir.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
-                                                    QDir::Name | QDir::IgnoreCase);
+    const QFileInfoList entries = dir.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::NoSort);
     for (const QFileInfo& entry : entries)
         families.append({entry.fileName(), Paths::toNative(entry.filePath())});
+    // NTFS keeps names in the order of their upper-case forms, code unit by code unit, so
+    // "AB" comes before "A_B" there; a case-folding sort would put it after.
+    std::stable_sort(families.begin(), families.end(), [](const Family& a, const Family& b) {
+        const QString upperA = a.name.toUpper();
+        const QString upperB = b.name.toUpper();
+        return upperA != upperB ? upperA < upperB : a.name < b.name;
+    });
     return families;
 }
 

@@ -36,8 +36,9 @@ struct Family {
     QString folder;
 };
 
-// The family folders below dataFolder in name order, letter case ignored, which is the
-// order WinKFP's Windows listing gives them on every file system.
+// The family folders below dataFolder in the order Windows lists them on NTFS (names
+// compared in upper case), on every platform, so the first family listing a number is
+// the same one WinKFP's users see first.
 Result<QList<Family>> listFamilies(const QString& dataFolder);
 
 // The path of file name inside folder, or empty when there is none. Data copied from

@@ -89,10 +89,13 @@ private slots:
             << listABC + QStringList{his + hisLine(a, b) + u'|' + hisLine(b, c) + u'|' + hisLine(c, a)} << c << found
             << hwText << u"Update available --> 7000002"_qs;
 
-        // The first family in name order (letter case ignored) wins.
+        // The first family in name order, compared in upper case as NTFS lists them, wins.
         QTest::newRow("two families list the number")
             << QStringList{u"B_FAM/B_FAM.DAT|"_qs + listLine(a, otherHw), u"a_fam/a_fam.DAT|"_qs + listLine(a, hw)}
             << a << u"Found in ECU family a_fam"_qs << hwText << noUpdate;
+        QTest::newRow("two families: AB before A_B")
+            << QStringList{u"A_B/A_B.DAT|"_qs + listLine(a, otherHw), u"AB/AB.DAT|"_qs + listLine(a, hw)} << a
+            << u"Found in ECU family AB"_qs << hwText << noUpdate;
         QTest::newRow("family without list file is skipped")
             << QStringList{u"A_EMPTY/A_EMPTY.HIS|"_qs + hisLine(a, b), u"B_DIR/B_DIR.DAT/"_qs,
                            u"C_FAM/C_FAM.DAT|"_qs + listLine(a, hw)}
