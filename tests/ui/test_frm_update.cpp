@@ -192,10 +192,6 @@ private slots:
                                           << u"Hardware nr: 5100000"_qs << u"Update available --> 5000002"_qs << true;
         QTest::newRow("only in NFS, checking SP-daten") << true << u"6000001"_qs << u"Nothing found..."_qs
                                                         << QString() << u"Check assembly line data"_qs << false;
-        QTest::newRow("no history") << false << u"6000001"_qs << u"Found in ECU family LCM"_qs
-                                    << u"Hardware nr: 6100000"_qs << u"No update available"_qs << false;
-        QTest::newRow("wrong length") << true << u"60000011"_qs << u"Nothing found..."_qs << QString()
-                                      << u"Assembly number must be 7 digit"_qs << false;
     }
 
     void searchedFolder()
@@ -226,14 +222,6 @@ private slots:
             box->click();
             QCOMPARE(w->PathSearch, f.nfs());
         }
-    }
-
-    void noDataSetNoSourceBox()
-    {
-        Fixture f;
-        auto w = f.window(QString());
-        QVERIFY(!child<QCheckBox>(w.get(), "chkFolder")->isEnabled());
-        QCOMPARE(w->PathSearch, f.nfs());
     }
 
     void missingDataFolderIsReported()
