@@ -13,8 +13,8 @@ bool isFunctionLine(const QString& line)
     return !line.startsWith(u'\t');
 }
 
-// Calibration samples only a few functions: probing every distance is the costly part of
-// the hex-text search this replaces, and a few records tell the layout.
+// The distance is probed on a few functions spread over the trace: one module file has one
+// layout, and a majority outvotes a function whose ID also occurs elsewhere.
 std::array<int, 5> calibrationSamples(ValueSearch& search, const QStringList& traceLines, ValueSearchState& state)
 {
     std::array<int, 5> samples{};

@@ -13,6 +13,7 @@
 #include "ui/search_panel.h"
 #include "ui/trace_tree_view.h"
 #include "ui/update_check_panel.h"
+#include "ui/values_panel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -127,6 +128,7 @@ void MainWindow::constructPanels()
 {
     // Panels: each area of the window gets its handlers from one class.
     new ChassisPanel(this, context()); // first: the others read context.moduleData
+    new ValuesPanel(this, context());
     new SavePanel(this, context());
     new SearchPanel(this, context());
     new MenuPanel(this, context());
