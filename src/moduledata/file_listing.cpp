@@ -44,7 +44,7 @@ bool matchesPattern(const QString& name, const QString& pattern)
         if (p < pattern.size() && pattern[p] == u'*') {
             starAt = p++;
             starName = n;
-        } else if (p < pattern.size() && (pattern[p] == u'?' || sameLetter(pattern[p], name[n]))) {
+        } else if (p < pattern.size() && sameLetter(pattern[p], name[n])) {
             ++p;
             ++n;
         } else if (starAt >= 0) {

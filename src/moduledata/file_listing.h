@@ -4,9 +4,9 @@
 #include <QStringList>
 
 // Folder listings by wildcard, as NCS Expert's own platform lists them: "*" is any run of
-// characters, "?" one character, and letters match without regard to case on every
-// platform (a Linux user's DATEN folder holds the same upper-case names). Results come
-// in a stable name order: case-insensitive, ties broken by the exact spelling.
+// characters and letters match without regard to case on every platform (a Linux
+// user's DATEN folder holds the same upper-case names). Results come in a stable name
+// order: case-insensitive, ties broken by the exact spelling.
 namespace FileListing {
 
 bool matchesPattern(const QString& name, const QString& pattern);

@@ -279,21 +279,6 @@ private slots:
         QCOMPARE(log.mid(5), (QStringList{u"Module changed\t: DEM - LCM"_qs, QString(), u"Changed values\t: BLINKEN"_qs,
                                           u"\t\t  drei_mal --> vier_mal"_qs, QString(), u"Backup saved as\t: "_qs,
                                           QString(51, u'='), QString()}));
-
-        // A second press answers from the summary; a second save's entry comes without header.
-        f.save();
-        QCOMPARE(f.dialogs.texts().last(), u"Already saved MAN-file."_qs);
-        f.session.showTree();
-        f.change(u"LICHT"_qs, u"nicht_aktiv"_qs);
-        f.dialogs.queueAnswer(MessageAnswer::No);
-        f.dialogs.queueAnswer(MessageAnswer::No);
-        f.save();
-        // Both changes against the trace are listed: the earlier one is still in the tree.
-        const QStringList second = f.logLines().mid(log.size());
-        QCOMPARE(second.mid(1, 7), (QStringList{u"Module changed\t: DEM - LCM"_qs, QString(),
-                                                u"Changed values\t: LICHT"_qs, u"\t\t  aktiv --> nicht_aktiv"_qs,
-                                                QString(), u"\t\t  BLINKEN"_qs, u"\t\t  drei_mal --> vier_mal"_qs}));
-        QCOMPARE(f.logLines().count(u"       Generated with Quillon"_qs), 1);
     }
 
     void failedWriteKeepsTheOldFile_data()

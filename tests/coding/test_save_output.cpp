@@ -38,10 +38,6 @@ private slots:
         QTest::newRow("moved mark") << trace << QStringList{u"-A/a1"_qs, u"+A/a2"_qs}
                                     << QStringList{u"A"_qs, u"\ta2"_qs, u"B"_qs, u"\tb1"_qs};
         QTest::newRow("unmarked values are left out") << trace << QStringList{u"~A/a0"_qs, u"~B/b9"_qs} << trace;
-        QTest::newRow("no chosen value") << trace << QStringList{u"-A/a1"_qs}
-                                         << QStringList{u"A"_qs, u"B"_qs, u"\tb1"_qs};
-        QTest::newRow("two chosen values") << trace << QStringList{u"+B/b2"_qs}
-                                           << QStringList{u"A"_qs, u"\ta1"_qs, u"B"_qs, u"\tb1"_qs, u"\tb2"_qs};
         QTest::newRow("function without values is not written")
             << QStringList{u"A"_qs, u"B"_qs, u"\tb1"_qs} << QStringList() << QStringList{u"B"_qs, u"\tb1"_qs};
         QTest::newRow("inner tabs of a value are gone")

@@ -39,19 +39,13 @@ private slots:
         QTest::addColumn<bool>("matches");
         QTest::newRow("module") << u"LCM_DEM.C05"_qs << u"*.C*"_qs << true;
         QTest::newRow("module lower case") << u"kombi.c02"_qs << u"*.C*"_qs << true;
-        QTest::newRow("extension C alone") << u"X.C"_qs << u"*.C*"_qs << true;
         QTest::newRow("later dot") << u"A.B.C1"_qs << u"*.C*"_qs << true;
         QTest::newRow("other extension") << u"README.TXT"_qs << u"*.C*"_qs << false;
-        QTest::newRow("no extension") << u"CODE"_qs << u"*.C*"_qs << false;
-        QTest::newRow("keyword file") << u"SWTFSW01.DAT"_qs << u"SWTFSW*.DAT"_qs << true;
         QTest::newRow("keyword file lower case") << u"swtfsw01.dat"_qs << u"SWTFSW*.DAT"_qs << true;
         QTest::newRow("empty run") << u"SWTFSW.DAT"_qs << u"SWTFSW*.DAT"_qs << true;
         QTest::newRow("trailing text") << u"SWTFSW01.DAT.BAK"_qs << u"SWTFSW*.DAT"_qs << false;
-        QTest::newRow("leading text") << u"XSWTFSW01.DAT"_qs << u"SWTFSW*.DAT"_qs << false;
         QTest::newRow("other keyword file") << u"SWTPSW01.DAT"_qs << u"SWTFSW*.DAT"_qs << false;
         QTest::newRow("backtracking star") << u"a.dat.dat"_qs << u"*.DAT"_qs << true;
-        QTest::newRow("question mark") << u"AB"_qs << u"A?"_qs << true;
-        QTest::newRow("question mark needs a character") << u"A"_qs << u"A?"_qs << false;
     }
     void matchesPattern()
     {
