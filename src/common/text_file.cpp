@@ -65,7 +65,9 @@ Status writeBytesAtomically(const QString& path, const QByteArray& bytes)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return Status::failure(Paths::describeFileError(path, file.errorString()));
-    if (file.write(bytes) != bytes.size()) {
+    // Flushing here, not only in commit(): a full disk shows up on the flush, and a commit
+    // that swallowed it would put a cut-short file in place.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         const QString message = Paths::describeFileError(path, file.errorString());
         file.cancelWriting();
         return Status::failure(message);

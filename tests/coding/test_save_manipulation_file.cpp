@@ -307,10 +307,6 @@ private slots:
                 limit.emplace();
             f.save();
         }
-        // Known fault: QSaveFile commits even though flushing the buffered data failed,
-        // and TextFile::writeBytesAtomically does not check the flush. Remove this line
-        // once it does.
-        QEXPECT_FAIL("disk full", "the atomic writer commits a file whose flush failed", Abort);
         QVERIFY2(f.dialogs.texts().size() == 1, qPrintable(f.dialogs.texts().join(u"|"_qs)));
         QCOMPARE(f.dialogs.messages.first().icon, MessageIcon::Critical);
         QVERIFY2(f.dialogs.messages.first().text.contains(u"FSW_PSW.MAN"_qs), qPrintable(f.dialogs.texts().join(u'|')));
