@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
 # Installs a generated SP-daten data set (20,000 files, about 1 GB) into empty tool folders
-# with the installation engine, again unchanged, and copies the same folders with cp -a.
-# Goals: first install at most 1.2 x cp -a; the unchanged run under one second. The
-# unchanged figure is Update SP-daten's: Update WinKFP replaces its folders whole by design.
+# with the installation engine, copies the same folders with cp -a, and runs the install
+# again unchanged. Goals: the install at most 1.2 x cp -a; the unchanged Update SP-daten
+# (which compares dates) under one second. Update WinKFP replaces its folders whole on
+# every run by design, so its repeat is reported but has no goal.
+#
+# Shared machines are noisy: the install and cp -a are timed in alternating order over
+# several rounds and the best round of each is compared.
 #
 #   bench/install/run_bench_install.sh [build folder]     (default: build/bench)
 set -euo pipefail
@@ -12,10 +16,12 @@ build="${1:-$here/build/bench}"
 driver="$build/bench/install/quillon_bench_install"
 files="${BENCH_FILES:-20000}"
 megabytes="${BENCH_MEGABYTES:-1024}"
+rounds="${BENCH_ROUNDS:-3}"
 work="$(mktemp -d "${TMPDIR:-/tmp}/quillon-bench-install.XXXXXX")"
 trap 'rm -rf "$work"' EXIT
 
 tools() { # empty tool folders with the layout the runs check
+    rm -rf "$1"
     mkdir -p "$1/NCSEXPER/DATEN/BEN" "$1/NCSEXPER/SGDAT" "$1/NCSEXPER/WORK" "$1/EDIABAS/ECU" \
              "$1/EC-APPS/NFS/DATA" "$1/EC-APPS/NFS/SGDAT"
 }
@@ -23,35 +29,50 @@ now() { date +%s%N; }
 
 data="$work/SP-BEN"
 "$driver" generate "$data" "$files" "$megabytes"
-sync
-echo "data set: $(find "$data" -type f | wc -l) files, $(du -sm "$data" | cut -f1) MB in $data"
+echo "data set: $(find "$data" -type f | wc -l) files, $(du -sm "$data" | cut -f1) MB"
 
-tools "$work/engine"
-"$driver" install "$data" "$work/engine" | tee "$work/engine.txt"
+engine_round() {
+    tools "$work/engine"
+    sync
+    "$driver" install "$data" "$work/engine" > "$work/engine.txt"
+    awk '/^total/ {print $2}' "$work/engine.txt"
+}
+# The same copies with cp -a: SGDAT goes to both tools, DATEN into the chassis folder and
+# its chassis files into DATEN, the DATA families into NFS\DATA.
+cp_round() {
+    tools "$work/cp"
+    sync
+    local start; start=$(now)
+    cp -a "$data/ECU/." "$work/cp/EDIABAS/ECU/"
+    cp -a "$data/SGDAT/." "$work/cp/EC-APPS/NFS/SGDAT/"
+    cp -a "$data/SGDAT/." "$work/cp/NCSEXPER/SGDAT/"
+    cp -a "$data/DATEN/." "$work/cp/NCSEXPER/DATEN/BEN/"
+    cp -a "$data/DATEN/BR_REF.DAT" "$data/DATEN/BENAT.000" "$work/cp/NCSEXPER/DATEN/"
+    cp -a "$data/DATA/." "$work/cp/EC-APPS/NFS/DATA/"
+    echo $(( ($(now) - start) / 1000000 ))
+}
 
-# The same copies with cp -a: SGDAT goes to both tools, DATEN into the chassis folder,
-# the DATA families into NFS\DATA, plus the DATEN files the run copies into DATEN.
-tools "$work/cp"
-sync
-start=$(now)
-cp -a "$data/ECU/." "$work/cp/EDIABAS/ECU/"
-cp -a "$data/SGDAT/." "$work/cp/EC-APPS/NFS/SGDAT/"
-cp -a "$data/SGDAT/." "$work/cp/NCSEXPER/SGDAT/"
-cp -a "$data/DATEN/." "$work/cp/NCSEXPER/DATEN/BEN/"
-cp -a "$data/DATEN/BR_REF.DAT" "$data/DATEN/BENAT.000" "$work/cp/NCSEXPER/DATEN/"
-cp -a "$data/DATA/." "$work/cp/EC-APPS/NFS/DATA/"
-cp_ms=$(( ($(now) - start) / 1000000 ))
+best_engine=""; best_cp=""
+for ((r = 1; r <= rounds; r++)); do
+    if ((r % 2)); then e=$(engine_round); c=$(cp_round); else c=$(cp_round); e=$(engine_round); fi
+    echo "round $r: install $e ms, cp -a $c ms"
+    [[ -z "$best_engine" || "$e" -lt "$best_engine" ]] && best_engine=$e
+    [[ -z "$best_cp" || "$c" -lt "$best_cp" ]] && best_cp=$c
+done
+sed 's/^/  last install: /' "$work/engine.txt"
 
-first_ms=$(awk '/^first total/ {print $3}' "$work/engine.txt")
-again_ms=$(awk '/^unchanged sp-daten/ {print $3}' "$work/engine.txt")
-replace_ms=$(awk '/^unchanged winkfp/ {print $3}' "$work/engine.txt")
-echo "cp -a of the same copies: $cp_ms ms"
-echo "install (both runs):      $first_ms ms, ratio $(awk -v a="$first_ms" -v b="$cp_ms" 'BEGIN {printf "%.2f", a / b}') (goal <= 1.2)"
-echo "unchanged SP-daten run:   $again_ms ms for the files compared by date (goal < 1000)"
-echo "  (Update WinKFP replaces the DATA families whole on every run: $replace_ms ms)"
-if diff -r "$work/engine" "$work/cp" > /dev/null; then
-    echo "installed folders equal the cp -a copies"
-else
+if ! diff -r "$work/engine" "$work/cp" > /dev/null; then
     echo "installed folders DIFFER from the cp -a copies" >&2
     exit 1
 fi
+echo "installed folders equal the cp -a copies"
+
+sync
+"$driver" install "$data" "$work/engine" > "$work/again.txt"
+sed 's/^/  unchanged: /' "$work/again.txt"
+again=$(awk '/^sp-daten/ {print $2}' "$work/again.txt")
+
+echo "install (both runs), best of $rounds: $best_engine ms"
+echo "cp -a of the same copies, best of $rounds: $best_cp ms"
+echo "ratio: $(awk -v a="$best_engine" -v b="$best_cp" 'BEGIN {printf "%.2f", a / b}') (goal <= 1.2)"
+echo "unchanged Update SP-daten: $again ms (goal < 1000)"
