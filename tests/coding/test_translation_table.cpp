@@ -15,8 +15,6 @@ private slots:
         QTest::addColumn<int>("count");
         QTest::newRow("other case") << QStringList{u"TAGFAHRLICHT,Daytime lights"_qs} << u"tagFahrLicht"_qs
                                     << u"Daytime lights"_qs << 1;
-        QTest::newRow("umlauts") << QStringList{u"KÜHLERLÜFTER_NACHLAUF,fan run-on"_qs}
-                                 << u"kühlerlüfter_nachlauf"_qs << u"fan run-on"_qs << 1;
         QTest::newRow("umlauts upper in trace") << QStringList{u"größe_äöü,size"_qs} << u"GRÖßE_ÄÖÜ"_qs << u"size"_qs
                                                 << 1;
         QTest::newRow("duplicate: first line wins") << QStringList{u"A,one"_qs, u"a,two"_qs, u"A,three"_qs} << u"A"_qs

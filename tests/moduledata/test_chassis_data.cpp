@@ -35,8 +35,6 @@ private slots:
         const QByteArray fsw("\x01\x05NAME\x00", 7);
         const QByteArray psw("head\x00KEYWORD\x01\xFF", 14);
         const QByteArray pswHex("4B 45 59 57 4F 52 44 01 FF");
-        QTest::newRow("complete") << FileMap{{u"SWTFSW01.DAT"_qs, fsw}, {u"SWTPSW01.DAT"_qs, psw}, {u"M.C01"_qs, "m"}}
-                                  << QStringList{u"M.C01"_qs} << fsw << pswHex << QString();
         QTest::newRow("lower-case names") << FileMap{{u"swtfsw01.dat"_qs, fsw}, {u"swtpsw01.dat"_qs, psw},
                                                      {u"m.c02"_qs, "m"}, {u"README.TXT"_qs, "r"}}
                                           << QStringList{u"m.c02"_qs} << fsw << pswHex << QString();
