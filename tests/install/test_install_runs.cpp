@@ -13,17 +13,11 @@ using Outcome = InstallRunResult::Outcome;
 
 namespace {
 
-const QString kTools[] = {u"NCSEXPER"_qs, u"EDIABAS"_qs, u"NFS"_qs};
-
+// Everything but the data set.
 TreeSnapshot toolsSnapshot(const InstallFixture& f)
 {
-    TreeSnapshot all;
-    for (const QString& tool : kTools) {
-        const TreeSnapshot one = TreeFiles::snapshot(f.at(tool));
-        all.insert(tool + u'/', {});
-        for (auto it = one.begin(); it != one.end(); ++it)
-            all.insert(tool + u'/' + it.key(), it.value());
-    }
+    TreeSnapshot all = TreeFiles::snapshot(f.root());
+    all.removeIf([](TreeSnapshot::iterator it) { return it.key().startsWith(u"SP-"_qs); });
     return all;
 }
 
@@ -64,94 +58,35 @@ private slots:
         f.dialogs.queueAnswer(MessageAnswer::Cancel);
         auto c = f.context();
         QCOMPARE(cmdUpdate_Click(c, index).outcome, Outcome::NotStarted);
-        QCOMPARE(f.dialogs.messages.size(), 1);
-        QCOMPARE(f.dialogs.messages[0].title, u"Quillon"_qs);
-        QCOMPARE(f.dialogs.messages[0].text, question);
-        QCOMPARE(f.dialogs.messages[0].icon, MessageIcon::Question);
+        QCOMPARE(f.dialogs.texts(), QStringList{question});
         QCOMPARE(f.dialogs.messages[0].buttons, MessageButtons::YesNoCancel);
         QCOMPARE(f.view.lines, QStringList{u"earlier log"_qs});
         QCOMPARE(f.view.caption, u"earlier caption"_qs);
-        QVERIFY(!f.view.logVisible);
         QCOMPARE(TreeFiles::snapshot(f.root()), before);
         QCOMPARE(f.searchWindowClosed, 1);
     }
 
-    void noSourceFolderChosen()
-    {
-        InstallFixture f;
-        f.state.FolderSPdaten.clear();
-        auto c = f.context();
-        QCOMPARE(cmdUpdate_Click(c, 0).outcome, Outcome::NotStarted);
-        QCOMPARE(f.dialogs.texts(), QStringList{u"Select SP-daten folder first."_qs});
-        QCOMPARE(f.dialogs.messages[0].icon, MessageIcon::Exclamation);
-    }
-
-    void missingFolders_data()
+    void missingFoldersChangeNothing_data()
     {
         QTest::addColumn<int>("index");
-        QTest::addColumn<QStringList>("removed");
-        QTest::addColumn<QString>("reported");
+        QTest::addColumn<QString>("removed");
         QTest::addColumn<QString>("secondLine");
-        const QString set = u"Set your default folders."_qs;
-        QTest::newRow("ECU") << 0 << QStringList{u"EDIABAS/ECU"_qs, u"NFS/SGDAT"_qs} << u"EDIABAS/ECU"_qs << set;
-        QTest::newRow("DATEN") << 0 << QStringList{u"NCSEXPER/DATEN"_qs, u"NCSEXPER/SGDAT"_qs} << u"NCSEXPER/DATEN"_qs << set;
-        QTest::newRow("NCS SGDAT") << 0 << QStringList{u"NCSEXPER/SGDAT"_qs, u"NFS/SGDAT"_qs} << u"NCSEXPER/SGDAT"_qs << set;
-        QTest::newRow("NFS SGDAT") << 0 << QStringList{u"NFS/SGDAT"_qs} << u"NFS/SGDAT"_qs << set;
-        QTest::newRow("NFS DATA") << 1 << QStringList{u"NFS/DATA"_qs, u"SP-E60/DATA"_qs} << u"NFS/DATA"_qs << set;
-        QTest::newRow("data set DATA") << 1 << QStringList{u"SP-E60/DATA"_qs} << u"SP-E60/DATA"_qs
-                                       << u"Update WinKFP not possible."_qs;
+        QTest::newRow("tool folder") << 0 << u"EDIABAS/ECU"_qs << u"Set your default folders."_qs;
+        QTest::newRow("data set folder") << 1 << u"SP-E60/DATA"_qs << u"Update WinKFP not possible."_qs;
     }
-    void missingFolders()
+    void missingFoldersChangeNothing()
     {
         QFETCH(int, index);
-        QFETCH(QStringList, removed);
-        QFETCH(QString, reported);
+        QFETCH(QString, removed);
         QFETCH(QString, secondLine);
         InstallFixture f;
-        for (const QString& folder : removed)
-            QVERIFY(QDir(f.at(folder)).removeRecursively());
+        QVERIFY(QDir(f.at(removed)).removeRecursively());
         const TreeSnapshot before = TreeFiles::snapshot(f.root());
         f.dialogs.queueAnswer(MessageAnswer::Yes);
         auto c = f.context();
         QCOMPARE(cmdUpdate_Click(c, index).outcome, Outcome::NotStarted);
-        QCOMPARE(f.dialogs.messages.size(), 2);
-        QCOMPARE(f.dialogs.messages[1].text, f.at(reported) + u" not found.\r\n"_qs + secondLine);
-        QCOMPARE(f.dialogs.messages[1].icon, MessageIcon::Critical);
-        QVERIFY(f.view.lines.isEmpty());
+        QCOMPARE(f.dialogs.texts().value(1), f.at(removed) + u" not found.\r\n"_qs + secondLine);
         QCOMPARE(TreeFiles::snapshot(f.root()), before);
-    }
-
-    void chassisFolderQuestion_data()
-    {
-        QTest::addColumn<MessageAnswer>("answer");
-        QTest::newRow("no") << MessageAnswer::No;
-        QTest::newRow("yes") << MessageAnswer::Yes;
-    }
-    void chassisFolderQuestion()
-    {
-        QFETCH(MessageAnswer, answer);
-        InstallFixture f(nullptr, u"SP-daten"_qs); // ends in "ten": chassis TEN
-        const TreeSnapshot before = TreeFiles::snapshot(f.root());
-        f.dialogs.queueAnswer(MessageAnswer::Yes);
-        f.dialogs.queueAnswer(answer);
-        auto c = f.context();
-        const InstallRunResult result = cmdUpdate_Click(c, 0);
-        QCOMPARE(f.dialogs.messages.size(), 2);
-        QCOMPARE(f.dialogs.messages[1].text, f.at(u"NCSEXPER/DATEN"_qs)
-                                                 + u" contains no folder TEN.\r\nDo you want to create this folder?"_qs);
-        QCOMPARE(f.dialogs.messages[1].icon, MessageIcon::Exclamation);
-        QCOMPARE(f.dialogs.messages[1].buttons, MessageButtons::YesNo);
-        if (answer == MessageAnswer::No) {
-            QCOMPARE(result.outcome, Outcome::NotStarted);
-            QCOMPARE(TreeFiles::snapshot(f.root()), before);
-            QVERIFY(f.view.lines.isEmpty());
-            return;
-        }
-        QCOMPARE(result.outcome, Outcome::Ready);
-        // The new, empty chassis folder still gets its (empty) backup.
-        QVERIFY(QDir(f.at(u"NCSEXPER/DATEN/TEN"_qs + InstallFixture::Stamp)).isEmpty());
-        QCOMPARE(TreeFiles::snapshot(f.at(u"NCSEXPER/DATEN/TEN"_qs)).keys(),
-                 (QStringList{u"BR_REF.DAT"_qs, u"E60AT.000"_qs, u"M1.C08"_qs}));
     }
 
     // Both runs on the golden input; the tools must then equal the golden output whole.
@@ -185,19 +120,15 @@ private slots:
                  (TreeSnapshot{{u"A.PRG"_qs, "ecu a old"}, {u"Z.PRG"_qs, "ecu z"}}));
         QCOMPARE(f.view.caption, u"Update SP-daten ready [9 files updated]"_qs);
         QCOMPARE(f.view.lines.mid(f.view.lines.size() - 2), (QStringList{QString(), u"UPDATE READY"_qs}));
-        QCOMPARE(f.view.selectedLine, f.view.lines.size() - 1);
-        QVERIFY(f.view.updateButtonsEnabled);
-        QVERIFY(!f.busy.isBusy());
-        QVERIFY(f.view.logVisible);
+        QVERIFY(f.view.updateButtonsEnabled && !f.busy.isBusy() && f.view.logVisible);
 
         // Right after: every file remains, the count is 0.
         f.clock.advance(1);
         f.dialogs.queueAnswer(MessageAnswer::No);
         QCOMPARE(cmdUpdate_Click(c, 0).outcome, Outcome::Ready);
         QCOMPARE(f.view.caption, u"Update SP-daten ready [0 files updated]"_qs);
-        for (const QString& line : f.view.lines)
-            QVERIFY2(!line.contains(u" --> "_qs) || line.startsWith(u"remain --> "_qs), qPrintable(line));
-        QCOMPARE(f.view.lines.filter(u"remain --> "_qs).size(), 2 + 1 + 1 + 3 + 2);
+        QCOMPARE(f.view.lines.filter(u" --> "_qs), f.view.lines.filter(u"remain --> "_qs));
+        QCOMPARE(f.view.lines.filter(u"remain --> "_qs).size(), 9);
     }
 
     void guideToggles()
@@ -207,12 +138,10 @@ private slots:
         view.lines = QStringList{u"UPDATE READY"_qs};
         view.logVisible = true; // as after a run, with the caption still "Show WinKFP"
         cmdShow_Click(busy, view);
-        QCOMPARE(view.lines, WinKfpGuide::lines());
         QCOMPARE(view.lines.size(), 17);
         QCOMPARE(view.lines[0], u"Find assembly number in INPA, button Ident, page down"_qs);
         QCOMPARE(view.lines[16], u"--> Prog ZB-Update"_qs);
         QCOMPARE(view.lines.count(QString()), 5);
-        QCOMPARE(view.selectedLine, -1);
         QCOMPARE(view.guideCaption, u"Show picture"_qs);
         QVERIFY(view.logVisible);
 
@@ -229,31 +158,6 @@ private slots:
         cmdShow_Click(busy, view);
         QCOMPARE(view.guideCaption, u"Show picture"_qs);
         QVERIFY(view.logVisible);
-    }
-
-    void chooseSourceFolder()
-    {
-        InstallFixture f;
-        f.state.FolderSPdaten = u"previous"_qs;
-        auto c = f.context();
-        f.dialogs.queueFolder(QString());
-        QVERIFY(!cmdFolder_Click(c));
-        QCOMPARE(f.state.FolderSPdaten, u"previous"_qs);
-        QVERIFY(f.dialogs.messages.isEmpty());
-        QCOMPARE(f.dialogs.folderTitles, QStringList{u"Select SP-daten source folder"_qs});
-
-        f.dialogs.queueFolder(f.at(u"NCSEXPER"_qs));
-        QVERIFY(!cmdFolder_Click(c));
-        QCOMPARE(f.dialogs.texts(), QStringList{f.at(u"NCSEXPER"_qs) + u" is not a valid SP-daten folder."_qs});
-        QCOMPARE(f.dialogs.messages[0].icon, MessageIcon::Exclamation);
-        QCOMPARE(f.state.FolderSPdaten, u"previous"_qs);
-        QVERIFY(f.view.sourceFolder.isEmpty());
-
-        f.dialogs.queueFolder(f.at(u"SP-E60/"_qs));
-        QVERIFY(cmdFolder_Click(c));
-        QCOMPARE(f.state.FolderSPdaten, f.at(u"SP-E60"_qs));
-        QCOMPARE(f.view.sourceFolder, f.at(u"SP-E60"_qs));
-        QCOMPARE(f.searchWindowClosed, 3);
     }
 
     void faultAtEveryOperation_data()
@@ -299,14 +203,11 @@ private slots:
             const QString where = u"operation "_qs + QString::number(k);
             QVERIFY2(faulty.failed(), qPrintable(where));
             QVERIFY2(result.outcome == Outcome::Failed, qPrintable(where));
-            QCOMPARE(result.error, u"injected failure"_qs);
             QCOMPARE(result.failedStep, captionAtFault);
             QCOMPARE(f.view.caption, captionAtFault);
             QVERIFY2(!captionAtFault.contains(u"ready"_qs), qPrintable(where));
             QCOMPARE(f.view.lines.mid(f.view.lines.size() - 2), (QStringList{QString(), u"UPDATE READY"_qs}));
-            QCOMPARE(f.view.selectedLine, f.view.lines.size() - 1);
-            QVERIFY2(f.view.updateButtonsEnabled, qPrintable(where));
-            QVERIFY2(!f.busy.isBusy(), qPrintable(where));
+            QVERIFY2(f.view.updateButtonsEnabled && !f.busy.isBusy(), qPrintable(where));
 
             const TreeSnapshot after = toolsSnapshot(f);
             for (auto it = before.begin(); it != before.end(); ++it) {
@@ -329,8 +230,6 @@ private slots:
                                       && file.count(u'/') >= 3;
                 QVERIFY2(saved || ats || replaced, qPrintable(where + u" lost "_qs + file));
             }
-            for (const QString& file : after.keys())
-                QVERIFY2(!file.endsWith(u"~"_qs), qPrintable(where + u" left "_qs + file));
             QCOMPARE(TreeFiles::snapshot(f.at(u"SP-E60"_qs)), dataSet);
         }
     }

@@ -1,19 +1,12 @@
+#include "faulty_file_ops.h"
 #include "install/real_file_ops.h"
 #include "install/sgidc_file.h"
-#include "faulty_file_ops.h"
 #include "recording_view.h"
+#include "support/test_files.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-QByteArray line(qsizetype length, char fill = 'x')
-{
-    return QByteArray(length, fill);
-}
-} // namespace
 
 class TestSgidcFile : public QObject {
     Q_OBJECT
@@ -22,17 +15,15 @@ private slots:
     {
         QTest::addColumn<QByteArray>("input");
         QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("305 stays, 306 commented")
-            << line(305) + "\r\n" + line(306) + "\r\n" << line(305) + "\r\n;" + line(306) + "\r\n";
-        QTest::newRow("length counted in bytes")
-            << line(306, '\xe4') + "\r\n" << ";" + line(306, '\xe4') + "\r\n";
-        QTest::newRow("bytes kept as read")
-            << QByteArray("\x80\x81\x8d\x8f\x90\x9d\xff\x01;x=1\r\n", 14) << QByteArray("\x80\x81\x8d\x8f\x90\x9d\xff\x01;x=1\r\n", 14);
-        QTest::newRow("empty lines kept") << QByteArray("a\r\n\r\nb\r\n") << QByteArray("a\r\n\r\nb\r\n");
-        QTest::newRow("last line without end") << QByteArray("a\r\nb") << QByteArray("a\r\nb\r\n");
+        const QByteArray l305(305, 'x'), l306(306, 'x'), umlauts(306, '\xe4');
+        QTest::newRow("305 stays, 306 commented") << l305 + "\r\n" + l306 + "\r\n" << l305 + "\r\n;" + l306 + "\r\n";
+        QTest::newRow("length counted in bytes") << umlauts + "\r\n" << ";" + umlauts + "\r\n";
+        const QByteArray raw("\x80\x81\x8d\x8f\x90\x9d\xff\x01;x=1\r\n", 14);
+        QTest::newRow("bytes kept as read") << raw << raw;
+        QTest::newRow("empty lines kept, last line ended") << QByteArray("a\r\n\r\nb") << QByteArray("a\r\n\r\nb\r\n");
         QTest::newRow("lone LF and CR") << QByteArray("a\nb\rc") << QByteArray("a\r\nb\r\nc\r\n");
         QTest::newRow("empty file") << QByteArray() << QByteArray();
-        QTest::newRow("long last line") << line(400) << ";" + line(400) + "\r\n";
+        QTest::newRow("long last line") << l306 << ";" + l306 + "\r\n";
     }
     void commentLongLines()
     {
@@ -41,57 +32,43 @@ private slots:
         QCOMPARE(SgidcFile::commentLongLines(input), expected);
     }
 
-    void editsTheFileAndLogs()
+    // failAt 0: no fault; 1 and 2: the read or the write fails and the file stays whole.
+    void editsTheFile_data()
     {
-        QTemporaryDir dir;
-        const QString folder = QDir::toNativeSeparators(dir.path());
-        QFile file(dir.filePath(u"SGIDC.AS2"_qs));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(line(306) + "\r\nshort\r\n");
-        file.close();
-        RealFileOps ops;
-        RecordingView view;
-        QVERIFY(EditSgidcFile(ops, view, folder).ok());
-        QCOMPARE(view.caption, u"Edit file SGIDC.AS2"_qs);
-        QCOMPARE(view.lines, (QStringList{folder, u"edit --> SGIDC.AS2"_qs}));
-        QCOMPARE(view.selectedLine, 1);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), ";" + line(306) + "\r\nshort\r\n");
-    }
-
-    void missingFileIsLoggedNotFailed()
-    {
-        QTemporaryDir dir;
-        RealFileOps ops;
-        RecordingView view;
-        QVERIFY(EditSgidcFile(ops, view, dir.path()).ok());
-        QCOMPARE(view.lines, (QStringList{dir.path(), u"edit --> SGIDC.AS2"_qs, u"NOT FOUND --> SGIDC.AS2"_qs}));
-        QCOMPARE(view.selectedLine, 2);
-        QVERIFY(QDir(dir.path()).isEmpty());
-    }
-
-    void failureLeavesTheFileWhole_data()
-    {
+        QTest::addColumn<bool>("exists");
         QTest::addColumn<int>("failAt");
-        QTest::newRow("read") << 1;
-        QTest::newRow("write") << 2;
+        QTest::newRow("edited") << true << 0;
+        QTest::newRow("missing is logged, not failed") << false << 0;
+        QTest::newRow("read fails") << true << 1;
+        QTest::newRow("write fails") << true << 2;
     }
-    void failureLeavesTheFileWhole()
+    void editsTheFile()
     {
+        QFETCH(bool, exists);
         QFETCH(int, failAt);
         QTemporaryDir dir;
-        const QByteArray original = line(310) + "\r\n";
-        QFile file(dir.filePath(u"SGIDC.AS2"_qs));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(original);
-        file.close();
+        const QString folder = QDir::toNativeSeparators(dir.path());
+        const QString path = dir.filePath(u"SGIDC.AS2"_qs);
+        const QByteArray original = QByteArray(306, 'x') + "\r\nshort\r\n";
+        if (exists)
+            QVERIFY(TestFiles::write(path, original));
         RealFileOps real;
         FaultyFileOps ops(real, failAt);
         RecordingView view;
-        QVERIFY(!EditSgidcFile(ops, view, dir.path()).ok());
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), original);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"SGIDC.AS2"_qs});
+        QCOMPARE(EditSgidcFile(ops, view, folder).ok(), failAt == 0);
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), exists ? 1 : 0);
+        if (failAt != 0) {
+            QCOMPARE(TestFiles::read(path), original);
+            return;
+        }
+        QCOMPARE(view.caption, u"Edit file SGIDC.AS2"_qs);
+        QStringList lines{folder, u"edit --> SGIDC.AS2"_qs};
+        if (!exists)
+            lines.append(u"NOT FOUND --> SGIDC.AS2"_qs);
+        QCOMPARE(view.lines, lines);
+        QCOMPARE(view.selectedLine, lines.size() - 1);
+        if (exists)
+            QCOMPARE(TestFiles::read(path), ";" + original);
     }
 };
 

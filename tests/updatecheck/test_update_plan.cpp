@@ -38,18 +38,6 @@ UpdatePlanEntry planEntry(const QString& number)
     return {number, u"7100000"_qs, u"DEMO_DME"_qs, u"7000003"_qs};
 }
 
-// The column a character lands in when tabs stop every eight columns.
-int columnOf(const QString& line, QChar wanted)
-{
-    int column = 0;
-    for (QChar c : line) {
-        if (c == wanted)
-            return column;
-        column = c == u'\t' ? (column / 8 + 1) * 8 : column + 1;
-    }
-    return -1;
-}
-
 } // namespace
 
 class TestUpdatePlan : public QObject {
@@ -63,9 +51,7 @@ private slots:
 
         QTest::newRow("missing") << false << QByteArray() << header() + entry("7000001");
         QTest::newRow("empty") << true << QByteArray() << header() + entry("7000001");
-        QTest::newRow("kept as the user left it")
-            << true << QByteArrayLiteral("my notes\r\n") << QByteArrayLiteral("my notes\r\n") + entry("7000001");
-        QTest::newRow("no line end at the end")
+        QTest::newRow("the user's text kept as it is")
             << true << QByteArrayLiteral("x") << QByteArrayLiteral("x") + entry("7000001");
     }
 
@@ -84,35 +70,6 @@ private slots:
         QCOMPARE(TestFiles::read(plan), afterOne);
         QVERIFY(AppendToUpdatePlan(dir.path(), planEntry(u"7000002"_qs), kWhen).ok());
         QCOMPARE(TestFiles::read(plan), afterOne + entry("7000002"));
-    }
-
-    void labelsLineUpOnOneTabStop()
-    {
-        const QStringList lines = updatePlanEntryLines(planEntry(u"7000001"_qs), kWhen);
-        QCOMPARE(lines.size(), 9);
-        QList<int> columns;
-        for (const QString& line : lines)
-            if (line.contains(u':') && !line.startsWith(u'='))
-                columns.append(columnOf(line, u':'));
-        QCOMPARE(columns.size(), 5);
-        for (int column : columns)
-            QCOMPARE(column, 16);
-    }
-
-    void entryFromACheck()
-    {
-        UpdateCheck check;
-        check.outcome = UpdateCheck::Outcome::UpdateAvailable;
-        check.found = true;
-        check.family = u"DEMO_DME"_qs;
-        check.hardware = u"7100000"_qs;
-        check.newest = u"7000003"_qs;
-        // The number comes from the entry field, which the user may have edited.
-        const UpdatePlanEntry e = UpdatePlanEntry::fromCheck(check, u"edited!"_qs);
-        QCOMPARE(e.assemblyNumber, u"edited!"_qs);
-        QCOMPARE(e.hardwareNumber, u"7100000"_qs);
-        QCOMPARE(e.family, u"DEMO_DME"_qs);
-        QCOMPARE(e.updateTo, u"7000003"_qs);
     }
 
     void unwritablePlanReportsAndKeepsTheFile_data()
