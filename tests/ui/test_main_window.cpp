@@ -1,95 +1,39 @@
 #include "common/window_layout.h"
-#include "settings/settings_store.h"
-#include "support/fixed_clock.h"
-#include "support/scripted_dialogs.h"
-#include "support/test_files.h"
-#include "trace/trace_loader.h"
-#include "ui/main_window.h"
+#include "support/window_fixture.h"
 #include "ui/trace_tree_view.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QGroupBox>
 #include <QListView>
-#include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-// A complete tool installation in a temporary folder, and the services around a window.
-struct Fixture {
-    QTemporaryDir dir;
-    SettingsStore settings{dir.filePath(QStringLiteral("settings.ini"))};
-    ScriptedDialogs dialogs;
-    FixedClock clock;
-
-    QString ncs() const { return dir.filePath(QStringLiteral("NCSEXPER")); }
-
-    Fixture()
-    {
-        TestFiles::makeDirs(ncs(), {u"DATEN"_qs, u"SGDAT"_qs, u"WORK"_qs});
-        settings.setValue(SettingsStore::FolderNCS, ncs());
-    }
-
-    std::unique_ptr<MainWindow> window()
-    {
-        return std::make_unique<MainWindow>(
-            MainWindowServices{settings, dialogs, clock, dir.filePath(QStringLiteral("program")), dir.path()});
-    }
-};
-
-} // namespace
 
 class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
     void startsWithTheInstructions()
     {
-        Fixture f;
-        auto w = f.window();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-        auto* list = w->findChild<QListView*>(QStringLiteral("listItems"));
+        WindowFixture f;
+        f.open();
+        auto* list = f.find<QListView>(u"listItems"_qs);
         QCOMPARE(list->model()->rowCount(), 20);
         QCOMPARE(list->model()->index(0, 0).data().toString(), u"Start NCS Expert"_qs);
         QCOMPARE(list->model()->index(19, 0).data().toString(), u"Choose in here Load TRC-file"_qs);
         QVERIFY(list->isVisible());
-        QVERIFY(!w->findChild<TraceTreeView*>(QStringLiteral("TreeTRC"))->isVisible());
-        QCOMPARE(w->windowTitle(), u"Quillon"_qs);
-        QCOMPARE(w->findChild<QGroupBox*>(QStringLiteral("Frame3"))->title(), u"Default folder setttings"_qs);
+        QVERIFY(!f.find<TraceTreeView>(u"TreeTRC"_qs)->isVisible());
     }
 
     void loadButtonShowsTheTree()
     {
-        Fixture f;
-        QVERIFY(TestFiles::write(defaultTracePath(f.ncs()), "A\r\n\taktiv\r\nB\r\n\twert\r\n"));
-        auto w = f.window();
-        w->show();
-        w->findChild<QPushButton*>(QStringLiteral("cmdLoad"))->click();
-        auto* tree = w->findChild<TraceTreeView*>(QStringLiteral("TreeTRC"));
+        WindowFixture f("A\r\n\taktiv\r\nB\r\n\twert\r\n");
+        f.open();
+        f.load();
+        auto* tree = f.find<TraceTreeView>(u"TreeTRC"_qs);
         QVERIFY(tree->isVisible());
-        QVERIFY(!w->findChild<QListView*>(QStringLiteral("listItems"))->isVisible());
+        QVERIFY(!f.find<QListView>(u"listItems"_qs)->isVisible());
         QCOMPARE(tree->model()->rowCount(), 2);
         QVERIFY(tree->isExpanded(tree->model()->index(0, 0)));
-        QVERIFY(w->session().DefaultTraceLoaded);
+        QVERIFY(f.session().DefaultTraceLoaded);
         QVERIFY(f.dialogs.messages.isEmpty());
-
-        // A collapse is undone at once.
-        tree->collapse(tree->model()->index(1, 0));
+        tree->collapse(tree->model()->index(1, 0)); // a collapse is undone at once
         QVERIFY(tree->isExpanded(tree->model()->index(1, 0)));
-    }
-
-    void loadButtonDoesNothingWhileBusy()
-    {
-        Fixture f;
-        QVERIFY(TestFiles::write(defaultTracePath(f.ncs()), "A\r\n\t1\r\n"));
-        auto w = f.window();
-        w->context().busy.setBusy(true);
-        w->cmdLoad_Click();
-        w->context().busy.setBusy(false);
-        QCOMPARE(w->session().tree().count(), 0);
     }
 
     void closingAsksToEmptyAFilledManFile_data()
@@ -111,84 +55,69 @@ private slots:
         QFETCH(int, answer);
         QFETCH(bool, asked);
         QFETCH(QByteArray, after);
-        Fixture f;
+        WindowFixture f;
         const QString path = manipulationFilePath(f.ncs());
         if (man != "missing")
             QVERIFY(TestFiles::write(path, man));
         f.dialogs.queueAnswer(MessageAnswer(answer));
-        auto w = f.window();
-        w->show();
-        w->close();
+        f.open().close();
         QCOMPARE(f.dialogs.texts().contains(u"Do you want to empty the MAN-file?"_qs), asked);
-        if (after == "missing") {
-            QVERIFY(!QFileInfo::exists(path)); // never created
-        } else {
-            QVERIFY(QFileInfo::exists(path)); // emptied, never deleted
+        QCOMPARE(QFileInfo::exists(path), after != "missing"); // emptied, never deleted or created
+        if (after != "missing")
             QCOMPARE(TestFiles::read(path), after);
-        }
     }
 
-    void positionAndPictureAreStoredAtClose()
+    void positionAndPictureAreStoredAndRestored()
     {
-        Fixture f;
+        WindowFixture f;
         f.settings.setValue(SettingsStore::PictureDefault, QStringLiteral("99"));
-        auto w = f.window();
-        QCOMPARE(w->PictureDefault, 6); // more than the pictures there are
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-        w->close();
-        QCOMPARE(f.settings.value(SettingsStore::PictureDefault, QString()), u"6"_qs);
+        f.open().resize(700, 500);
+        f.window->close();
+        QCOMPARE(f.settings.value(SettingsStore::PictureDefault, QString()), u"6"_qs); // there are 6
         const QStringList parts = f.settings.value(SettingsStore::StartUpPosition, QString()).split(u',');
         QCOMPARE(parts.size(), 4);
-        QCOMPARE(parts[2].toDouble(), w->width() * 15.0);
-    }
-
-    void storedSizeIsRestored()
-    {
-        Fixture f;
+        QCOMPARE(parts[2].toDouble(), f.window->width() * 15.0);
         f.settings.setValue(SettingsStore::StartUpPosition, QStringLiteral("0,0,15000,9000"));
-        auto w = f.window();
-        QCOMPARE(w->size(), QSize(1000, 600));
+        QCOMPARE(f.open(false).size(), QSize(1000, 600));
     }
 
     void controlsScaleWithTheWindow()
     {
-        Fixture f;
-        auto w = f.window();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-        auto* frame1 = w->findChild<QWidget*>(QStringLiteral("Frame1"));
-        auto* combo = w->findChild<QWidget*>(QStringLiteral("cmbChassis"));
-        auto* show = w->findChild<QWidget*>(QStringLiteral("cmdShow"));
-        auto* logo = w->findChild<QWidget*>(QStringLiteral("lblLogo_1"));
-        const QSize comboSize = combo->size();
+        WindowFixture f;
+        f.open();
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        auto* frame1 = f.find<QWidget>(u"Frame1"_qs);
+        auto* combo = f.find<QWidget>(u"cmbChassis"_qs);
+        auto* logo = f.find<QWidget>(u"lblLogo_1"_qs);
+        const int comboHeight = combo->height();
         const QSize logoSize = logo->size();
-        auto* client = w->centralWidget();
+        auto* client = f.window->centralWidget();
 
         client->resize(888 * 2, 529 * 2);
         QTRY_COMPARE(frame1->width(), 433 * 2);
-        QCOMPARE(combo->height(), comboSize.height());
+        QCOMPARE(combo->height(), comboHeight);
         QCOMPARE(logo->size(), logoSize);
+        auto* show = f.find<QWidget>(u"cmdShow"_qs);
         QCOMPARE(logo->x() + logo->width(), show->x() + show->width() - 8);
 
         client->resize(300, 200); // below three quarters: controls stop shrinking
         QTRY_COMPARE(frame1->width(), qRound(433 * 0.75));
 
         // The narrow layout lets the "NCS coding" frame fill the width.
-        w->LayoutWidth = WindowLayout::kNcsOnlyWidth;
+        f.window->LayoutWidth = WindowLayout::kNcsOnlyWidth;
         client->resize(888, 529);
         QTRY_COMPARE(frame1->width(), qRound(433 * 888.0 / 448.0));
     }
 
-    void defaultFolderButtonsCheckTheLayout()
+    void defaultFolderButtonsBrowse()
     {
-        Fixture f;
-        auto w = f.window();
+        WindowFixture f;
+        f.open();
         QTemporaryDir other;
         QVERIFY(TestFiles::makeDirs(other.path(), {u"ECU"_qs}));
         f.dialogs.queueFolder(other.path());
-        w->findChild<QPushButton*>(QStringLiteral("cmdPath_2"))->click();
-        QCOMPARE(w->folders().FolderEDIABAS, other.path());
+        f.click(u"cmdPath_2"_qs);
+        QCOMPARE(f.window->folders().FolderEDIABAS, other.path());
         QCOMPARE(f.dialogs.folderTitles, QStringList{u"Select default EDIABAS folder"_qs});
     }
 };
