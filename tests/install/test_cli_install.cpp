@@ -55,7 +55,6 @@ private slots:
         QTest::addColumn<QString>("message");
         const QString no = u"no"_qs, backup = u"--backup"_qs, sp = u"sp-daten"_qs;
         QTest::newRow("no installation") << QStringList{backup, no} << u"sp-daten or winkfp"_qs;
-        QTest::newRow("no backup answer") << QStringList{sp, u"@SP-E60"_qs} << u"--backup yes|no is required"_qs;
         QTest::newRow("bad backup answer") << QStringList{sp, backup, u"maybe"_qs} << u"--backup takes yes or no"_qs;
         QTest::newRow("unknown option") << QStringList{u"winkfp"_qs, backup, no, u"--fast"_qs} << u"unknown option --fast"_qs;
         QTest::newRow("not a data set") << QStringList{sp, backup, no, u"@NCSEXPER"_qs}
