@@ -20,6 +20,16 @@
 #include <functional>
 #include <memory>
 
+// The control named name inside window; a missing control ends the test run.
+template <typename T>
+T* child(const QWidget* window, const char* name)
+{
+    T* control = window->findChild<T*>(QString::fromLatin1(name));
+    if (!control)
+        qFatal("control %s not found", name);
+    return control;
+}
+
 // The real main window on an NCS Expert folder in a temporary folder, with scripted
 // dialogs and a fixed clock. Header-only: only widget tests include it.
 struct WindowFixture {
@@ -54,10 +64,7 @@ struct WindowFixture {
     template <typename T>
     T* find(const QString& name) const
     {
-        T* found = window->findChild<T*>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
+        return child<T>(window.get(), qPrintable(name));
     }
     QAction* action(const QString& name) const { return find<QAction>(name); }
     void click(const QString& button) const { find<QPushButton>(button)->click(); }

@@ -30,12 +30,6 @@ struct Fixture : WindowFixture {
     }
 };
 
-template <typename T>
-T* child(QDialog* dialog, const char* name)
-{
-    return dialog->findChild<T*>(QString::fromLatin1(name));
-}
-
 // Answers one opening of the change window the way the user does.
 void answer(QDialog* dialog, const QString& action)
 {

@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QTest>
 
-
 namespace {
 
 // NFS and SP-daten hold the same family at different levels, plus one family each.
@@ -38,15 +37,6 @@ struct Fixture : WindowFixture {
                                            spDatenFolder);
     }
 };
-
-template <typename T>
-T* child(QWidget* window, const char* name)
-{
-    T* control = window->findChild<T*>(QString::fromLatin1(name));
-    if (!control)
-        qFatal("control %s not found", name);
-    return control;
-}
 
 QString text(QWidget* window, const char* label)
 {
