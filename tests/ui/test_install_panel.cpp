@@ -1,14 +1,10 @@
 #include "install_fixture.h"
-#include "settings/settings_store.h"
-#include "support/fixed_clock.h"
-#include "support/scripted_dialogs.h"
+#include "support/window_fixture.h"
 #include "tree_snapshot.h"
-#include "ui/main_window.h"
 
 #include <QLabel>
 #include <QListView>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -34,10 +30,7 @@ struct Window {
     template <typename T>
     T* find(const char* name)
     {
-        T* found = window->findChild<T*>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
+        return child<T>(window.get(), name);
     }
     QStringList log()
     {
