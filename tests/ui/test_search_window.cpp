@@ -2,11 +2,9 @@
 #include "ui/frm_search.h"
 #include "ui/trace_tree_view.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
 
 namespace {
 
@@ -145,17 +143,13 @@ private slots:
         auto* view = f.find<TraceTreeView>(u"TreeTRC"_qs);
         const QRect valueRow = view->visualRect(view->model()->index(0, 0, view->model()->index(0, 0)));
         QVERIFY(valueRow.isValid());
-        QString modalName;
-        QTimer::singleShot(0, [&] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (!modal)
-                return;
-            modalName = modal->objectName();
-            modal->findChild<QLineEdit*>(u"txtChange"_qs)->setText(u"nicht_aktiv"_qs);
-            modal->findChild<QPushButton*>(u"cmdOK_1"_qs)->click();
+        ModalAnswer modal([](QDialog* dialog) {
+            QCOMPARE(dialog->objectName(), u"frmChange"_qs);
+            child<QLineEdit>(dialog, "txtChange")->setText(u"nicht_aktiv"_qs);
+            child<QPushButton>(dialog, "cmdOK_1")->click();
         });
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, valueRow.center());
-        QCOMPARE(modalName, u"frmChange"_qs);
+        QVERIFY(modal.opened);
         QCOMPARE(f.tree().text(2), u"nicht_aktiv"_qs);
         QCOMPARE(f.session().ChangeCount, 1);
         QCOMPARE(f.search(), search);
