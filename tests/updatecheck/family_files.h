@@ -6,15 +6,15 @@
 #include <QString>
 #include <QStringList>
 
-// Writes assembly-line data below root. Each spec is "<path below DATA>|line|line|...":
-// "DME/DME.DAT|1234567 0000001 7000000" writes one list file. A spec ending in '/'
+// Writes assembly-line data below root. Each entry is "<path below DATA>|line|line|...":
+// "DME/DME.DAT|1234567 0000001 7000000" writes one list file. An entry ending in '/'
 // makes an empty folder. Lines are written with CR LF.
-inline bool writeAssemblyData(const QString& root, const QStringList& specs)
+inline bool writeAssemblyData(const QString& root, const QStringList& entries)
 {
     if (!QDir().mkpath(QDir(root).filePath(QStringLiteral("DATA"))))
         return false;
-    for (const QString& spec : specs) {
-        QStringList parts = spec.split(u'|');
+    for (const QString& entry : entries) {
+        QStringList parts = entry.split(u'|');
         const QString path = QDir(root).filePath(QStringLiteral("DATA/") + parts.takeFirst());
         const bool ok = path.endsWith(u'/') ? QDir().mkpath(path) : TestFiles::write(path, TestFiles::crlf(parts));
         if (!ok)
