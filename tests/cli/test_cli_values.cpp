@@ -11,13 +11,7 @@
 
 namespace {
 
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray out;
-    for (const int v : values)
-        out.append(static_cast<char>(v));
-    return out;
-}
+using TestFiles::bytes;
 
 QByteArray valueEntry(int idHigh, int idLow)
 {

@@ -1,4 +1,5 @@
 #include "coding/save_manipulation_file.h"
+#include "support/test_files.h"
 #include "common/busy_state.h"
 #include "moduledata/possible_values_command.h"
 #include "moduledata/value_search_state.h"
@@ -14,13 +15,7 @@
 
 namespace {
 
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray out;
-    for (const int v : values)
-        out.append(static_cast<char>(v));
-    return out;
-}
+using TestFiles::bytes;
 
 // LICHT has the values aktiv, nicht_aktiv and aus; BREMSE is not in the keyword data.
 ModuleData lichtData()

@@ -1,4 +1,5 @@
 #include "common/text_file.h"
+#include "support/test_files.h"
 #include "moduledata/chassis_data.h"
 #include "moduledata/hex_text.h"
 #include "moduledata/possible_values.h"
@@ -14,13 +15,7 @@
 
 namespace {
 
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray out;
-    for (const int v : values)
-        out.append(static_cast<char>(v));
-    return out;
-}
+using TestFiles::bytes;
 
 const QByteArray kAktiv = bytes({0xA1, 0xB1});
 const QByteArray kNichtAktiv = bytes({0xA2, 0xB2});

@@ -31,6 +31,14 @@ bool makeDirs(const QString& root, const QStringList& relativeFolders)
     return true;
 }
 
+QByteArray bytes(std::initializer_list<int> values)
+{
+    QByteArray out;
+    for (const int v : values)
+        out.append(static_cast<char>(v));
+    return out;
+}
+
 QByteArray crlf(const QStringList& lines)
 {
     return TextFile::joinLines(lines);
