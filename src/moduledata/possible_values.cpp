@@ -13,31 +13,6 @@ bool isFunctionLine(const QString& line)
     return !line.startsWith(u'\t');
 }
 
-// The distance is probed on a few functions spread over the trace: one module file has one
-// layout, and a majority outvotes a function whose ID also occurs elsewhere.
-std::array<int, 5> calibrationSamples(ValueSearch& search, const QStringList& traceLines, ValueSearchState& state)
-{
-    std::array<int, 5> samples{};
-    std::size_t counter = 0;
-    for (qsizetype i = 0; i < traceLines.size();) {
-        if (!isFunctionLine(traceLines[i])) {
-            ++i;
-            continue;
-        }
-        // A function not found keeps the earlier distance, so the sample repeats it.
-        if (const std::optional<int> distance = search.probeMarkerDistance(traceLines[i]))
-            state.MarkerDistance = *distance;
-        samples[counter] = state.MarkerDistance;
-        if (counter == 0)
-            samples.fill(samples[0]);
-        if (counter == samples.size() - 1)
-            break;
-        ++counter;
-        i += 6;
-    }
-    return samples;
-}
-
 } // namespace
 
 int VoteMarkerDistance(const std::array<int, 5>& samples)
@@ -49,6 +24,31 @@ int VoteMarkerDistance(const std::array<int, 5>& samples)
     return samples.back();
 }
 
+// The distance is probed on a few functions spread over the trace: one module file has one
+// layout, and a majority outvotes a function whose ID also occurs elsewhere.
+int CalibrateMarkerDistance(ValueSearch& search, const QStringList& traceLines, int markerDistance)
+{
+    std::array<int, 5> samples{};
+    std::size_t counter = 0;
+    for (qsizetype i = 0; i < traceLines.size();) {
+        if (!isFunctionLine(traceLines[i])) {
+            ++i;
+            continue;
+        }
+        // A function not found keeps the earlier distance, so the sample repeats it.
+        if (const std::optional<int> distance = search.probeMarkerDistance(traceLines[i]))
+            markerDistance = *distance;
+        samples[counter] = markerDistance;
+        if (counter == 0)
+            samples.fill(samples[0]);
+        if (counter == samples.size() - 1)
+            break;
+        ++counter;
+        i += 6;
+    }
+    return VoteMarkerDistance(samples);
+}
+
 int SearchPossibleValues(TraceTree& tree, const QStringList& traceLines, ModuleData& data, ValueSearchState& state)
 {
     QStringList functionLines;
@@ -57,7 +57,7 @@ int SearchPossibleValues(TraceTree& tree, const QStringList& traceLines, ModuleD
             functionLines.append(line);
     }
     ValueSearch search(data, functionLines);
-    state.MarkerDistance = VoteMarkerDistance(calibrationSamples(search, traceLines, state));
+    state.MarkerDistance = CalibrateMarkerDistance(search, traceLines, state.MarkerDistance);
 
     int notFound = 0;
     for (qsizetype i = 0; i < traceLines.size(); ++i) {

@@ -5,12 +5,18 @@
 #include <array>
 
 class TraceTree;
+class ValueSearch;
 struct ModuleData;
 struct ValueSearchState;
 
 // The marker distance that three of the five samples share; without such a majority the
 // fifth sample.
 int VoteMarkerDistance(const std::array<int, 5>& samples);
+
+// The marker distance the search of traceLines uses: sampled on up to five functions spaced
+// six trace lines apart, then voted. markerDistance is the distance before the run, which
+// a function not found repeats.
+int CalibrateMarkerDistance(ValueSearch& search, const QStringList& traceLines, int markerDistance);
 
 // The search of "Show values" on a tree built from traceLines: calibrates MarkerDistance on
 // up to five functions spaced six trace lines apart, votes, then adds every value found to

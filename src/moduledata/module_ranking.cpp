@@ -1,0 +1,156 @@
+#include "moduledata/module_ranking.h"
+
+#include "moduledata/chassis_data.h"
+#include "moduledata/module_data.h"
+#include "moduledata/possible_values.h"
+#include "moduledata/value_search.h"
+
+#include <QDir>
+#include <QLocale>
+#include <QScopeGuard>
+#include <QThread>
+#include <QThreadPool>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+struct TraceFunction {
+    QString line;
+    QStringList values; // the trace's values, tabs removed
+};
+
+QList<TraceFunction> traceFunctions(const QStringList& traceLines)
+{
+    QList<TraceFunction> functions;
+    for (const QString& line : traceLines) {
+        if (!line.startsWith(u'\t'))
+            functions.append({line, {}});
+        else if (!functions.isEmpty())
+            functions.last().values.append(QString(line).remove(u'\t'));
+    }
+    return functions;
+}
+
+} // namespace
+
+bool RanksBefore(const ModuleFit& a, const ModuleFit& b)
+{
+    const bool aFailed = !a.error.isEmpty();
+    const bool bFailed = !b.error.isEmpty();
+    if (aFailed != bFailed)
+        return bFailed;
+    if (!aFailed) {
+        if (a.matching != b.matching)
+            return a.matching > b.matching;
+        if (a.found != b.found)
+            return a.found > b.found;
+    }
+    return a.module.compare(b.module, Qt::CaseInsensitive) < 0
+           || (a.module.compare(b.module, Qt::CaseInsensitive) == 0 && a.module < b.module);
+}
+
+QString DescribeModuleFit(const ModuleFit& fit, int functions)
+{
+    if (!fit.error.isEmpty())
+        return fit.module + QStringLiteral("   not searched: ") + fit.error;
+    // Grouped digits as the counts of a large trace are read, whatever the system's locale.
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    return QStringLiteral("%1   %2 of %3 values, %4 functions")
+        .arg(fit.module, english.toString(fit.matching), english.toString(functions), english.toString(fit.found));
+}
+
+ModuleFit FitModule(const ModuleData& keywords, const QString& folderNCS, const QString& chassis,
+                    const QString& module, const QStringList& traceLines, QHash<QByteArray, QString>& valueNames)
+{
+    ModuleFit fit;
+    fit.module = module;
+    ModuleData data = keywords;
+    const Status loaded = LoadModule(folderNCS, chassis, module, data);
+    // The value names come from the chassis's value keywords, the same for every module.
+    data.ValueNames = valueNames;
+    const auto keepNames = qScopeGuard([&] { valueNames = data.ValueNames; });
+    if (!loaded) {
+        fit.error = loaded.error();
+        return fit;
+    }
+    if (data.ModuleBytes.isEmpty()) {
+        fit.error = QStringLiteral("no module data in the file");
+        return fit;
+    }
+    const QList<TraceFunction> functions = traceFunctions(traceLines);
+    QStringList functionLines;
+    for (const TraceFunction& function : functions)
+        functionLines.append(function.line);
+    ValueSearch search(data, functionLines);
+    // The calibration starts where the module's first function of the trace lies, as after
+    // an earlier good run: from 0, a module sharing only a few functions with the trace
+    // would vote for "not found" and show none of those it has.
+    int start = 0;
+    for (const TraceFunction& function : functions) {
+        if (const std::optional<int> distance = search.probeMarkerDistance(function.line)) {
+            start = *distance;
+            break;
+        }
+    }
+    const int markerDistance = CalibrateMarkerDistance(search, traceLines, start);
+    for (const TraceFunction& function : functions) {
+        const FunctionValues values = search.findValues(function.line, markerDistance);
+        if (!values.error.isEmpty())
+            continue;
+        ++fit.found;
+        if (std::all_of(function.values.cbegin(), function.values.cend(),
+                        [&values](const QString& value) { return values.names.contains(value); }))
+            ++fit.matching;
+    }
+    return fit;
+}
+
+Result<ModuleRanking> RankModules(const QString& folderNCS, const QString& chassis, const QStringList& traceLines,
+                                  const RankingControl& control)
+{
+    const QString folder = chassisFolder(folderNCS, chassis);
+    if (chassis.isEmpty() || !QDir(folder).exists())
+        return Result<ModuleRanking>::failure(folder + QStringLiteral(" not found."));
+    ModuleData keywords;
+    const Status read = LoadKeywordFiles(folderNCS, chassis, keywords);
+    if (!read)
+        return Result<ModuleRanking>::failure(read.error());
+
+    const QStringList modules = ChassisModules(folderNCS, chassis);
+    // Each worker writes only the slots of the modules it took.
+    std::vector<ModuleFit> fits(static_cast<std::size_t>(modules.size()));
+    std::vector<char> done(fits.size(), 0);
+    std::atomic<int> next{0};
+    std::atomic<int> finished{0};
+    const auto cancelled = [&control] { return control.cancel && control.cancel->load(); };
+    // The modules are independent: each worker takes the next one until none is left.
+    const auto work = [&] {
+        QHash<QByteArray, QString> valueNames; // kept from module to module
+        for (int i = next++; i < modules.size() && !cancelled(); i = next++) {
+            fits[std::size_t(i)] = FitModule(keywords, folderNCS, chassis, modules[i], traceLines, valueNames);
+            done[std::size_t(i)] = 1;
+            const int count = ++finished;
+            if (control.progress)
+                control.progress(count, static_cast<int>(modules.size()));
+        }
+    };
+    QThreadPool pool;
+    const int threads = control.threads > 0 ? control.threads : QThread::idealThreadCount();
+    pool.setMaxThreadCount(std::max(1, threads));
+    for (int t = 0; t < pool.maxThreadCount() && t < modules.size(); ++t)
+        pool.start(work);
+    pool.waitForDone();
+
+    ModuleRanking ranking;
+    ranking.functions = static_cast<int>(std::count_if(traceLines.cbegin(), traceLines.cend(),
+                                                       [](const QString& line) { return !line.startsWith(u'\t'); }));
+    for (std::size_t i = 0; i < fits.size(); ++i) {
+        if (done[i])
+            ranking.modules.append(fits[i]);
+    }
+    ranking.cancelled = ranking.modules.size() < modules.size();
+    std::sort(ranking.modules.begin(), ranking.modules.end(), RanksBefore);
+    return ranking;
+}
