@@ -28,6 +28,15 @@ The trace function AKUSTIK_VERRIEGELN is left out of LCM_DEM.C05 on purpose, so 
 "Show values" marks one function red with that module. KOMBI.C02 holds only the
 instrument-cluster functions.
 
+Look-alikes, so that "Find module for this trace" has something to tell apart (the demo
+trace was read from LCM_DEM.C05, which knows 39 of its 40 functions with every value):
+  LCM_DEM.C03  an old coding index: only the first 30 functions, and not wert_04
+  LCM_DEM.C04  the index before: every function of C05, three current values missing
+  LCM_DEM.C06  the next index: all 40 functions, but three current values dropped, so
+               it finds more functions than C05 and still ranks below it; its records
+               put the function ID 12 bytes after the marker (C05: 10)
+  ZKE_DEM.C07  another control unit (central locking) sharing seven functions
+
 Run from anywhere: python3 scripts/make-demo-daten.py [target folder]
 """
 import os
@@ -124,12 +133,12 @@ def value_keywords(ids):
     return bytes(out)
 
 
-def module_file(title, marker, functions, numbers, ids):
+def module_file(title, marker, functions, numbers, ids, filler=b"\x05\xa1\x00\x02\x03\x01\x07"):
     out = bytearray(title.encode("ascii") + b"\x1a\x00\x05\x00")
     out += b"INDIVID" + b"\x00\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0a\x0b\x0c"
     out += b"\x00\x2a\x00\x03\x00\x00"  # table header before the first record
     for name, values in functions:
-        out += marker + b"\x05\xa1\x00\x02\x03\x01\x07" + function_id(numbers[name])
+        out += marker + filler + function_id(numbers[name])
         for value in values:
             out += b"\x08\x10\x00" + ids[value] + b"\x04\x01\x00"
         out += b"\xff\xff"
@@ -151,11 +160,28 @@ def main():
 
     lcm = [(name, values) for name, values in FUNCTIONS if name not in MISSING_FROM_LCM]
     kombi = [(name, values) for name, values in FUNCTIONS if name in KOMBI_FUNCTIONS]
+    def without(functions, dropped):
+        """The functions with the values in dropped (function -> values) left out."""
+        return [(name, [v for v in values if v not in dropped.get(name, ())]) for name, values in functions]
+
+    older = without(lcm, {"CODIERINDEX": {"wert_04"}, "TAGFAHRLICHT_DIMMUNG": {"wert_50_prozent"},
+                          "KOMFORTBLINKEN_ANZAHL": {"drei_mal"}})
+    newer = without(FUNCTIONS, {"CODIERINDEX": {"wert_04"}, "HEIMLEUCHTEN_DAUER": {"wert_40_sek"},
+                                "ZV_GESCHWINDIGKEIT": {"wert_15_kmh"}})
+    oldest = without(FUNCTIONS[:30], {"CODIERINDEX": {"wert_04"}})
+    zke_names = {"ZENTRALVERRIEGELUNG_AUTO", "ZV_GESCHWINDIGKEIT", "ENTRIEGELN_FAHRERTUER_ZUERST",
+                 "KOMFORTOEFFNEN", "KOMFORTSCHLIESSEN", "SPIEGEL_ANKLAPPEN", "AKUSTIK_VERRIEGELN"}
+    zke = [(name, values) for name, values in FUNCTIONS if name in zke_names]
     files = {
         "SWTFSW01.DAT": function_keywords(keyword_order),
         "SWTPSW01.DAT": value_keywords(ids),
         "LCM_DEM.C05": module_file("LCM_DEM C05 demo module", b"\x12\x00\x01", lcm, numbers, ids),
         "KOMBI.C02": module_file("KOMBI C02 demo module", b"\x12\x00\x00", kombi, numbers, ids),
+        "LCM_DEM.C03": module_file("LCM_DEM C03 demo module", b"\x12\x00\x01", oldest, numbers, ids),
+        "LCM_DEM.C04": module_file("LCM_DEM C04 demo module", b"\x12\x00\x01", older, numbers, ids),
+        "LCM_DEM.C06": module_file("LCM_DEM C06 demo module", b"\x12\x00\x01", newer, numbers, ids,
+                                   filler=b"\x05\xa1\x00\x02\x03\x01\x07\x00\x00"),
+        "ZKE_DEM.C07": module_file("ZKE_DEM C07 demo module", b"\x12\x00\x00", zke, numbers, ids),
     }
     for name, data in files.items():
         with open(os.path.join(target, name), "wb") as f:
