@@ -3,7 +3,9 @@
 // Each command's file declares its entry here; the list is the help text's order.
 int runCheckUpdate(const QStringList& args, QTextStream& out, QTextStream& err);
 int runCompare(const QStringList& args, QTextStream& out, QTextStream& err);
+int runFindModule(const QStringList& args, QTextStream& out, QTextStream& err);
 int runInstall(const QStringList& args, QTextStream& out, QTextStream& err);
+int runTranslations(const QStringList& args, QTextStream& out, QTextStream& err);
 int runValues(const QStringList& args, QTextStream& out, QTextStream& err);
 
 const QList<CliCommand>& cliCommands()
@@ -24,6 +26,16 @@ const QList<CliCommand>& cliCommands()
          "Lists every differing line under its function, as \"Compare files\" does.\n"
          "--output writes the list as a text file, as \"Export to text file\" does.\n"
          "Exit status: 0 no differences, 1 differences, 2 the files cannot be read or compared.\n"},
+        {"find-module", "rank the modules of a chassis by how well they fit a trace", runFindModule,
+         "Usage: quillon-cli find-module --ncs <NCS Expert folder> --chassis <name> [--json] <trace file>\n\n"
+         "Searches every module file of <NCS Expert folder>\\DATEN\\<name> as \"Show values\" does and\n"
+         "prints one line per module, best first: the file name, the functions whose every trace\n"
+         "value the module knows (matching) and the functions it has at all (found), separated\n"
+         "by tabs. A module that cannot be searched comes last with a fourth field, the reason.\n\n"
+         "  --json   print an array of {\"module\", \"matching\", \"found\", \"functions\" (of the\n"
+         "           trace), \"error\" (text or null)} instead\n\n"
+         "Exit status: 0 the modules were ranked; 2 bad arguments, a missing chassis folder or\n"
+         "keyword file, or a trace that cannot be read (the reason on standard error).\n"},
         {"install", "install an SP-daten data set or its WinKFP data into the tool folders", runInstall,
          "Usage: quillon-cli install sp-daten|winkfp --source <SP-daten folder> --backup yes|no\n"
          "                           [--ncs <folder>] [--ediabas <folder>] [--nfs <folder>]\n"
@@ -47,6 +59,13 @@ const QList<CliCommand>& cliCommands()
          "           trace's values), \"error\" (text or null)} instead\n\n"
          "Output is UTF-8. Exit status: 0 every function was found; 1 some were not; 2 bad\n"
          "arguments or files that cannot be read (the reason on standard error).\n"},
+        {"translations", "how much of a trace Translations.csv translates; export the missing names", runTranslations,
+         "Usage: quillon-cli translations --table <Translations.csv> [--missing <file>] <trace file>\n\n"
+         "Prints how many of the trace's function names and value names the table translates\n"
+         "(each name counted once, without regard to case).\n\n"
+         "  --missing <file>   write the untranslated names as \"name,\" lines, sorted, in the\n"
+         "                     table's encoding and line ends, to fill in and paste into it\n\n"
+         "Exit status: 0 done; 2 bad arguments, a file that cannot be read or written.\n"},
     };
     return commands;
 }

@@ -54,7 +54,7 @@ private slots:
         f.choose(u"cmbChassis"_qs, u"DEM"_qs);
         const ModuleData* data = f.window->context().moduleData;
         QCOMPARE(data->FswData, TestFiles::read(f.chassisFolder(u"DEM"_qs) + u"/SWTFSW01.DAT"_qs));
-        QCOMPARE(f.moduleCount(), 2);
+        QCOMPARE(f.moduleCount(), 6); // LCM_DEM.C05, its look-alikes and KOMBI.C02
         f.choose(u"cmbModule"_qs, u"LCM_DEM.C05"_qs);
         QVERIFY(data->ModuleHex.startsWith("00 2A 00 03 00 00 12 00 01 "));
         QVERIFY(!QApplication::overrideCursor());

@@ -1,0 +1,77 @@
+#include "coding/translation_coverage.h"
+#include "coding/translation_table.h"
+#include "common/text_file.h"
+
+#include <QTextStream>
+
+namespace {
+
+struct TranslationsOptions {
+    QString table;
+    QString missing;
+    QString trace;
+};
+
+const char kUsage[] = "Usage: quillon-cli translations --table <Translations.csv> [--missing <file>] <trace file>\n";
+
+bool parse(const QStringList& args, TranslationsOptions& options, QTextStream& err)
+{
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        QString* target = arg == u"--table" ? &options.table : arg == u"--missing" ? &options.missing : nullptr;
+        if (target) {
+            if (i + 1 >= args.size()) {
+                err << "translations: " << arg << " needs a value.\n";
+                return false;
+            }
+            *target = args[++i];
+        } else if (arg.startsWith(u"--")) {
+            err << "translations: unknown option " << arg << ".\n";
+            return false;
+        } else if (options.trace.isEmpty()) {
+            options.trace = arg;
+        } else {
+            err << "translations: only one trace file, please.\n";
+            return false;
+        }
+    }
+    if (options.table.isEmpty() || options.trace.isEmpty()) {
+        err << kUsage;
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+// quillon-cli translations: how much of a trace Translations.csv covers, and the missing
+// names as lines to paste into it, as the "Translation report" window writes them.
+int runTranslations(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    TranslationsOptions options;
+    if (!parse(args, options, err))
+        return 2;
+    const Result<QStringList> trace = TextFile::readLines(options.trace);
+    if (!trace) {
+        err << trace.error() << '\n';
+        return 2;
+    }
+    const Result<TranslationTable> table = readTranslationTable(options.table);
+    if (!table) {
+        err << table.error() << '\n';
+        return 2;
+    }
+    const TranslationCoverage coverage = MeasureTranslationCoverage(trace.value(), table.value());
+    for (const QString& line : DescribeTranslationCoverage(coverage))
+        out << line << '\n';
+    if (!options.missing.isEmpty()) {
+        const Status written = ExportMissingTranslations(options.missing, coverage, options.table);
+        if (!written) {
+            err << written.error() << '\n';
+            return 2;
+        }
+        out << "missing: " << MissingTranslationLines(coverage).size() << " names written to " << options.missing
+            << '\n';
+    }
+    return 0;
+}
