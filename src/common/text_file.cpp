@@ -60,14 +60,32 @@ Result<QStringList> readLines(const QString& path)
     return splitLines(bytes.value());
 }
 
+bool writeAll(QFileDevice& file, const QByteArray& bytes)
+{
+    // A short write sets no reason; writing the rest once more makes the system say why
+    // (a full disk), so the message names the real cause instead of "Unknown error".
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            return false;
+        done += written;
+    }
+    return file.flush() || file.flush();
+}
+
 Status writeBytesAtomically(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
+    // A folder the user may not create files in, holding a file they may write (a
+    // workshop's shared WORK folder): replacing in one step is impossible there, so the
+    // file is written in place.
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
         return Status::failure(Paths::describeFileError(path, file.errorString()));
     // Flushing here, not only in commit(): a full disk shows up on the flush, and a commit
     // that swallowed it would put a cut-short file in place.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
+    if (!writeAll(file, bytes)) {
         const QString message = Paths::describeFileError(path, file.errorString());
         file.cancelWriting();
         return Status::failure(message);
@@ -87,8 +105,7 @@ Status appendLines(const QString& path, const QStringList& lines)
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
         return Status::failure(Paths::describeFileError(path, file.errorString()));
-    const QByteArray bytes = joinLines(lines);
-    if (file.write(bytes) != bytes.size() || !file.flush())
+    if (!writeAll(file, joinLines(lines)))
         return Status::failure(Paths::describeFileError(path, file.errorString()));
     return {};
 }

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+class QFileDevice;
+
 // Single-byte text files of the tools (traces, logs, tables).
 // Reading: CR LF, LF and a lone CR each end a line; empty lines are kept, and so is a
 // last line without a line end. Writing: every line is followed by CR LF.
@@ -21,6 +23,9 @@ Status writeLinesAtomically(const QString& path, const QStringList& lines);
 
 // Appends to the file, creating it when missing.
 Status appendLines(const QString& path, const QStringList& lines);
+
+// Writes every byte and flushes; false with the system's reason in file.errorString().
+bool writeAll(QFileDevice& file, const QByteArray& bytes);
 
 // Whole-file byte helpers with the same error reporting.
 Result<QByteArray> readBytes(const QString& path);

@@ -39,7 +39,7 @@ Status failure(const QString& path, const std::error_code& error)
 // Where a copy is written before it replaces its target in one rename.
 QString partialName(const QString& target)
 {
-    return target + QStringLiteral(".quillon~");
+    return target + FileOps::partialSuffix();
 }
 
 Status replaceWith(const fs::path& partial, const QString& target)
@@ -120,28 +120,60 @@ Status RealFileOps::makeFolder(const QString& path)
 
 Status RealFileOps::copyFile(const QString& source, const QString& target)
 {
-    const fs::path from = toPath(source);
-    const fs::path partial = toPath(partialName(target));
+    QFile from(source);
+    if (!from.open(QIODevice::ReadOnly))
+        return Status::failure(Paths::describeFileError(source, from.errorString()));
+
+    // The copy is written beside the target and renamed over it, so a failure leaves the
+    // old target. Where the folder lets no file be created but the target itself may be
+    // written, it is written in place; never through a link, which would write elsewhere.
+    const QString partial = partialName(target);
+    std::error_code ignored;
+    fs::remove(toPath(partial), ignored); // a leftover, perhaps marked read-only
+    QFile to(partial);
+    if (!to.open(QIODevice::WriteOnly)) {
+        const fs::file_status existing = fs::symlink_status(toPath(target), ignored);
+        if (!fs::is_regular_file(existing))
+            return Status::failure(Paths::describeFileError(target, to.errorString()));
+        to.setFileName(target);
+        if (!to.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return Status::failure(Paths::describeFileError(target, to.errorString()));
+    }
+    const bool inPlace = to.fileName() == target;
+    const auto fail = [&](const QString& path, const QString& reason) {
+        to.close();
+        if (!inPlace)
+            fs::remove(toPath(partial), ignored);
+        return Status::failure(Paths::describeFileError(path, reason));
+    };
+
+    for (;;) {
+        const QByteArray chunk = from.read(1 << 20);
+        if (chunk.isEmpty()) {
+            if (from.error() != QFileDevice::NoError)
+                return fail(source, from.errorString());
+            break;
+        }
+        if (!TextFile::writeAll(to, chunk))
+            return fail(target, to.errorString());
+    }
+    to.close();
+    if (to.error() != QFileDevice::NoError)
+        return fail(target, to.errorString());
+    if (!inPlace)
+        QFile::setPermissions(partial, from.permissions());
+
+    // Only the owner may set a file's time; a target written in place keeps the time of
+    // the copy, which is later than the source's and so still counts as up to date.
     std::error_code error;
-    fs::copy_file(from, partial, fs::copy_options::overwrite_existing, error);
-    if (error) {
-        // A leftover partial copy marked read-only would block the copy: clear it once.
-        std::error_code ignored;
-        fs::remove(partial, ignored);
-        error.clear();
-        fs::copy_file(from, partial, fs::copy_options::overwrite_existing, error);
-    }
-    if (!error) {
-        const fs::file_time_type time = fs::last_write_time(from, error);
-        if (!error)
-            fs::last_write_time(partial, time, error);
-    }
-    if (error) {
-        std::error_code ignored;
-        fs::remove(partial, ignored);
-        return failure(fs::exists(from, ignored) ? target : source, error);
-    }
-    return replaceWith(partial, target);
+    const fs::file_time_type time = fs::last_write_time(toPath(source), error);
+    if (!error)
+        fs::last_write_time(toPath(to.fileName()), time, error);
+    if (inPlace)
+        return {};
+    if (error)
+        return fail(target, QString::fromLocal8Bit(error.message()));
+    return replaceWith(toPath(partial), target);
 }
 
 Status RealFileOps::copyLink(const QString& source, const QString& target)

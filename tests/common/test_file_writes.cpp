@@ -1,0 +1,160 @@
+#include "common/paths.h"
+#include "common/program_folder.h"
+#include "common/text_file.h"
+#include "install/real_file_ops.h"
+#include "support/test_files.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr auto kAll = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup
+                      | QFile::ReadOther | QFile::ExeOther;
+constexpr auto kReadOnlyFolder = kAll & ~QFile::WriteOwner;
+constexpr auto kWritableByAll = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup
+                                | QFile::ReadOther | QFile::WriteOther;
+
+// Runs work without the superuser's rights, so that folder permissions count also where
+// the tests run as root.
+template <typename Work>
+auto asOrdinaryUser(Work work)
+{
+    const bool root = geteuid() == 0;
+    if (root && (setegid(65534) != 0 || seteuid(65534) != 0))
+        qFatal("cannot drop the superuser's rights");
+    auto result = work();
+    if (root && (seteuid(0) != 0 || setegid(0) != 0))
+        qFatal("cannot take the superuser's rights back");
+    return result;
+}
+
+// Runs work on a "disk" that takes only limit bytes per file: writes past it fail the way
+// a full disk does, after a short write.
+template <typename Work>
+Status onAFullDisk(Work work)
+{
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = 4096;
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &small);
+    const Status status = work();
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previous);
+    return status;
+}
+
+struct Folder {
+    QTemporaryDir dir;
+    Folder() { QFile::setPermissions(dir.path(), kAll); }
+    ~Folder() { QFile::setPermissions(dir.filePath(u"tools"_qs), kAll); }
+    QString at(const QString& relative) const { return Paths::toNative(dir.filePath(relative)); }
+};
+
+} // namespace
+
+class TestFileWrites : public QObject {
+    Q_OBJECT
+private slots:
+    // A shared folder the user may not create files in, holding a file they may write.
+    void writableFileInAReadOnlyFolder_data()
+    {
+        QTest::addColumn<bool>("copy");
+        QTest::newRow("replace a file") << false;
+        QTest::newRow("copy over a file") << true;
+    }
+    void writableFileInAReadOnlyFolder()
+    {
+        QFETCH(bool, copy);
+        Folder f;
+        const QString target = f.at(u"tools/FSW_PSW.MAN"_qs);
+        QVERIFY(TestFiles::write(target, "old") && TestFiles::write(f.at(u"source"_qs), "new"));
+        QFile::setPermissions(target, kWritableByAll);
+        QFile::setPermissions(f.at(u"source"_qs), kWritableByAll);
+        QFile::setPermissions(f.at(u"tools"_qs), kReadOnlyFolder);
+        const Status written = asOrdinaryUser([&] {
+            return copy ? RealFileOps().copyFile(f.at(u"source"_qs), target)
+                        : TextFile::writeBytesAtomically(target, "new");
+        });
+        QVERIFY2(written.ok(), qPrintable(written.error()));
+        QCOMPARE(TestFiles::read(target), QByteArray("new"));
+        QCOMPARE(QDir(f.at(u"tools"_qs)).entryList(QDir::Files | QDir::Hidden), QStringList{u"FSW_PSW.MAN"_qs});
+    }
+
+    void failuresNameTheFileAndTheCause_data()
+    {
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<QString>("named"); // the file the message must begin with
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("copy from a folder") << u"copy folder"_qs << u"source"_qs << u"directory"_qs;
+        QTest::newRow("copy onto a full disk") << u"copy"_qs << u"tools/T"_qs << u"File too large"_qs;
+        QTest::newRow("replace on a full disk") << u"replace"_qs << u"tools/T"_qs << u"File too large"_qs;
+        QTest::newRow("append on a full disk") << u"append"_qs << u"tools/T"_qs << u"File too large"_qs;
+    }
+    void failuresNameTheFileAndTheCause()
+    {
+        QFETCH(QString, operation);
+        QFETCH(QString, named);
+        QFETCH(QString, cause);
+        Folder f;
+        const QString target = f.at(u"tools/T"_qs);
+        const QByteArray big(10000, 'x');
+        QVERIFY(TestFiles::write(target, "old") && TestFiles::write(f.at(u"source/BIG"_qs), big));
+        const Status status = onAFullDisk([&] {
+            if (operation == u"copy folder")
+                return RealFileOps().copyFile(f.at(u"source"_qs), target);
+            if (operation == u"copy")
+                return RealFileOps().copyFile(f.at(u"source/BIG"_qs), target);
+            if (operation == u"replace")
+                return TextFile::writeBytesAtomically(target, big);
+            return TextFile::appendLines(target, {QString::fromLatin1(big)});
+        });
+        QVERIFY(!status.ok());
+        QVERIFY2(status.error().startsWith(f.at(named) + u": "_qs) && status.error().contains(cause),
+                 qPrintable(status.error()));
+        if (operation != u"append")
+            QCOMPARE(TestFiles::read(target), QByteArray("old"));
+    }
+
+    // Beside a read-only program the program's files are still read from there; what is
+    // written goes where it can be written.
+    void programFilesBesideAReadOnlyProgram_data()
+    {
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<QStringList>("files"); // below "tools" (beside) or "user"
+        QTest::addColumn<QString>("readFrom");
+        QTest::addColumn<QString>("writeTo");
+        const QString table = u"/Translations.csv"_qs, log = u"/Codinglog.txt"_qs;
+        QTest::newRow("writable") << false << QStringList{u"tools"_qs + table} << u"tools"_qs << u"tools"_qs;
+        QTest::newRow("read-only, table beside")
+            << true << QStringList{u"tools"_qs + table, u"user"_qs + table} << u"tools"_qs << u"user"_qs;
+        QTest::newRow("read-only, table per user") << true << QStringList{u"user"_qs + table} << u"user"_qs << u"user"_qs;
+        QTest::newRow("read-only, writable log beside")
+            << true << QStringList{u"tools"_qs + log} << u"tools"_qs << u"tools"_qs;
+    }
+    void programFilesBesideAReadOnlyProgram()
+    {
+        QFETCH(bool, readOnly);
+        QFETCH(QStringList, files);
+        Folder f;
+        QDir().mkpath(f.at(u"tools"_qs));
+        for (const QString& file : files) {
+            QVERIFY(TestFiles::write(f.at(file), "x"));
+            QFile::setPermissions(f.at(file), kWritableByAll);
+        }
+        QFile::setPermissions(f.at(u"tools"_qs), readOnly ? kReadOnlyFolder : kAll | QFile::WriteOther);
+        const ProgramFiles places(f.at(u"tools"_qs), f.at(u"user"_qs));
+        QTEST(asOrdinaryUser([&] { return Paths::nameOf(places.readFolder(u"\\Translations.csv"_qs)); }), "readFrom");
+        QTEST(asOrdinaryUser([&] { return Paths::nameOf(places.writeFolder(u"\\Codinglog.txt"_qs)); }), "writeTo");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFileWrites)
+#include "test_file_writes.moc"
