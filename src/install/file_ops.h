@@ -40,8 +40,13 @@ public:
     // Fails when something already exists at path.
     virtual Status makeFolder(const QString& path) = 0;
 
+    // Copies and links are first made under the target's name + this suffix, then renamed
+    // into place; a run killed in between leaves such a file behind.
+    static QString partialSuffix() { return QStringLiteral(".quillon~"); }
+
     // Replaces target in one step (a failure leaves the previous target as it was); the
-    // copy keeps the source's last-modified time.
+    // copy keeps the source's last-modified time. Where no file can be made beside the
+    // target but the target may be written, it is written in place.
     virtual Status copyFile(const QString& source, const QString& target) = 0;
 
     // Recreates the link at source as a link at target, pointing where it points.

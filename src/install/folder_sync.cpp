@@ -42,6 +42,19 @@ const QString kRemain = QStringLiteral("remain --> ");
 const QString kCopy = QStringLiteral("copy --> ");
 const QString kDelete = QStringLiteral("delete --> ");
 const QString kSkipLink = QStringLiteral("skip link --> ");
+const QString kLeftover = QStringLiteral("delete leftover --> ");
+
+// The entries that replace or back up as subfolders: folders, and links that do not
+// point to a file. A link is handled as itself, never followed.
+QList<FileOps::Entry> subfolders(FileOps& ops, const QString& folder, const QList<FileOps::Entry>& entries)
+{
+    QList<FileOps::Entry> result;
+    for (const FileOps::Entry& e : entries)
+        if (e.kind == FileOps::Kind::Folder
+            || (e.kind == FileOps::Kind::Link && !ops.fileExists(FolderTree::child(folder, e.name))))
+            result.append(e);
+    return result;
+}
 
 } // namespace
 
@@ -54,6 +67,22 @@ void FolderSync::step(int& counter, qsizetype total)
 {
     ++counter;
     m_observer.setPercentage(total > 0 ? static_cast<int>(counter * 100 / total) : 0);
+}
+
+Status FolderSync::removeLeftovers(const QString& folder)
+{
+    auto entries = m_ops.list(folder);
+    if (!entries)
+        return Status::failure(entries.error());
+    const QString suffix = FileOps::partialSuffix();
+    for (const FileOps::Entry& entry : entries.value()) {
+        if (entry.kind == FileOps::Kind::Folder || entry.name.size() <= suffix.size() || !entry.name.endsWith(suffix))
+            continue;
+        m_observer.addLine(kLeftover + entry.name);
+        if (Status removed = m_ops.removeFile(child(folder, entry.name)); !removed)
+            return removed;
+    }
+    return {};
 }
 
 Status FolderSync::copyWhereNewer(const QString& source, const QString& target, const QString& name)
@@ -83,6 +112,8 @@ Status FolderSync::copyWhereNewer(const QString& source, const QString& target, 
 
 Status FolderSync::UpdateFiles(const QString& source, const QString& target, MessageAnswer backup)
 {
+    if (Status cleaned = removeLeftovers(target); !cleaned)
+        return cleaned;
     if (backup == MessageAnswer::Yes) {
         m_observer.setCaption(QStringLiteral("Backup ") + target);
         const QString backupFolder = backupFolderFor(target, m_clock);
@@ -146,6 +177,8 @@ Status FolderSync::ReplaceFolders(const QString& source, const QString& target, 
         return Status::failure(source + QStringLiteral(" and ") + target
                                + QStringLiteral(" overlap: one would replace the other."));
 
+    if (Status cleaned = removeLeftovers(target); !cleaned)
+        return cleaned;
     if (replace) {
         m_observer.addLine(target);
         QString backupFolder;
@@ -157,15 +190,16 @@ Status FolderSync::ReplaceFolders(const QString& source, const QString& target, 
         auto entries = m_ops.list(target);
         if (!entries)
             return Status::failure(entries.error());
-        const QList<FileOps::Entry> folders = ofKind(entries.value(), FileOps::Kind::Folder);
+        const QList<FileOps::Entry> folders = subfolders(m_ops, target, entries.value());
         int counter = 0;
         for (const FileOps::Entry& folder : folders) {
             m_observer.processPendingEvents();
             m_observer.addLine((keep ? kBackup : kDelete) + folder.name);
             m_observer.selectLastLine();
             const QString path = child(target, folder.name);
-            Status done = keep ? m_ops.moveFolder(path, child(backupFolder, folder.name))
-                               : FolderTree::remove(m_ops, path);
+            Status done = keep                                   ? m_ops.moveFolder(path, child(backupFolder, folder.name))
+                          : folder.kind == FileOps::Kind::Link ? m_ops.removeFile(path)
+                                                               : FolderTree::remove(m_ops, path);
             if (!done)
                 return done;
             step(counter, folders.size());
@@ -203,6 +237,8 @@ Status FolderSync::ReplaceFolders(const QString& source, const QString& target, 
 Status FolderSync::UpdateDatenFiles(const QString& source, const QString& target, const QString& chassis)
 {
     m_observer.setCaption(QStringLiteral("Update files in ") + target);
+    if (Status cleaned = removeLeftovers(target); !cleaned)
+        return cleaned;
     m_observer.addLine(target);
     const QString names[] = {
         QStringLiteral("BR_REF.DAT"),   chassis + QStringLiteral("AEDOC.000"),

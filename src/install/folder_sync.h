@@ -38,6 +38,7 @@ public:
     static QString backupFolderFor(const QString& target, const Clock& clock);
 
 private:
+    Status removeLeftovers(const QString& folder);
     Status copyWhereNewer(const QString& source, const QString& target, const QString& name);
     void step(int& counter, qsizetype total);
 

@@ -127,6 +127,21 @@ InstallRunResult updateSpDaten(InstallContext& c)
     return {InstallRunResult::Outcome::Ready, {}, {}};
 }
 
+// The first family of the data set that is a link (a link would bring in whatever it
+// points to), or an empty path.
+Result<QString> linkedFamily(FileOps& ops, const QString& data)
+{
+    const auto entries = ops.list(data);
+    if (!entries)
+        return Result<QString>::failure(entries.error());
+    for (const FileOps::Entry& entry : entries.value()) {
+        const QString path = sub(data, QStringLiteral("\\") + entry.name);
+        if (entry.kind == FileOps::Kind::Link && ops.folderExists(path))
+            return path;
+    }
+    return QString();
+}
+
 InstallRunResult updateWinKfp(InstallContext& c)
 {
     const MessageAnswer backup = c.dialogs.message(mainCaption(), QStringLiteral("Do you want to backup the existing assembly line?"),
@@ -136,9 +151,20 @@ InstallRunResult updateWinKfp(InstallContext& c)
     if (missing(c, sub(c.folders.FolderNFS, QStringLiteral("\\DATA")), QStringLiteral("Set your default folders."))
         || missing(c, sub(c.state.FolderSPdaten, QStringLiteral("\\DATA")), QStringLiteral("Update WinKFP not possible.")))
         return {};
+    // Refused before anything changes.
+    const Result<QString> linked = linkedFamily(c.ops, sub(c.state.FolderSPdaten, QStringLiteral("\\DATA")));
+    if (linked && !linked.value().isEmpty()) {
+        c.dialogs.message(mainCaption(),
+                          linked.value() + QStringLiteral(" is a symbolic link.") + kLineBreak
+                              + QStringLiteral("Update WinKFP not possible."),
+                          MessageIcon::Critical);
+        return {};
+    }
 
     CaptionTracker tracker(c.view);
     startRun(c);
+    if (!linked)
+        return failed(c, tracker, Status::failure(linked.error()));
     FolderSync sync(c.ops, tracker, c.clock, c.state.UpdateCount);
     const auto data = [&c] { return sub(c.folders.FolderNFS, QStringLiteral("\\DATA")); };
     Status done = sync.ReplaceFolders(sub(c.state.FolderSPdaten, QStringLiteral("\\DATA")), data(), backup);

@@ -1,5 +1,7 @@
 #include "install/sgidc_file.h"
 
+#include "common/paths.h"
+
 #include "install/file_ops.h"
 #include "install/folder_tree.h"
 #include "install/install_observer.h"
@@ -42,6 +44,10 @@ Status EditSgidcFile(FileOps& ops, InstallObserver& observer, const QString& fol
     observer.addLine(QStringLiteral("edit --> ") + name);
     observer.selectLastLine();
     const QString path = FolderTree::child(folder, name);
+    // Rewriting through a link would change a file outside the tool folders.
+    for (const QString& linked : {folder, path})
+        if (ops.isLink(linked))
+            return Status::failure(Paths::describeFileError(linked, QStringLiteral("a symbolic link, not edited")));
     if (!ops.fileExists(path)) {
         observer.addLine(QStringLiteral("NOT FOUND --> ") + name);
         observer.selectLastLine();
