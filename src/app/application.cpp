@@ -73,11 +73,11 @@ int runQuillon(int argc, char* argv[])
 
     SettingsStore settings(settingsFile);
     SystemClock clock;
-    const QString programFolder = options.programFolder.isEmpty()
-                                      ? ProgramFolder::resolve(QApplication::applicationDirPath())
-                                      : Paths::normalizeFolder(QDir(options.programFolder).absolutePath());
+    const ProgramFiles programFiles = options.programFolder.isEmpty()
+                                          ? ProgramFiles::forExecutable(QApplication::applicationDirPath())
+                                          : ProgramFiles(Paths::normalizeFolder(QDir(options.programFolder).absolutePath()));
 
-    MainWindow window({settings, dialogs, clock, programFolder, DefaultToolFolders::winePrefixFromEnvironment()});
+    MainWindow window({settings, dialogs, clock, programFiles, DefaultToolFolders::winePrefixFromEnvironment()});
     dialogs.setOwner(&window);
     window.show();
     return app.exec();

@@ -76,7 +76,8 @@ int runCheckUpdate(const QStringList& args, QTextStream& out, QTextStream& err)
         return 2;
     }
     const QString programFolder = options.programFolder.isEmpty()
-                                      ? ProgramFolder::resolve(QCoreApplication::applicationDirPath())
+                                      ? ProgramFiles::forExecutable(QCoreApplication::applicationDirPath())
+                                            .writeFolder(QStringLiteral("\\Updateplan.txt"))
                                       : Paths::normalizeFolder(options.programFolder);
 
     const SystemClock clock;

@@ -3,28 +3,47 @@
 #include "common/paths.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
-namespace ProgramFolder {
-
 namespace {
-bool canWriteInto(const QString& folder)
+
+// Real probes: the permission bits do not tell the whole story on Windows.
+bool canWrite(const QString& folder, const QString& tail)
 {
-    // A real probe: the permission bits do not tell the whole story on Windows.
+    if (folder.isEmpty())
+        return false;
+    QFile existing(Paths::join(folder, tail));
+    if (existing.exists())
+        return existing.open(QIODevice::WriteOnly | QIODevice::Append);
     QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".quillon-write-probe-XXXXXX")));
     return probe.open();
 }
+
 } // namespace
 
-QString resolve(const QString& executableFolder)
+ProgramFiles ProgramFiles::forExecutable(const QString& executableFolder)
 {
-    if (!executableFolder.isEmpty() && canWriteInto(executableFolder))
-        return Paths::normalizeFolder(executableFolder);
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    QDir().mkpath(data);
-    return Paths::normalizeFolder(QDir::toNativeSeparators(data));
+    return {executableFolder.isEmpty() ? QString() : Paths::normalizeFolder(executableFolder),
+            Paths::normalizeFolder(QDir::toNativeSeparators(data))};
 }
 
-} // namespace ProgramFolder
+QString ProgramFiles::readFolder(const QString& tail) const
+{
+    for (const QString& folder : {m_besideProgram, m_perUser})
+        if (!folder.isEmpty() && QFileInfo(Paths::join(folder, tail)).isFile())
+            return folder;
+    return m_besideProgram.isEmpty() ? m_perUser : m_besideProgram;
+}
+
+QString ProgramFiles::writeFolder(const QString& tail) const
+{
+    for (const QString& folder : {m_besideProgram, m_perUser})
+        if (canWrite(folder, tail))
+            return folder;
+    QDir().mkpath(m_perUser);
+    return m_perUser;
+}

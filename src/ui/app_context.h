@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/program_folder.h"
+
 #include <QString>
 
 #include <functional>
@@ -21,8 +23,8 @@ struct AppContext {
     ToolFolders& folders;
     Dialogs& dialogs;
     const Clock& clock;
-    // Where Codinglog.txt, Translations.csv and Updateplan.txt live.
-    QString programFolder;
+    // Where Codinglog.txt, Translations.csv and Updateplan.txt are read and written.
+    ProgramFiles programFiles;
     BusyState& busy;
     TraceSession& session;
 

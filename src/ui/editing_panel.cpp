@@ -58,7 +58,7 @@ void EditingPanel::cmdTranslate_Click()
 {
     // Switching rebuilds the view's rows; keep the user's place in the tree.
     const int current = m_treeTRC->currentNode();
-    ToggleTranslation(m_context.session, m_translations, m_context.programFolder, m_context.dialogs);
+    ToggleTranslation(m_context.session, m_translations, m_context.programFiles.readFolder(QStringLiteral("\\Translations.csv")), m_context.dialogs);
     if (current > 0)
         m_treeTRC->selectNode(current);
 }

@@ -93,7 +93,7 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     m_tree->setTraceTree(&m_session.tree());
     m_listItems->setModel(&m_session.listItemsModel());
 
-    m_context.reset(new AppContext{m_settings, m_folders, m_dialogs, m_clock, services.programFolder, m_busy,
+    m_context.reset(new AppContext{m_settings, m_folders, m_dialogs, m_clock, services.programFiles, m_busy,
                                    m_session, {}, {}, {}, {}, {}, {}});
     m_context->loadTraceFile = [this](const QString& path) { LoadTraceFile(path); };
 

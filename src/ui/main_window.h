@@ -25,7 +25,7 @@ struct MainWindowServices {
     SettingsStore& settings;
     Dialogs& dialogs;
     const Clock& clock;
-    QString programFolder;
+    ProgramFiles programFiles;
     QString winePrefix;
 };
 
