@@ -2,7 +2,7 @@
 
 #include "common/paths.h"
 
-#include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QProcess>
@@ -94,27 +94,33 @@ QString QtDialogs::saveFile(const FileDialogRequest& request)
 
 QString QtDialogs::browseForFolder(const QString& title)
 {
-    const QString folder = QFileDialog::getExistingDirectory(m_owner, title, QString(), QFileDialog::ShowDirsOnly);
+    // The picker starts at the top of the folder hierarchy, not in the working folder.
+#ifdef Q_OS_WIN
+    const QUrl top(QStringLiteral("clsid:0AC0837C-BBF8-452A-850D-79D08E667CA7")); // "This PC"
+#else
+    const QUrl top = QUrl::fromLocalFile(QDir::rootPath());
+#endif
+    const QUrl chosen =
+        QFileDialog::getExistingDirectoryUrl(m_owner, title, top, QFileDialog::ShowDirsOnly, {QStringLiteral("file")});
+    const QString folder = chosen.toLocalFile();
     return folder.isEmpty() ? QString() : Paths::normalizeFolder(folder);
 }
 
 bool QtDialogs::startEditor(const QString& filePath, QString* error)
 {
-#ifdef Q_OS_WIN
     const QStringList arguments = filePath.isEmpty() ? QStringList() : QStringList{filePath};
+#ifdef Q_OS_WIN
     const bool started = QProcess::startDetached(QStringLiteral("notepad.exe"), arguments);
 #else
+    // A plain-text editor, never the desktop's handler for the file type: the type
+    // database takes FSW_PSW.MAN for a manual page.
     bool started = false;
-    if (filePath.isEmpty()) {
-        // No file to hand over: start a plain editor if one is installed.
-        for (const char* editor : {"gnome-text-editor", "gedit", "kate", "mousepad", "xed", "pluma"}) {
-            if (QProcess::startDetached(QString::fromLatin1(editor), {})) {
-                started = true;
-                break;
-            }
+    for (const char* editor : {"gnome-text-editor", "gedit", "kate", "kwrite", "mousepad", "xed", "pluma",
+                               "featherpad", "leafpad", "geany"}) {
+        if (QProcess::startDetached(QString::fromLatin1(editor), arguments)) {
+            started = true;
+            break;
         }
-    } else {
-        started = QDesktopServices::openUrl(QUrl::fromLocalFile(filePath));
     }
 #endif
     if (!started && error)
