@@ -24,14 +24,7 @@ qsizetype InStr(qsizetype start, const QByteArray& s, const QByteArray& pattern)
 // The characters from start (1-based, at least 1) on, at most length of them.
 QByteArray Mid(const QByteArray& s, qsizetype start, qsizetype length = -1)
 {
-    if (start > s.size())
-        return {};
-    return s.mid(start - 1, length);
-}
-
-QByteArray Left(const QByteArray& s, qsizetype length)
-{
-    return s.left(length);
+    return start > s.size() ? QByteArray() : s.mid(start - 1, length);
 }
 
 bool isMarker(const QByteArray& text)
@@ -39,33 +32,124 @@ bool isMarker(const QByteArray& text)
     return text == "12 00 01" || text == "12 00 00";
 }
 
-void AddValueNode(Run& run, const QString& name, int index)
-{
-    TraceTree& tree = run.tree;
-    for (int child = tree.firstChild(index); child != 0; child = tree.nextSibling(child)) {
-        if (tree.text(child) == name)
-            return;
-    }
-    const int function = tree.indexOfKey(run.TraceLines.value(index - 1));
-    if (function == 0)
-        return;
-    tree.addChild(function, name, NodeImage::None);
-    tree.setSortChildren(function, true);
-}
+struct Run {
+    TraceTree& tree;
+    const QStringList& TraceLines;
+    ModuleData& data;
+    int& MarkerDistance;
+    bool ValuesIncomplete = false;
 
-void Fail(Run& run, int index, bool calibrate, const QString& description)
+    void AddValueNode(const QString& name, int index)
+    {
+        for (int child = tree.firstChild(index); child != 0; child = tree.nextSibling(child))
+            if (tree.text(child) == name)
+                return;
+        const int function = tree.indexOfKey(TraceLines.value(index - 1));
+        if (function == 0)
+            return;
+        tree.addChild(function, name, NodeImage::None);
+        tree.setSortChildren(function, true);
+    }
+
+    void Fail(int index, bool calibrate, const QString& description)
+    {
+        if (calibrate)
+            return;
+        tree.setImage(index, NodeImage::Warning);
+        int line = index + 1;
+        if (!tree.isValid(line) || tree.parentIndex(line) != index)
+            line = tree.addChild(index, QString(), NodeImage::Warning).value();
+        tree.setText(line, description.toLower());
+        tree.setColor(line, NodeColor::Red);
+        tree.setImage(line, NodeImage::Warning);
+        ValuesIncomplete = true;
+    }
+
+    void FindFunctionValues(const QString& name, int index, bool calibrate);
+};
+
+void Run::FindFunctionValues(const QString& name, int index, bool calibrate)
 {
-    if (calibrate)
-        return;
-    TraceTree& tree = run.tree;
-    tree.setImage(index, NodeImage::Warning);
-    int line = index + 1;
-    if (!tree.isValid(line) || tree.parentIndex(line) != index)
-        line = tree.addChild(index, QString(), NodeImage::Warning).value();
-    tree.setText(line, description.toLower());
-    tree.setColor(line, NodeColor::Red);
-    tree.setImage(line, NodeImage::Warning);
-    run.ValuesIncomplete = true;
+    const QByteArray& FswData = data.FswData;
+    const QByteArray& ModuleHex = data.ModuleHex;
+    const QByteArray text = Ansi::encode(name);
+
+    // The name with one character on each side, separators (0x00-0x24) removed.
+    qsizetype p = InStr(1, FswData, text);
+    for (;;) {
+        if (p == 0)
+            return Fail(index, calibrate, ValueSearchMessage::functionNotFound());
+        if (p - 1 < 1) // there is no character before the first
+            return Fail(index, calibrate, ValueSearchMessage::functionIdMissing());
+        QByteArray rest;
+        for (const char c : Mid(FswData, p - 1, text.size() + 2))
+            if (static_cast<unsigned char>(c) > 0x24)
+                rest.append(c);
+        if (rest == text)
+            break;
+        p = InStr(p + 1, FswData, text);
+    }
+    if (p - 2 < 1)
+        return Fail(index, calibrate, ValueSearchMessage::functionIdMissing());
+    const QByteArray id = HexText::TextToHex(Mid(FswData, p - 2, 2));
+
+    // The ID's first occurrence with a record marker at the distance (calibrating: any).
+    QByteArray marker;
+    qsizetype q = InStr(1, ModuleHex, id);
+    for (;; q = InStr(q + 1, ModuleHex, id)) {
+        if (q == 0)
+            return Fail(index, calibrate, ValueSearchMessage::recordNotFound());
+        for (const int k : calibrate ? QList<int>{39, 36, 33, 30, 27} : QList<int>{MarkerDistance}) {
+            if (q > k && isMarker(Mid(ModuleHex, q - k, 8))) {
+                if (calibrate) {
+                    MarkerDistance = k;
+                    return;
+                }
+                marker = Mid(ModuleHex, q - k, 8);
+            }
+        }
+        if (!marker.isEmpty())
+            break;
+    }
+
+    // The record ends at the next marker of its kind.
+    QByteArray record = Mid(ModuleHex, q);
+    if (const qsizetype r = InStr(6, record, marker); r > 0)
+        record = record.left(r);
+
+    // Runs of value entries "L 10 00 <ID>", L taken from the first entry's length byte.
+    QByteArray L;
+    while (InStr(1, record, "10 00") > 0) {
+        if (L.isEmpty()) {
+            const qsizetype f = InStr(1, record, "10 00");
+            bool ok = false;
+            const int length = Mid(record, f + 12, 2).toInt(&ok, 16);
+            if (!ok)
+                return Fail(index, calibrate, ValueSearchMessage::valueEntryCut());
+            L = QByteArray::number(length + 4, 16).toUpper().rightJustified(2, '0');
+        }
+        const qsizetype g = InStr(1, record, L + " 10 00");
+        if (g == 0) {
+            record = Mid(record, InStr(1, record, "10 00") + 6);
+            L.clear();
+            continue;
+        }
+        record = Mid(record, g + 9);
+        const QByteArray valueId = record.left(5);
+        QString valueName = data.ValueNames.value(valueId);
+        if (valueName.isEmpty()) {
+            const qsizetype h = InStr(10, data.PswHex, "01 00 " + valueId);
+            if (h == 0)
+                return Fail(index, calibrate, ValueSearchMessage::valueNameNotFound());
+            const QByteArray tail = Mid(data.PswHex, h + 12);
+            const qsizetype z = InStr(1, tail, "00");
+            if (z - 2 < 0) // no 00, or nothing before it
+                return Fail(index, calibrate, ValueSearchMessage::valueNameBroken());
+            valueName = Ansi::decode(HexToText(tail.left(z - 2)));
+            data.ValueNames.insert(valueId, valueName);
+        }
+        AddValueNode(valueName, index);
+    }
 }
 
 } // namespace
@@ -81,131 +165,27 @@ QByteArray HexToText(const QByteArray& hex)
     return text;
 }
 
-QString LookupValueName(const ModuleData& data, const QByteArray& id)
-{
-    return data.ValueNames.value(id);
-}
-
-void FindFunctionValues(Run& run, const QString& name, int index, bool calibrate)
-{
-    const QByteArray& FswData = run.data.FswData;
-    const QByteArray& ModuleHex = run.data.ModuleHex;
-    const QByteArray& PswHex = run.data.PswHex;
-    const QByteArray text = Ansi::encode(name);
-
-    // 1. The name with one character on each side, separators (0x00-0x24) removed.
-    qsizetype p = InStr(1, FswData, text);
-    for (;;) {
-        if (p == 0)
-            return Fail(run, index, calibrate, ValueSearchMessage::functionNotFound());
-        if (p - 1 < 1) // there is no character before the first
-            return Fail(run, index, calibrate, ValueSearchMessage::functionIdMissing());
-        QByteArray rest;
-        for (const char c : Mid(FswData, p - 1, text.size() + 2)) {
-            if (static_cast<unsigned char>(c) > 0x24)
-                rest.append(c);
-        }
-        if (rest == text)
-            break;
-        p = InStr(p + 1, FswData, text);
-    }
-
-    // 2.
-    if (p - 2 < 1)
-        return Fail(run, index, calibrate, ValueSearchMessage::functionIdMissing());
-    const QByteArray id = HexText::TextToHex(Mid(FswData, p - 2, 2));
-
-    // 3.
-    QByteArray marker;
-    qsizetype q = InStr(1, ModuleHex, id);
-    for (;;) {
-        if (q == 0)
-            return Fail(run, index, calibrate, ValueSearchMessage::recordNotFound());
-        if (calibrate) {
-            for (const int k : {39, 36, 33, 30, 27}) {
-                if (q > k && isMarker(Mid(ModuleHex, q - k, 8))) {
-                    run.MarkerDistance = k;
-                    return;
-                }
-            }
-        } else {
-            const int k = run.MarkerDistance;
-            if (q > k && isMarker(Mid(ModuleHex, q - k, 8))) {
-                marker = Mid(ModuleHex, q - k, 8);
-                break;
-            }
-        }
-        q = InStr(q + 1, ModuleHex, id);
-    }
-
-    // 4.
-    QByteArray record = Mid(ModuleHex, q);
-    const qsizetype r = InStr(6, record, marker);
-    if (r > 0)
-        record = Left(record, r);
-
-    // 5.
-    QByteArray L;
-    while (InStr(1, record, "10 00") > 0) {
-        if (L.isEmpty()) {
-            const qsizetype f = InStr(1, record, "10 00");
-            bool ok = false;
-            const int length = Mid(record, f + 12, 2).toInt(&ok, 16);
-            if (!ok)
-                return Fail(run, index, calibrate, ValueSearchMessage::valueEntryCut());
-            L = QByteArray::number(length + 4, 16).toUpper();
-            if (L.size() < 2)
-                L.prepend('0');
-        }
-        const qsizetype g = InStr(1, record, L + " 10 00");
-        if (g == 0) {
-            const qsizetype f = InStr(1, record, "10 00");
-            record = Mid(record, f + 6);
-            L.clear();
-            continue;
-        }
-        record = Mid(record, g + 9);
-        const QByteArray valueId = Left(record, 5);
-        QString valueName = LookupValueName(run.data, valueId);
-        if (valueName.isEmpty()) {
-            const qsizetype h = InStr(10, PswHex, "01 00 " + valueId);
-            if (h == 0)
-                return Fail(run, index, calibrate, ValueSearchMessage::valueNameNotFound());
-            const QByteArray tail = Mid(PswHex, h + 12);
-            const qsizetype z = InStr(1, tail, "00");
-            if (z - 2 < 0) // no 00, or nothing before it
-                return Fail(run, index, calibrate, ValueSearchMessage::valueNameBroken());
-            valueName = Ansi::decode(HexToText(Left(tail, z - 2)));
-            run.data.ValueNames.insert(valueId, valueName);
-        }
-        AddValueNode(run, valueName, index);
-    }
-}
-
 bool SearchPossibleValues(TraceTree& tree, const QStringList& traceLines, ModuleData& data, int& markerDistance)
 {
     Run run{tree, traceLines, data, markerDistance};
+    // Five samples, six lines apart; the first fills them all.
     int samples[6] = {0, 0, 0, 0, 0, 0};
     int counter = 1;
-    qsizetype i = 1;
-    while (i <= traceLines.size()) {
-        const QString& line = traceLines[i - 1];
-        if (line.startsWith(u'\t')) {
+    for (qsizetype i = 1; i <= traceLines.size();) {
+        if (traceLines[i - 1].startsWith(u'\t')) {
             ++i;
             continue;
         }
-        FindFunctionValues(run, line, static_cast<int>(i), true);
+        run.FindFunctionValues(traceLines[i - 1], static_cast<int>(i), true);
         samples[counter] = markerDistance;
-        if (counter == 1) {
+        if (counter == 1)
             for (int s = 2; s <= 5; ++s)
                 samples[s] = samples[1];
-        }
         if (counter == 5)
             break;
         ++counter;
         i += 6;
     }
-
     for (int s = 1; s <= 5; ++s) {
         markerDistance = samples[s];
         int count = 0;
@@ -214,11 +194,9 @@ bool SearchPossibleValues(TraceTree& tree, const QStringList& traceLines, Module
         if (count >= 3)
             break;
     }
-
-    for (i = 1; i <= traceLines.size(); ++i) {
+    for (qsizetype i = 1; i <= traceLines.size(); ++i)
         if (!traceLines[i - 1].startsWith(u'\t'))
-            FindFunctionValues(run, traceLines[i - 1], static_cast<int>(i), false);
-    }
+            run.FindFunctionValues(traceLines[i - 1], static_cast<int>(i), false);
     return run.ValuesIncomplete;
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QString>
 #include <QStringList>
 
 class TraceTree;
@@ -13,17 +12,6 @@ struct ModuleData;
 namespace Reference {
 
 QByteArray HexToText(const QByteArray& hex);
-QString LookupValueName(const ModuleData& data, const QByteArray& id);
-
-struct Run {
-    TraceTree& tree;
-    const QStringList& TraceLines;
-    ModuleData& data;
-    int& MarkerDistance;
-    bool ValuesIncomplete = false;
-};
-
-void FindFunctionValues(Run& run, const QString& name, int index, bool calibrate);
 
 // Calibration, vote and value pass; returns whether a function was not found.
 bool SearchPossibleValues(TraceTree& tree, const QStringList& traceLines, ModuleData& data, int& markerDistance);

@@ -1,13 +1,13 @@
 #include "coding/save_manipulation_file.h"
-#include "support/test_files.h"
 #include "common/busy_state.h"
 #include "moduledata/possible_values_command.h"
 #include "moduledata/value_search_state.h"
 #include "support/fixed_clock.h"
 #include "support/scripted_dialogs.h"
+#include "support/test_files.h"
 #include "trace/trace_loader.h"
 #include "trace/trace_session.h"
-#include "value_search_check.h"
+#include "value_data_generator.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -26,7 +26,7 @@ ModuleData lichtData()
     QByteArray module = QByteArray(6, '\x55') + bytes({0x12, 0x00, 0x01, 0x55, 0x55, 0x55, 0x55, 0x55, 0x55, 0x05, 0x06});
     for (const int id : {0xA2, 0xA1, 0xA3})
         module += bytes({0x0C, 0x10, 0x00, id, id + 0x10, 0x08, 0x55});
-    return makeModuleData(fsw, psw, module);
+    return moduleDataFrom(fsw, psw, module);
 }
 
 struct Fixture {
@@ -35,14 +35,13 @@ struct Fixture {
     ValueSearchState state;
     BusyState busy;
     ScriptedDialogs dialogs;
-    QStringList toggles; // the tree's first value text each time the translation was switched
+    QStringList toggles; // "translated:node count" each time the translation was switched
 
     explicit Fixture(const QStringList& lines = {u"LICHT"_qs, u"\taktiv"_qs})
     {
         BuildTraceTree(session.tree(), lines, &session.TraceLines);
         session.showTree();
     }
-
     void press(ModuleData* moduleData)
     {
         ShowPossibleValues(session, moduleData, state, busy, dialogs, [this] {
@@ -51,13 +50,21 @@ struct Fixture {
         });
     }
     void press() { press(&data); }
-
+    // Picks the function's value at position `chosen` of its children as a change.
+    void pick(int function, int chosen)
+    {
+        const QList<int> children = session.tree().children(function);
+        for (qsizetype i = 0; i < children.size(); ++i)
+            session.tree().setImage(children[i], i == chosen ? NodeImage::Chosen : NodeImage::None);
+        session.tree().setBold(function, true);
+        session.ChangeCount = 1;
+    }
+    // The function's values as "text|image".
     QStringList values(int function = 1) const
     {
         QStringList out;
-        const TraceTree& tree = session.tree();
-        for (const int child : tree.children(function))
-            out.append(QStringLiteral("%1|%2").arg(tree.text(child)).arg(tree.image(child)));
+        for (const int child : session.tree().children(function))
+            out.append(QStringLiteral("%1|%2").arg(session.tree().text(child)).arg(session.tree().image(child)));
         return out;
     }
 };
@@ -67,91 +74,63 @@ struct Fixture {
 class TestPossibleValuesCommand : public QObject {
     Q_OBJECT
 private slots:
-    void guards_data()
+    void refused_data()
     {
-        QTest::addColumn<bool>("traceLoaded");
-        QTest::addColumn<bool>("treeShown");
-        QTest::addColumn<bool>("moduleChosen");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("nothing loaded") << false << true << false << u"Load TRC-file first."_qs;
-        QTest::newRow("no trace, module chosen") << false << true << true << u"Load TRC-file first."_qs;
-        QTest::newRow("list shown instead of the tree") << true << false << false << u"Load TRC-file first."_qs;
-        QTest::newRow("trace, no module") << true << true << false << u"Select chassis and module first."_qs;
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QStringList>("messages");
+        const QStringList noTrace{u"Load TRC-file first."_qs};
+        const QStringList noModule{u"Select chassis and module first."_qs};
+        QTest::newRow("nothing loaded") << u"no trace, no module"_qs << noTrace;
+        QTest::newRow("no trace, module chosen") << u"no trace"_qs << noTrace;
+        QTest::newRow("list shown instead of the tree") << u"list, no module"_qs << noTrace;
+        QTest::newRow("trace, no module") << u"no module"_qs << noModule;
+        QTest::newRow("no module data at all") << u"no data"_qs << noModule;
+        QTest::newRow("busy: silently nothing") << u"busy"_qs << QStringList();
+    }
+    void refused()
+    {
+        QFETCH(QString, setup);
+        Fixture f(setup.startsWith(u"no trace") ? QStringList() : QStringList{u"LICHT"_qs, u"\taktiv"_qs});
+        if (setup.startsWith(u"list"))
+            f.session.showList();
+        if (setup.endsWith(u"no module"))
+            f.data.ModuleHex.clear();
+        f.busy.setBusy(setup == u"busy");
+        f.press(setup == u"no data" ? nullptr : &f.data);
+        QTEST(f.dialogs.texts(), "messages");
+        for (const ScriptedDialogs::Message& message : std::as_const(f.dialogs.messages))
+            QCOMPARE(message.icon, MessageIcon::Exclamation);
+        QVERIFY(!f.session.ValuesShown);
+        QCOMPARE(f.session.tree().count(), setup.startsWith(u"no trace") ? 0 : 2);
+        QCOMPARE(f.busy.isBusy(), setup == u"busy");
     }
 
-    void guards()
+    // The first press keeps a value changed before it, chosen, but no longer as a change; a
+    // second press starts again from the trace and loses the value picked in between.
+    void pressesAndChanges()
     {
-        QFETCH(bool, traceLoaded);
-        QFETCH(bool, treeShown);
-        QFETCH(bool, moduleChosen);
-        QFETCH(QString, message);
-        Fixture fixture(traceLoaded ? QStringList{u"LICHT"_qs, u"\taktiv"_qs} : QStringList());
-        if (!treeShown)
-            fixture.session.showList();
-        if (!moduleChosen)
-            fixture.data.ModuleHex.clear();
-        fixture.press();
-        QCOMPARE(fixture.dialogs.texts(), QStringList{message});
-        QCOMPARE(fixture.dialogs.messages.first().icon, MessageIcon::Exclamation);
-        QVERIFY(!fixture.session.ValuesShown);
-        QCOMPARE(fixture.session.tree().count(), traceLoaded ? 2 : 0);
-    }
-
-    void noModuleDataAtAll()
-    {
-        Fixture fixture;
-        fixture.press(nullptr);
-        QCOMPARE(fixture.dialogs.texts(), QStringList{u"Select chassis and module first."_qs});
-    }
-
-    void busyDoesNothing()
-    {
-        Fixture fixture;
-        fixture.busy.setBusy(true);
-        fixture.press();
-        QVERIFY(fixture.dialogs.messages.isEmpty());
-        QVERIFY(!fixture.session.ValuesShown);
-        QCOMPARE(fixture.session.tree().count(), 2);
-        QVERIFY(fixture.busy.isBusy());
-    }
-
-    // The first press keeps a value changed before it, chosen, but no longer as a change.
-    void firstPressKeepsChanges()
-    {
-        Fixture fixture;
-        TraceTree& tree = fixture.session.tree();
+        Fixture f;
+        TraceTree& tree = f.session.tree();
         tree.setText(2, u"nicht_aktiv"_qs);
         tree.setTag(2, u"aktiv"_qs);
         tree.setBold(1, true);
-        fixture.session.ChangeCount = 1;
-        fixture.press();
-        QCOMPARE(fixture.values(), (QStringList{u"aktiv|0"_qs, u"aus|0"_qs, u"nicht_aktiv|1"_qs}));
+        f.session.ChangeCount = 1;
+        f.press();
+        QCOMPARE(f.values(), (QStringList{u"aktiv|0"_qs, u"aus|0"_qs, u"nicht_aktiv|1"_qs}));
         QVERIFY(!tree.bold(1));
-        QCOMPARE(fixture.session.ChangeCount, 0);
-        QVERIFY(fixture.session.ValuesShown);
-        QVERIFY(!fixture.session.ValuesIncomplete);
-        QVERIFY(fixture.dialogs.messages.isEmpty());
-        QVERIFY(!fixture.busy.isBusy());
-        QCOMPARE(fixture.state.MarkerDistance, 27);
-    }
+        QCOMPARE(f.session.ChangeCount, 0);
+        QVERIFY(f.session.ValuesShown && !f.session.ValuesIncomplete);
+        QVERIFY(f.dialogs.messages.isEmpty());
+        QVERIFY(!f.busy.isBusy());
+        QCOMPARE(f.state.MarkerDistance, 27);
 
-    // A second press starts again from the trace: the value picked in between is lost.
-    void secondPressLosesPicks()
-    {
-        Fixture fixture;
-        fixture.press();
-        TraceTree& tree = fixture.session.tree();
-        const QList<int> children = tree.children(1);
-        tree.setImage(children[0], NodeImage::None); // aktiv, the loaded value
-        tree.setColor(children[0], NodeColor::Blue);
-        tree.setImage(children[1], NodeImage::Chosen); // aus, picked
-        tree.setBold(1, true);
-        fixture.session.ChangeCount = 1;
-        fixture.press();
-        QCOMPARE(fixture.values(), (QStringList{u"aktiv|1"_qs, u"aus|0"_qs, u"nicht_aktiv|0"_qs}));
+        f.pick(1, 1); // aus
+        tree.setColor(tree.children(1).first(), NodeColor::Blue);
+        f.press();
+        QCOMPARE(f.values(), (QStringList{u"aktiv|1"_qs, u"aus|0"_qs, u"nicht_aktiv|0"_qs}));
         QVERIFY(!tree.bold(1));
         QCOMPARE(tree.color(tree.children(1).first()), NodeColor::Normal);
-        QCOMPARE(fixture.session.ChangeCount, 0);
+        QCOMPARE(f.session.ChangeCount, 0);
     }
 
     // The search runs on untranslated names; the translation comes back afterwards.
@@ -165,62 +144,46 @@ private slots:
         QTest::newRow("first press, translated") << false << true << QStringList{u"0:2"_qs, u"1:4"_qs};
         QTest::newRow("second press, translated") << true << true << QStringList{u"1:4"_qs};
     }
-
     void translationOffAndOn()
     {
         QFETCH(bool, secondPress);
         QFETCH(bool, translated);
-        QFETCH(QStringList, toggles);
-        Fixture fixture;
+        Fixture f;
         if (secondPress)
-            fixture.press();
-        fixture.toggles.clear();
-        fixture.session.Translated = translated;
-        fixture.press();
-        QCOMPARE(fixture.toggles, toggles);
-        QCOMPARE(fixture.session.Translated, translated);
+            f.press();
+        f.toggles.clear();
+        f.session.Translated = translated;
+        f.press();
+        QTEST(f.toggles, "toggles");
+        QCOMPARE(f.session.Translated, translated);
     }
 
-    // A function not found: its reason replaces its first value, its other values go, the
-    // user is told, and the found functions keep their values.
+    // A function not found: its reason replaces its values, the user is told, the found
+    // functions keep theirs, and a picked value cannot be saved.
     void functionNotFound()
     {
         // LICHT comes first: it is the one calibration sample.
-        Fixture fixture({u"LICHT"_qs, u"\taktiv"_qs, u"BREMSE"_qs, u"\tein"_qs, u"\taus"_qs});
-        fixture.press();
-        QCOMPARE(fixture.dialogs.texts(),
+        Fixture f({u"LICHT"_qs, u"\taktiv"_qs, u"BREMSE"_qs, u"\tein"_qs, u"\taus"_qs});
+        f.press();
+        QCOMPARE(f.dialogs.texts(),
                  QStringList{u"Not all parameters are found.\r\nSelect the right chassis and module."_qs});
-        QCOMPARE(fixture.dialogs.messages.first().icon, MessageIcon::Exclamation);
-        QVERIFY(fixture.session.ValuesIncomplete);
-        const TraceTree& tree = fixture.session.tree();
+        QCOMPARE(f.dialogs.messages.first().icon, MessageIcon::Exclamation);
+        QVERIFY(f.session.ValuesIncomplete);
+        const TraceTree& tree = f.session.tree();
         const int bremse = tree.indexOfKey(u"BREMSE"_qs);
         QCOMPARE(tree.image(bremse), NodeImage::Warning);
-        QCOMPARE(fixture.values(bremse), QStringList{u"function not found in the function keyword file|3"_qs});
+        QCOMPARE(f.values(bremse), QStringList{u"function not found in the function keyword file|3"_qs});
         QCOMPARE(tree.color(tree.firstChild(bremse)), NodeColor::Red);
-        QCOMPARE(fixture.values(1), (QStringList{u"aktiv|1"_qs, u"aus|0"_qs, u"nicht_aktiv|0"_qs}));
-    }
+        QCOMPARE(f.values(1), (QStringList{u"aktiv|1"_qs, u"aus|0"_qs, u"nicht_aktiv|0"_qs}));
 
-    // While a function is marked as not found, a picked value cannot be saved.
-    void savingRefusedAfterAFailedFunction()
-    {
-        Fixture fixture({u"LICHT"_qs, u"\taktiv"_qs, u"BREMSE"_qs, u"\tein"_qs});
-        fixture.press();
-        QVERIFY(fixture.session.ValuesIncomplete);
-        TraceTree& tree = fixture.session.tree();
-        const QList<int> licht = tree.children(1);
-        tree.setImage(licht[0], NodeImage::None);
-        tree.setImage(licht[1], NodeImage::Chosen);
-        tree.setBold(1, true);
-        fixture.session.ChangeCount = 1;
-        fixture.dialogs.messages.clear();
-
+        f.pick(1, 1);
+        f.dialogs.messages.clear();
         QTemporaryDir dir;
         FixedClock clock;
         QString saveTag;
-        SaveManipulationFile({dir.path(), dir.path(), u"DEM"_qs, u"LCM.C05"_qs}, fixture.session, fixture.dialogs,
-                             clock, saveTag, {});
-        QCOMPARE(fixture.dialogs.texts(),
-                 QStringList{u"Errors found in list.\r\nSelect the right chassis and module."_qs});
+        SaveManipulationFile({dir.path(), dir.path(), u"DEM"_qs, u"LCM.C05"_qs}, f.session, f.dialogs, clock, saveTag,
+                             {});
+        QCOMPARE(f.dialogs.texts(), QStringList{u"Errors found in list.\r\nSelect the right chassis and module."_qs});
         QVERIFY(!QFileInfo::exists(dir.filePath(u"WORK/FSW_PSW.MAN"_qs)));
     }
 };

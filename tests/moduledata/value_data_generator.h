@@ -23,3 +23,6 @@ struct GeneratedValueData {
 };
 
 GeneratedValueData generateValueData(quint32 seed, const ValueDataSize& size);
+
+// Module data from the raw keyword and module bytes, with the hex texts filled in.
+ModuleData moduleDataFrom(const QByteArray& fsw, const QByteArray& psw, const QByteArray& module);
