@@ -1,182 +1,134 @@
 #include "common/busy_state.h"
 #include "common/paths.h"
 #include "common/text_file.h"
-#include "trace/trace_loader.h"
-#include "trace/trace_session.h"
 #include "support/scripted_dialogs.h"
 #include "support/test_files.h"
+#include "trace/trace_loader.h"
+#include "trace/trace_session.h"
 
-#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-struct Loaded {
-    QStringList nodeTexts; // "F:" for functions, "V:" for values, in collection order
-    QStringList traceLines;
-    QStringList messages;
-    bool treeVisible = false;
-};
-
-Loaded load(const QByteArray& bytes)
-{
+// A session with the output list showing, and a folder for trace files.
+struct Fixture {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("FSW_PSW.TRC"));
-    TestFiles::write(path, bytes);
     TraceSession session;
     BusyState busy;
     ScriptedDialogs dialogs;
-    LoadTraceFile(path, dir.path(), session, busy, dialogs);
-    Loaded result;
-    for (int i = 1; i <= session.tree().count(); ++i)
-        result.nodeTexts.append((session.tree().isRoot(i) ? u"F:"_qs : u"V:"_qs) + session.tree().text(i));
-    result.traceLines = session.TraceLines;
-    result.messages = dialogs.texts();
-    result.treeVisible = session.treeVisible();
-    return result;
-}
+
+    Fixture() { session.setListItems({u"instructions"_qs}); }
+    QString file(const QByteArray& bytes, const QString& name = u"WORK/FSW_PSW.TRC"_qs)
+    {
+        TestFiles::write(dir.filePath(name), bytes);
+        return dir.filePath(name);
+    }
+    TraceLoadOutcome load(const QString& path) { return LoadTraceFile(path, dir.path(), session, busy, dialogs); }
+    // "F:" for functions, "V:" for values, in collection order.
+    QStringList nodes() const
+    {
+        QStringList texts;
+        for (int i = 1; i <= session.tree().count(); ++i)
+            texts.append((session.tree().isRoot(i) ? u"F:"_qs : u"V:"_qs) + session.tree().text(i));
+        return texts;
+    }
+};
 
 } // namespace
 
 class TestTraceLoader : public QObject {
     Q_OBJECT
 private slots:
-    void lines_data()
+    // Loads that stop with a message keep what came before the bad line; the rest load whole.
+    void load_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("nodes");
-        QTest::newRow("crlf") << QByteArray("A\r\n\t1\r\nB\r\n\t2\r\n")
-                              << QStringList{u"F:A"_qs, u"V:1"_qs, u"F:B"_qs, u"V:2"_qs};
-        QTest::newRow("lf") << QByteArray("A\n\t1\nB\n\t2\n") << QStringList{u"F:A"_qs, u"V:1"_qs, u"F:B"_qs, u"V:2"_qs};
-        QTest::newRow("lone cr") << QByteArray("A\r\t1\r") << QStringList{u"F:A"_qs, u"V:1"_qs};
-        QTest::newRow("no final line end") << QByteArray("A\r\n\t1") << QStringList{u"F:A"_qs, u"V:1"_qs};
+        QTest::addColumn<QString>("message"); // a part of the only message, or empty
+        QTest::newRow("mixed line ends, no final one") << QByteArray("A\r\n\t1\nB\r\t2\r\n\t3")
+                                                       << QStringList{u"F:A"_qs, u"V:1"_qs, u"F:B"_qs, u"V:2"_qs, u"V:3"_qs}
+                                                       << QString();
         QTest::newRow("tabs inside a value vanish")
-            << QByteArray("A\r\n\tname\tcomment\t\r\n") << QStringList{u"F:A"_qs, u"V:namecomment"_qs};
+            << QByteArray("A\r\n\tname\tcomment\t\r\n") << QStringList{u"F:A"_qs, u"V:namecomment"_qs} << QString();
         QTest::newRow("function keeps blanks and later tabs")
-            << QByteArray(" A\tx \r\n\t1\r\n") << QStringList{u"F: A\tx "_qs, u"V:1"_qs};
-        QTest::newRow("function without values") << QByteArray("A\r\nB\r\n\t2\r\n")
-                                                 << QStringList{u"F:A"_qs, u"F:B"_qs, u"V:2"_qs};
+            << QByteArray(" A\tx \r\nB\r\n\t1\r\n") << QStringList{u"F: A\tx "_qs, u"F:B"_qs, u"V:1"_qs} << QString();
         QTest::newRow("empty line is an empty function")
-            << QByteArray("A\r\n\t1\r\n\r\n\t2\r\n") << QStringList{u"F:A"_qs, u"V:1"_qs, u"F:"_qs, u"V:2"_qs};
+            << QByteArray("A\r\n\t1\r\n\r\n\t2\r\n") << QStringList{u"F:A"_qs, u"V:1"_qs, u"F:"_qs, u"V:2"_qs}
+            << QString();
         QTest::newRow("bytes above 127") << QByteArray("GR\xc4\xdf" "E\r\n\t\x80\xff\r\n")
-                                         << QStringList{u"F:GR\u00c4\u00dfE"_qs, u"V:\u20ac\u00ff"_qs};
-    }
-
-    void lines()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QStringList, nodes);
-        const Loaded loaded = load(bytes);
-        QCOMPARE(loaded.nodeTexts, nodes);
-        QCOMPARE(loaded.messages, QStringList());
-        QVERIFY(loaded.treeVisible);
-        // The raw lines are kept as read, tabs included, and go back to the same bytes.
-        QCOMPARE(loaded.traceLines.size(), nodes.size());
-        QByteArray normalized = bytes;
-        normalized.replace("\r\n", "\n").replace('\r', '\n');
-        if (!normalized.endsWith('\n'))
-            normalized.append('\n');
-        QCOMPARE(TextFile::joinLines(loaded.traceLines).replace("\r\n", "\n"), normalized);
-    }
-
-    void failuresStopAtTheLineAndKeepWhatCameBefore_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QStringList>("nodes");
-        QTest::addColumn<QString>("messagePart");
+                                         << QStringList{u"F:GR\u00c4\u00dfE"_qs, u"V:\u20ac\u00ff"_qs} << QString();
+        QTest::newRow("empty file") << QByteArray() << QStringList() << QString();
         QTest::newRow("duplicate function") << QByteArray("A\r\n\t1\r\nB\r\n\t2\r\nA\r\n\t3\r\n")
-                                            << QStringList{u"F:A"_qs, u"V:1"_qs, u"F:B"_qs, u"V:2"_qs}
-                                            << u"Line 5"_qs;
+                                            << QStringList{u"F:A"_qs, u"V:1"_qs, u"F:B"_qs, u"V:2"_qs} << u"Line 5"_qs;
         QTest::newRow("value before any function") << QByteArray("\t1\r\nA\r\n") << QStringList() << u"Line 1"_qs;
     }
-
-    void failuresStopAtTheLineAndKeepWhatCameBefore()
+    void load()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, nodes);
-        QFETCH(QString, messagePart);
-        const Loaded loaded = load(bytes);
-        QCOMPARE(loaded.nodeTexts, nodes);
-        QCOMPARE(loaded.traceLines.size(), nodes.size());
-        QCOMPARE(loaded.messages.size(), 1);
-        QVERIFY2(loaded.messages[0].contains(messagePart), qPrintable(loaded.messages[0]));
-        QVERIFY(!loaded.treeVisible); // visibility stays as before the load
+        QFETCH(QString, message);
+        Fixture f;
+        QCOMPARE(f.load(f.file(bytes)).loaded, message.isEmpty());
+        QCOMPARE(f.nodes(), nodes);
+        QCOMPARE(f.dialogs.messages.size(), message.isEmpty() ? 0 : 1);
+        if (!message.isEmpty())
+            QVERIFY2(f.dialogs.texts()[0].contains(message), qPrintable(f.dialogs.texts()[0]));
+        // A failed load leaves tree and list as they were.
+        QCOMPARE(f.session.treeVisible(), message.isEmpty());
+        QCOMPARE(f.session.listItems().isEmpty(), message.isEmpty());
+        // The raw lines are kept as read, tabs included, and go back to the same bytes.
+        QCOMPARE(f.session.TraceLines.size(), nodes.size());
+        if (message.isEmpty()) {
+            QByteArray normalized = bytes.replace("\r\n", "\n").replace('\r', '\n');
+            if (!normalized.isEmpty() && !normalized.endsWith('\n'))
+                normalized.append('\n');
+            QCOMPARE(TextFile::joinLines(f.session.TraceLines).replace("\r\n", "\n"), normalized);
+        }
     }
 
-    void emptyFileGivesAnEmptyVisibleTree()
+    // A load starts a new run: changes, shown values and translation are forgotten.
+    void loadResetsTheRun()
     {
-        const Loaded loaded = load(QByteArray());
-        QVERIFY(loaded.nodeTexts.isEmpty());
-        QVERIFY(loaded.treeVisible);
-        QVERIFY(loaded.messages.isEmpty());
-    }
-
-    void loadResetsTheRunAndEmptiesTheList()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("t.trc"));
-        QVERIFY(TestFiles::write(path, "A\r\n\t1\r\n"));
-        TraceSession session;
-        session.setListItems({u"old"_qs});
-        session.ChangeCount = 3;
-        session.ValuesShown = true;
-        session.ValuesIncomplete = true;
-        session.Translated = true;
-        BusyState busy;
-        ScriptedDialogs dialogs;
+        Fixture f;
+        f.session.ChangeCount = 3;
+        f.session.ValuesShown = f.session.ValuesIncomplete = f.session.Translated = true;
         bool wasBusy = false;
-        QObject::connect(&busy, &BusyState::changed, [&](bool b) { wasBusy = wasBusy || b; });
-
-        const TraceLoadOutcome outcome = LoadTraceFile(path, dir.path(), session, busy, dialogs);
-        QVERIFY(outcome.loaded);
-        QVERIFY(outcome.retranslate);
-        QVERIFY(wasBusy);
-        QVERIFY(!busy.isBusy());
-        QCOMPARE(session.ChangeCount, 0);
-        QVERIFY(!session.ValuesShown && !session.ValuesIncomplete && !session.Translated);
-        QVERIFY(session.listItems().isEmpty());
-        QCOMPARE(session.tree().image(1), 1);
-        QCOMPARE(session.tree().image(2), 1);
-        QVERIFY(session.tree().expanded(1));
+        QObject::connect(&f.busy, &BusyState::changed, [&](bool b) { wasBusy = wasBusy || b; });
+        const TraceLoadOutcome outcome = f.load(f.file("A\r\n\t1\r\n"));
+        QVERIFY(outcome.loaded && outcome.retranslate);
+        QVERIFY(wasBusy && !f.busy.isBusy());
+        QCOMPARE(f.session.ChangeCount, 0);
+        QVERIFY(!f.session.ValuesShown && !f.session.ValuesIncomplete && !f.session.Translated);
+        QCOMPARE(f.session.tree().image(1), 1);
+        QCOMPARE(f.session.tree().image(2), 1);
+        QVERIFY(f.session.tree().expanded(1));
     }
 
     void missingFileChangesNothing()
     {
-        TraceSession session;
-        session.setListItems({u"instructions"_qs});
-        BusyState busy;
-        ScriptedDialogs dialogs;
-        const QString path = QStringLiteral("/nonexistent/WORK/FSW_PSW.TRC");
-        QVERIFY(!LoadTraceFile(path, QStringLiteral("/nonexistent"), session, busy, dialogs).loaded);
-        QCOMPARE(dialogs.texts(), QStringList{path + u" not found.\r\nSet your default folders."_qs});
-        QCOMPARE(dialogs.messages[0].icon, MessageIcon::Exclamation);
-        QCOMPARE(session.listItems(), QStringList{u"instructions"_qs});
-        QVERIFY(!session.treeVisible());
+        Fixture f;
+        const QString path = f.dir.filePath(u"WORK/FSW_PSW.TRC"_qs);
+        QVERIFY(!f.load(path).loaded);
+        QCOMPARE(f.dialogs.texts(), QStringList{path + u" not found.\r\nSet your default folders."_qs});
+        QCOMPARE(f.dialogs.messages[0].icon, MessageIcon::Exclamation);
+        QCOMPARE(f.session.listItems(), QStringList{u"instructions"_qs});
+        QVERIFY(!f.session.treeVisible());
     }
 
+    // Only the default trace's exact path counts, not another spelling or a copy.
     void defaultTraceIsRecognisedByExactPath()
     {
-        QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("WORK")));
-        const QString folderNCS = dir.path();
-        const QString path = defaultTracePath(folderNCS);
-        QVERIFY(TestFiles::write(path, "A\r\n\t1\r\n"));
-        TraceSession session;
-        BusyState busy;
-        ScriptedDialogs dialogs;
-
-        LoadTraceFile(path, folderNCS, session, busy, dialogs);
-        QVERIFY(session.DefaultTraceLoaded);
-
-        // The same file through a different spelling is not the default trace.
-        LoadTraceFile(Paths::join(folderNCS, u"\\WORK\\.\\FSW_PSW.TRC"_qs), folderNCS, session, busy, dialogs);
-        QVERIFY(!session.DefaultTraceLoaded);
-
-        const QString copy = dir.filePath(QStringLiteral("other.trc"));
-        QVERIFY(QFile::copy(path, copy));
-        LoadTraceFile(copy, folderNCS, session, busy, dialogs);
-        QVERIFY(!session.DefaultTraceLoaded);
+        Fixture f;
+        const QString path = f.file("A\r\n\t1\r\n");
+        QCOMPARE(path, defaultTracePath(f.dir.path()));
+        f.load(path);
+        QVERIFY(f.session.DefaultTraceLoaded);
+        f.load(Paths::join(f.dir.path(), u"\\WORK\\.\\FSW_PSW.TRC"_qs));
+        QVERIFY(!f.session.DefaultTraceLoaded);
+        f.load(path);
+        f.load(f.file("A\r\n\t1\r\n", u"other.trc"_qs));
+        QVERIFY(!f.session.DefaultTraceLoaded);
     }
 };
 

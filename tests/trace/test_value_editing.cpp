@@ -5,6 +5,8 @@
 #include <QAbstractItemModelTester>
 #include <QTest>
 
+#include <optional>
+
 using namespace ValueEditing;
 
 namespace {
@@ -29,18 +31,25 @@ QString snapshot(const TraceTree& tree)
     return nodes.join(u'|');
 }
 
-// Node 1 F1, 2 its value "aktiv", 3 F2, 4 its value "wert_1".
-void loadTwoFunctions(TraceSession& session)
-{
-    BuildTraceTree(session.tree(), {u"F1"_qs, u"\taktiv"_qs, u"F2"_qs, u"\twert_1"_qs}, &session.TraceLines);
-    session.showTree();
-}
-
 } // namespace
 
 class TestValueEditing : public QObject {
     Q_OBJECT
+private:
+    std::optional<QAbstractItemModelTester> m_tester;
+    std::optional<TraceSession> m_session;
+
 private slots:
+    // Node 1 F1, 2 its value "aktiv", 3 F2, 4 its value "wert_1".
+    void init()
+    {
+        m_tester.reset();
+        m_session.emplace();
+        m_tester.emplace(&m_session->tree(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        BuildTraceTree(m_session->tree(), {u"F1"_qs, u"\taktiv"_qs, u"F2"_qs, u"\twert_1"_qs}, &m_session->TraceLines);
+        m_session->showTree();
+    }
+
     // One step per edit through the change window: "node=typed text", an empty text for Cancel.
     void changeWindow_data()
     {
@@ -59,42 +68,39 @@ private slots:
     void changeWindow()
     {
         QFETCH(QStringList, steps);
-        TraceSession session;
-        QAbstractItemModelTester tester(&session.tree(), QAbstractItemModelTester::FailureReportingMode::QtTest);
-        loadTwoFunctions(session);
         for (const QString& step : steps) {
-            const ValueChange change = BeginValueChange(session.tree(), step.section(u'=', 0, 0).toInt());
-            QVERIFY(FinishValueChange(session, change, step.section(u'=', 1), {}).ok());
+            const ValueChange change = BeginValueChange(m_session->tree(), step.section(u'=', 0, 0).toInt());
+            QCOMPARE(change.quickChange, change.oldValue.contains(u"aktiv"));
+            QVERIFY(FinishValueChange(*m_session, change, step.section(u'=', 1), {}).ok());
         }
-        QTEST(snapshot(session.tree()), "tree");
-        QTEST(session.ChangeCount, "changeCount");
+        QTEST(snapshot(m_session->tree()), "tree");
+        QTEST(m_session->ChangeCount, "changeCount");
+        QCOMPARE(quickChanged(u"aktiv"_qs), u"nicht_aktiv"_qs);
+        QCOMPARE(quickChanged(u"nicht_aktiv"_qs), u"aktiv"_qs);
     }
 
-    // Nodes: 1 F1 with 2 its value, 3 a function without values.
+    // Node 3 here is a function without values; "up" clicks come without a mouse button.
     void clicksThatEdit_data()
     {
         QTest::addColumn<int>("node");
-        QTest::addColumn<bool>("valuesShown");
-        QTest::addColumn<bool>("red");
+        QTest::addColumn<QString>("state");
         QTest::addColumn<int>("action");
-        const int none = int(ClickAction::None);
-        QTest::newRow("value") << 2 << false << false << int(ClickAction::ChangeWindow);
-        QTest::newRow("value after Show values") << 2 << true << false << int(ClickAction::ChooseListed);
-        QTest::newRow("red failure line") << 2 << true << true << none;
-        QTest::newRow("function with values") << 1 << false << false << none;
-        QTest::newRow("function without values, listed") << 3 << true << false << none;
+        QTest::newRow("value") << 2 << QString() << int(ClickAction::ChangeWindow);
+        QTest::newRow("value after Show values") << 2 << u"shown"_qs << int(ClickAction::ChooseListed);
+        QTest::newRow("red failure line") << 2 << u"shown red"_qs << int(ClickAction::None);
+        QTest::newRow("no mouse button") << 2 << u"up"_qs << int(ClickAction::None);
+        QTest::newRow("function with values") << 1 << QString() << int(ClickAction::None);
+        QTest::newRow("function without values") << 3 << u"shown"_qs << int(ClickAction::None);
     }
     void clicksThatEdit()
     {
         QFETCH(int, node);
-        QFETCH(bool, red);
-        TraceSession session;
-        BuildTraceTree(session.tree(), {u"F1"_qs, u"\taktiv"_qs, u"F3"_qs}, nullptr);
-        QFETCH(bool, valuesShown);
-        session.ValuesShown = valuesShown;
-        if (red)
-            session.tree().setColor(node, NodeColor::Red);
-        QTEST(int(actionForClick(session, node, true)), "action");
+        QFETCH(QString, state);
+        m_session->tree().removeNode(4);
+        m_session->ValuesShown = state.contains(u"shown");
+        if (state.contains(u"red"))
+            m_session->tree().setColor(node, NodeColor::Red);
+        QTEST(int(actionForClick(*m_session, node, state != u"up")), "action");
     }
 
     // Show values listed more values under F1 (nodes 5, 6) and F2 (node 7); F3 (node 8) is a
@@ -115,23 +121,20 @@ private slots:
     void listedValues()
     {
         QFETCH(QList<int>, clicks);
-        TraceSession session;
-        QAbstractItemModelTester tester(&session.tree(), QAbstractItemModelTester::FailureReportingMode::QtTest);
-        loadTwoFunctions(session);
-        TraceTree& t = session.tree();
+        TraceTree& t = m_session->tree();
         t.addChild(1, u"nicht_aktiv"_qs, NodeImage::None);
         t.addChild(1, u"x"_qs, NodeImage::None);
         t.addChild(3, u"wert_2"_qs, NodeImage::None);
         const int f3 = t.addRoot(u"F3"_qs, u"F3"_qs, NodeImage::Warning).value();
         t.setColor(t.addChild(f3, u"missing"_qs, NodeImage::Warning).value(), NodeColor::Red);
-        session.ValuesShown = true;
+        m_session->ValuesShown = true;
         for (int node : clicks)
-            ChooseListedValue(session, node);
+            ChooseListedValue(*m_session, node);
         // The red line keeps its colour; the snapshot shows the rest.
         QCOMPARE(t.color(t.count()), NodeColor::Red);
         t.setColor(t.count(), NodeColor::Normal);
         QTEST(snapshot(t), "tree");
-        QTEST(session.ChangeCount, "changeCount");
+        QTEST(m_session->ChangeCount, "changeCount");
     }
 };
 
