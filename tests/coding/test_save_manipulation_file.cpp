@@ -14,11 +14,6 @@
 
 #include <optional>
 
-#ifdef Q_OS_UNIX
-#include <csignal>
-#include <sys/resource.h>
-#endif
-
 namespace {
 
 const QStringList kTrace{u"LICHT"_qs, u"\taktiv"_qs, u"BLINKEN"_qs, u"\tdrei_mal"_qs};
@@ -46,7 +41,6 @@ struct Fixture {
         session.showTree();
         session.DefaultTraceLoaded = true;
     }
-
     QString manPath() const { return manipulationFilePath(ncs); }
     QString logPath() const { return program + u"/Codinglog.txt"_qs; }
 
@@ -60,14 +54,12 @@ struct Fixture {
             session.tree().addChild(node, value, NodeImage::Chosen);
         ++session.ChangeCount;
     }
-
     void translate()
     {
         for (int i = 1; i <= session.tree().count(); ++i)
             session.tree().setText(i, session.tree().text(i) + kTranslation + u"Übersetzung"_qs);
         session.Translated = true;
     }
-
     void save(bool withToggle = true)
     {
         ManipulationSaveCalls calls;
@@ -87,22 +79,6 @@ struct Fixture {
     }
 };
 
-// Makes every write beyond a few bytes fail, as a full disk does; root cannot bypass it.
-struct FileSizeLimit {
-#ifdef Q_OS_UNIX
-    rlimit old{};
-    FileSizeLimit()
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &old);
-        rlimit tight = old;
-        tight.rlim_cur = 8;
-        setrlimit(RLIMIT_FSIZE, &tight);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old); }
-#endif
-};
-
 } // namespace
 
 class TestSaveManipulationFile : public QObject {
@@ -115,8 +91,10 @@ private slots:
         QTest::addColumn<QString>("message"); // the only message, or a part of it
         QTest::addColumn<int>("icon");
         const int warn = int(MessageIcon::Exclamation);
+        const int critical = int(MessageIcon::Critical);
         const QString errors = u"Errors found in list.\r\nSelect the right chassis and module."_qs;
         const QString mismatch = u"Items in list do not match with TRC-file.\r\nCheck and run again."_qs;
+        const QString man = QDir::toNativeSeparators(u"/WORK/FSW_PSW.MAN"_qs);
         QTest::newRow("empty list beats incomplete") << u"list= incomplete"_qs << u"Load TRC-file first."_qs << warn;
         QTest::newRow("start-up list") << u"list=Start NCS Expert"_qs << u"Load TRC-file first."_qs << warn;
         QTest::newRow("saved already") << u"list=Changed values:"_qs << u"Already saved MAN-file."_qs << warn;
@@ -125,13 +103,13 @@ private slots:
         QTest::newRow("function without chosen value") << u"unmark"_qs << mismatch << warn;
         QTest::newRow("function with two chosen values") << u"second"_qs << mismatch << warn;
         QTest::newRow("trace function without a value") << u"emptyfunction"_qs << mismatch << warn;
-        const int critical = int(MessageIcon::Critical);
-        const QString man = QDir::toNativeSeparators(u"/WORK/FSW_PSW.MAN"_qs);
         QTest::newRow("WORK folder missing") << u"nowork"_qs << man << critical;
         QTest::newRow("MAN path is a folder") << u"mandir"_qs << man << critical;
 #ifdef Q_OS_UNIX
         QTest::newRow("disk full") << u"full"_qs << man << critical;
 #endif
+        QTest::newRow("translated, no way to switch it off")
+            << u"translated"_qs << u"The translation could not be switched off."_qs << critical;
     }
     void refused()
     {
@@ -154,13 +132,15 @@ private slots:
             QVERIFY(QDir(f.ncs + u"/WORK"_qs).removeRecursively());
         if (setup == u"mandir")
             QVERIFY(QFile::remove(f.manPath()) && QDir().mkpath(f.manPath()));
+        if (setup == u"translated")
+            f.translate();
         const QStringList listBefore = f.session.listItems();
         const bool treeBefore = f.session.treeVisible();
         {
-            std::optional<FileSizeLimit> limit;
+            std::optional<TestFiles::FileSizeLimit> limit;
             if (setup == u"full")
                 limit.emplace();
-            f.save();
+            f.save(setup != u"translated");
         }
         QFETCH(QString, message);
         QCOMPARE(f.dialogs.texts().size(), 1);
@@ -180,31 +160,12 @@ private slots:
         QVERIFY(f.saveModes.isEmpty());
     }
 
-    void translatedNamesNeverReachTheFile_data()
-    {
-        QTest::addColumn<bool>("toggleAvailable");
-        QTest::newRow("translation switched off") << true;
-        QTest::newRow("no way to switch it off") << false;
-    }
-    void translatedNamesNeverReachTheFile()
-    {
-        QFETCH(bool, toggleAvailable);
-        Fixture f;
-        f.change(u"LICHT"_qs, u"nicht_aktiv"_qs);
-        f.translate();
-        f.dialogs.queueAnswer(MessageAnswer::No);
-        f.dialogs.queueAnswer(MessageAnswer::No);
-        f.save(toggleAvailable);
-        QCOMPARE(f.toggles, toggleAvailable ? 1 : 0);
-        QCOMPARE(TestFiles::read(f.manPath()),
-                 toggleAvailable ? QByteArray("LICHT\r\n\tnicht_aktiv\r\nBLINKEN\r\n\tdrei_mal\r\n") : kOldMan);
-        if (!toggleAvailable)
-            QCOMPARE(f.dialogs.messages.value(0).icon, MessageIcon::Critical);
-    }
-
+    // The MAN file byte for byte, the backups asked for, the list and the log; translated
+    // names are switched off first and never reach the file.
     void saves_data()
     {
         QTest::addColumn<bool>("defaultTrace");
+        QTest::addColumn<bool>("translated");
         QTest::addColumn<QList<MessageAnswer>>("answers");
         QTest::addColumn<QStringList>("questions");
         QTest::addColumn<QList<int>>("modes");
@@ -212,27 +173,32 @@ private slots:
         const QString trcQuestion = u"MAN-file is saved.\r\nDo you want to backup the TRC-file?"_qs;
         const QString manQuestion = u"Do you want to backup the MAN-file?"_qs;
         using A = MessageAnswer;
-        QTest::newRow("default trace, both") << true << QList<A>{A::Yes, A::Yes}
+        QTest::newRow("default trace, both") << true << false << QList<A>{A::Yes, A::Yes}
                                              << QStringList{trcQuestion, manQuestion} << QList<int>{1, 2}
                                              << u"FSW_PSW [DEM-LCM].TRC"_qs;
         // The tag of an earlier save never reaches the log.
-        QTest::newRow("default trace, none") << true << QList<A>{A::No, A::No}
-                                             << QStringList{trcQuestion, manQuestion} << QList<int>{} << QString();
-        QTest::newRow("other trace") << false << QList<A>{A::Yes}
+        QTest::newRow("default trace, none, translated") << true << true << QList<A>{A::No, A::No}
+                                                         << QStringList{trcQuestion, manQuestion} << QList<int>{}
+                                                         << QString();
+        QTest::newRow("other trace") << false << false << QList<A>{A::Yes}
                                      << QStringList{u"MAN-file is saved.\r\n"_qs + manQuestion} << QList<int>{2}
                                      << QString();
     }
     void saves()
     {
         QFETCH(bool, defaultTrace);
+        QFETCH(bool, translated);
         QFETCH(QList<MessageAnswer>, answers);
         QFETCH(QString, backup);
         Fixture f;
         f.session.DefaultTraceLoaded = defaultTrace;
         f.change(u"BLINKEN"_qs, u"vier_mal"_qs);
+        if (translated)
+            f.translate();
         for (MessageAnswer answer : answers)
             f.dialogs.queueAnswer(answer);
         f.save();
+        QCOMPARE(f.toggles, translated ? 1 : 0);
         QTEST(f.dialogs.texts(), "questions");
         QVERIFY(f.dialogs.allAnswersUsed());
         QTEST(f.saveModes, "modes");

@@ -6,6 +6,11 @@
 
 #include <initializer_list>
 
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
 // Small helpers for tests that build files and folders in a QTemporaryDir.
 namespace TestFiles {
 
@@ -20,5 +25,21 @@ QByteArray bytes(std::initializer_list<int> values);
 
 // Lines joined with CR LF after each, encoded with the tools' single-byte mapping.
 QByteArray crlf(const QStringList& lines);
+
+// While it lives, every write beyond 8 bytes fails as on a full disk, for root as well.
+struct FileSizeLimit {
+#ifdef Q_OS_UNIX
+    rlimit old{};
+    FileSizeLimit()
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit tight = old;
+        tight.rlim_cur = 8;
+        setrlimit(RLIMIT_FSIZE, &tight);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old); }
+#endif
+};
 
 } // namespace TestFiles
