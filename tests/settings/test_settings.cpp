@@ -17,110 +17,77 @@ private:
 private slots:
     void init() { QFile::remove(iniPath()); }
 
+    // Keys match without letter case: another spelling replaces the one entry.
     void keysMatchWithoutLetterCase()
     {
         SettingsStore store(iniPath());
+        QCOMPARE(store.value(SettingsStore::FolderBackup, u"default"_qs), u"default"_qs);
         QVERIFY(store.setValue(QStringLiteral("FolderBACKUP"), QStringLiteral("D:\\Backup")).ok());
         QCOMPARE(store.value(SettingsStore::FolderBackup, QString()), QStringLiteral("D:\\Backup"));
-
-        // Writing under another spelling replaces the one entry, never adds a second.
         QVERIFY(store.setValue(QStringLiteral("folderbackup"), QStringLiteral("E:\\Other")).ok());
-        SettingsStore reopened(iniPath());
-        QCOMPARE(reopened.value(QStringLiteral("FOLDERBACKUP"), QString()), QStringLiteral("E:\\Other"));
+        QCOMPARE(SettingsStore(iniPath()).value(QStringLiteral("FOLDERBACKUP"), QString()), QStringLiteral("E:\\Other"));
         QSettings raw(iniPath(), QSettings::IniFormat);
         raw.beginGroup(QStringLiteral("Settings"));
         QCOMPARE(raw.childKeys().size(), 1);
+        // A store that cannot be written says so.
+        QVERIFY(!SettingsStore(m_dir.path()).setValue(SettingsStore::FolderBackup, u"x"_qs).ok());
     }
 
-    void missingKeysGiveTheCallersDefault()
-    {
-        SettingsStore store(iniPath());
-        QCOMPARE(store.value(SettingsStore::StartUpPosition, QStringLiteral("Normal")), QStringLiteral("Normal"));
-        QCOMPARE(store.value(SettingsStore::PictureDefault, QStringLiteral("6")), QStringLiteral("6"));
-    }
-
-    void emptyStoreGivesDefaultFolders()
-    {
-        SettingsStore store(iniPath());
-        const ToolFolders folders = ToolFolders::read(store, QStringLiteral("/prefix"));
-#ifdef Q_OS_WIN
-        QCOMPARE(folders.FolderNCS, u"C:\\NCSEXPER"_qs);
-        QCOMPARE(folders.FolderEDIABAS, u"C:\\EDIABAS"_qs);
-        QCOMPARE(folders.FolderNFS, u"C:\\EC-APPS\\NFS"_qs);
-#else
-        QCOMPARE(folders.FolderNCS, u"/prefix/drive_c/NCSEXPER"_qs);
-        QCOMPARE(folders.FolderEDIABAS, u"/prefix/drive_c/EDIABAS"_qs);
-        QCOMPARE(folders.FolderNFS, u"/prefix/drive_c/EC-APPS/NFS"_qs);
-#endif
-        QCOMPARE(folders.FolderBackup, QString());
-    }
-
+    // The folder picked for a kind is checked for its layout; kinds 0 and 4 are not even
+    // asked for, and a cancelled picker changes nothing.
     void setDefaultFolder_data()
     {
         QTest::addColumn<int>("kind");
         QTest::addColumn<QStringList>("subfolders");
-        QTest::addColumn<bool>("accepted");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("ncs complete") << 1 << QStringList{u"DATEN"_qs, u"SGDAT"_qs, u"WORK"_qs} << true << QString();
-        QTest::newRow("ncs without SGDAT") << 1 << QStringList{u"DATEN"_qs, u"WORK"_qs} << false
+        QTest::addColumn<QString>("message"); // empty when accepted
+        QTest::newRow("ncs complete") << 1 << QStringList{u"DATEN"_qs, u"SGDAT"_qs, u"WORK"_qs} << QString();
+        QTest::newRow("ncs without SGDAT") << 1 << QStringList{u"DATEN"_qs, u"WORK"_qs}
                                            << u" is not a valid NCSEXPER folder."_qs;
-        QTest::newRow("ediabas needs only ECU") << 2 << QStringList{u"ECU"_qs} << true << QString();
-        QTest::newRow("ediabas without ECU") << 2 << QStringList{u"BIN"_qs} << false
-                                             << u" is not a valid EDIABAS folder."_qs;
-        QTest::newRow("nfs needs DATA and SGDAT") << 3 << QStringList{u"DATA"_qs, u"SGDAT"_qs} << true << QString();
-        QTest::newRow("nfs without SGDAT") << 3 << QStringList{u"DATA"_qs} << false
-                                           << u" is not a valid EC-APPS\\NFS folder."_qs;
+        QTest::newRow("ediabas needs only ECU") << 2 << QStringList{u"ECU"_qs} << QString();
+        QTest::newRow("ediabas without ECU") << 2 << QStringList{u"BIN"_qs} << u" is not a valid EDIABAS folder."_qs;
+        QTest::newRow("nfs needs DATA and SGDAT") << 3 << QStringList{u"DATA"_qs, u"SGDAT"_qs} << QString();
+        QTest::newRow("nfs without SGDAT") << 3 << QStringList{u"DATA"_qs} << u" is not a valid EC-APPS\\NFS folder."_qs;
+        QTest::newRow("cancelled") << 1 << QStringList() << u"cancel"_qs;
     }
-
     void setDefaultFolder()
     {
         QFETCH(int, kind);
         QFETCH(QStringList, subfolders);
-        QFETCH(bool, accepted);
         QFETCH(QString, message);
-
         QTemporaryDir tools;
         for (const QString& sub : subfolders)
             QVERIFY(QDir(tools.path()).mkpath(sub));
         SettingsStore store(iniPath());
         ToolFolders folders = ToolFolders::read(store, QStringLiteral("/prefix"));
+#ifdef Q_OS_WIN
+        const QStringList defaults{u"C:\\NCSEXPER"_qs, u"C:\\EDIABAS"_qs, u"C:\\EC-APPS\\NFS"_qs, QString()};
+#else
+        const QStringList defaults{u"/prefix/drive_c/NCSEXPER"_qs, u"/prefix/drive_c/EDIABAS"_qs,
+                                   u"/prefix/drive_c/EC-APPS/NFS"_qs, QString()};
+#endif
+        QCOMPARE(QStringList({folders.FolderNCS, folders.FolderEDIABAS, folders.FolderNFS, folders.FolderBackup}),
+                 defaults);
         const ToolFolders before = folders;
         ScriptedDialogs dialogs;
-        dialogs.queueFolder(tools.path());
-
+        dialogs.queueFolder(message == u"cancel" ? QString() : tools.path());
         SetDefaultFolder(kind, folders, store, dialogs);
-
-        const QString key = toolFolderRule(kind)->settingsKey;
-        const QString chosen = Paths::normalizeFolder(tools.path());
-        const QString& variable = kind == 1 ? folders.FolderNCS : kind == 2 ? folders.FolderEDIABAS : folders.FolderNFS;
-        const QString& old = kind == 1 ? before.FolderNCS : kind == 2 ? before.FolderEDIABAS : before.FolderNFS;
-        QCOMPARE(dialogs.folderTitles, QStringList{toolFolderRule(kind)->pickerTitle});
-        if (accepted) {
-            QVERIFY(dialogs.messages.isEmpty());
-            QCOMPARE(variable, chosen);
-            QCOMPARE(store.value(key, QString()), chosen);
-        } else {
-            QCOMPARE(dialogs.messages.size(), 1);
-            QCOMPARE(dialogs.messages[0].text, chosen + message);
-            QCOMPARE(dialogs.messages[0].icon, MessageIcon::Critical);
-            QCOMPARE(dialogs.messages[0].title, u"Quillon"_qs);
-            QCOMPARE(variable, old);
-            QCOMPARE(store.value(key, QStringLiteral("unset")), u"unset"_qs);
-        }
-    }
-
-    void cancelledPickerAndUnknownKindsChangeNothing()
-    {
-        SettingsStore store(iniPath());
-        ToolFolders folders = ToolFolders::read(store, QStringLiteral("/prefix"));
-        ScriptedDialogs dialogs;
-        dialogs.queueFolder(QString());
-        SetDefaultFolder(1, folders, store, dialogs);
         SetDefaultFolder(0, folders, store, dialogs);
         SetDefaultFolder(4, folders, store, dialogs);
-        QCOMPARE(dialogs.folderTitles.size(), 1); // kinds 0 and 4 do not even ask
-        QVERIFY(dialogs.messages.isEmpty());
-        QCOMPARE(folders.FolderNCS, ToolFolders::read(store, QStringLiteral("/prefix")).FolderNCS);
+
+        const QString chosen = Paths::normalizeFolder(tools.path());
+        const bool accepted = message.isEmpty();
+        const QStringList after{folders.FolderNCS, folders.FolderEDIABAS, folders.FolderNFS};
+        QStringList expected{before.FolderNCS, before.FolderEDIABAS, before.FolderNFS};
+        if (accepted)
+            expected[kind - 1] = chosen;
+        QCOMPARE(after, expected);
+        QCOMPARE(dialogs.folderTitles, QStringList{toolFolderRule(kind)->pickerTitle});
+        QCOMPARE(store.value(toolFolderRule(kind)->settingsKey, u"unset"_qs), accepted ? chosen : u"unset"_qs);
+        QCOMPARE(dialogs.texts(), accepted || message == u"cancel" ? QStringList() : QStringList{chosen + message});
+        for (const ScriptedDialogs::Message& m : std::as_const(dialogs.messages)) {
+            QCOMPARE(m.icon, MessageIcon::Critical);
+            QCOMPARE(m.title, u"Quillon"_qs);
+        }
     }
 };
 
