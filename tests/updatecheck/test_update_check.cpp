@@ -4,11 +4,10 @@
 #include "updatecheck/update_check.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <unistd.h>
 
 namespace {
 
@@ -120,23 +119,23 @@ private slots:
         QCOMPARE(busyChanges.count(), 0);
     }
 
+    // The history opens but cannot be read: a link to this process's own memory fails its
+    // first read at address 0, for the superuser as well. What was found so far stays shown.
     void unreadableHistoryKeepsWhatWasFound()
     {
-        if (geteuid() == 0)
-            QSKIP("file permissions do not stop the superuser");
+        if (!QFileInfo(u"/proc/self/mem"_qs).isFile())
+            QSKIP("needs /proc/self/mem");
         QTemporaryDir dir;
-        QVERIFY(writeAssemblyData(dir.path(), {u"FAM/FAM.DAT|"_qs + listLine(u"7000001"_qs, u"7100000"_qs),
-                                               u"FAM/FAM.HIS|"_qs + hisLine(u"7000001"_qs, u"7000002"_qs)}));
+        QVERIFY(writeAssemblyData(dir.path(), {u"FAM/FAM.DAT|"_qs + listLine(u"7000001"_qs, u"7100000"_qs)}));
         const QString his = dir.filePath(u"DATA/FAM/FAM.HIS"_qs);
-        QVERIFY(QFile::setPermissions(his, QFileDevice::WriteOwner));
+        QVERIFY(QFile::link(u"/proc/self/mem"_qs, his));
         const UpdateCheck result = CheckForUpdate(dir.path(), u"7000001"_qs);
         QCOMPARE(result.outcome, UpdateCheck::Outcome::Failed);
-        QVERIFY(result.error.contains(Paths::toNative(his)));
+        QVERIFY2(result.error.startsWith(Paths::toNative(his) + u": "_qs), qPrintable(result.error));
         QCOMPARE(result.familyText(), u"Found in ECU family FAM"_qs);
         QCOMPARE(result.hardwareText(), u"Hardware nr: 7100000"_qs);
         QVERIFY(result.updateText().isEmpty());
     }
-
 };
 
 QTEST_GUILESS_MAIN(TestUpdateCheck)
