@@ -19,45 +19,35 @@ public:
     bool folderExists(const QString& p) override { return m_inner.folderExists(p); }
     bool fileExists(const QString& p) override { return m_inner.fileExists(p); }
     bool isLink(const QString& p) override { return m_inner.isLink(p); }
-    Result<QList<Entry>> list(const QString& f) override
-    {
-        return strike() ? Result<QList<Entry>>::failure(fault()) : m_inner.list(f);
-    }
-    Result<qint64> modifiedTime(const QString& f) override
-    {
-        return strike() ? Result<qint64>::failure(fault()) : m_inner.modifiedTime(f);
-    }
-    Status makeFolder(const QString& p) override { return strike() ? fail() : m_inner.makeFolder(p); }
-    Status copyFile(const QString& s, const QString& t) override { return strike() ? fail() : m_inner.copyFile(s, t); }
-    Status copyLink(const QString& s, const QString& t) override { return strike() ? fail() : m_inner.copyLink(s, t); }
+    Result<QList<Entry>> list(const QString& f) override { return run([&] { return m_inner.list(f); }); }
+    Result<qint64> modifiedTime(const QString& f) override { return run([&] { return m_inner.modifiedTime(f); }); }
+    Status makeFolder(const QString& p) override { return run([&] { return m_inner.makeFolder(p); }); }
+    Status copyFile(const QString& s, const QString& t) override { return run([&] { return m_inner.copyFile(s, t); }); }
+    Status copyLink(const QString& s, const QString& t) override { return run([&] { return m_inner.copyLink(s, t); }); }
     Status moveFolder(const QString& s, const QString& t) override
     {
-        return strike() ? fail() : m_inner.moveFolder(s, t);
+        return run([&] { return m_inner.moveFolder(s, t); });
     }
-    Status removeFile(const QString& p) override { return strike() ? fail() : m_inner.removeFile(p); }
-    Status allowChanges(const QString& p) override { return strike() ? fail() : m_inner.allowChanges(p); }
-    Status removeFolder(const QString& p) override { return strike() ? fail() : m_inner.removeFolder(p); }
-    Result<QByteArray> readFile(const QString& p) override
-    {
-        return strike() ? Result<QByteArray>::failure(fault()) : m_inner.readFile(p);
-    }
+    Status removeFile(const QString& p) override { return run([&] { return m_inner.removeFile(p); }); }
+    Status allowChanges(const QString& p) override { return run([&] { return m_inner.allowChanges(p); }); }
+    Status removeFolder(const QString& p) override { return run([&] { return m_inner.removeFolder(p); }); }
+    Result<QByteArray> readFile(const QString& p) override { return run([&] { return m_inner.readFile(p); }); }
     Status writeFileAtomically(const QString& p, const QByteArray& b) override
     {
-        return strike() ? fail() : m_inner.writeFileAtomically(p, b);
+        return run([&] { return m_inner.writeFileAtomically(p, b); });
     }
 
 private:
-    bool strike()
+    template <typename Operation>
+    auto run(Operation operation) -> decltype(operation())
     {
         if (++m_count != m_failAt)
-            return false;
+            return operation();
         m_failed = true;
         if (onFailure)
             onFailure();
-        return true;
+        return decltype(operation())::failure(QStringLiteral("injected failure"));
     }
-    static QString fault() { return QStringLiteral("injected failure"); }
-    static Status fail() { return Status::failure(fault()); }
 
     FileOps& m_inner;
     int m_failAt;

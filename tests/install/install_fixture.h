@@ -11,21 +11,19 @@
 
 #include <QTemporaryDir>
 
-#include <memory>
-
-// A data set SP-E60 and the three tool folders in a temporary folder, with everything the
-// buttons need around them. The data set is newer than the tools' files.
+// The golden input in a temporary folder: the three tool folders and a data set, newer than
+// the tools' files, under the name given, with everything the buttons need around them.
 class InstallFixture {
 public:
-    explicit InstallFixture(FileOps* ops = nullptr, const QString& dataSetName = QStringLiteral("SP-E60"),
-                            const QString& goldenInput = QString());
+    static const QString Golden;   // the golden input and expected trees
+    static const QString DataSet;  // the data set's name in the golden input
+    static const QString Stamp;    // the fixed clock's backup suffix
+
+    explicit InstallFixture(FileOps* ops = nullptr, const QString& dataSetName = DataSet);
 
     QString root() const { return m_dir.path(); }
     QString at(const QString& relative) const;
     InstallContext context();
-
-    void buildDefault(const QString& dataSetName);
-    static const QString Stamp; // the fixed clock's backup suffix
 
     QTemporaryDir m_dir;
     RealFileOps realOps;

@@ -25,13 +25,13 @@ private slots:
     void runsBothInstallsAndRepeats()
     {
         InstallFixture f;
-        const QStringList source{u"--source"_qs, f.at(u"SP-E60"_qs)};
+        const QStringList source{u"--source"_qs, f.at(InstallFixture::DataSet)};
         CliRun run = install(QStringList{u"sp-daten"_qs, u"--backup"_qs, u"yes"_qs} + source + toolArgs(f));
         QCOMPARE(run.exitCode, 0);
         QStringList out = run.outLines();
         QCOMPARE(out.first(), f.at(u"EDIABAS/ECU"_qs));
         QCOMPARE(out.mid(out.size() - 3),
-                 (QStringList{QString(), u"UPDATE READY"_qs, u"Update SP-daten ready [9 files updated]"_qs}));
+                 (QStringList{QString(), u"UPDATE READY"_qs, u"Update SP-daten ready [17 files updated]"_qs}));
         QVERIFY(run.err.contains(u"Do you want to backup the existing files? -> Yes"_qs));
         QCOMPARE(QDir(f.at(u"EDIABAS"_qs)).entryList({u"ECU_2*"_qs}, QDir::Dirs).size(), 1);
 
@@ -57,6 +57,7 @@ private slots:
         QTest::newRow("no installation") << QStringList{backup, no} << u"sp-daten or winkfp"_qs;
         QTest::newRow("bad backup answer") << QStringList{sp, backup, u"maybe"_qs} << u"--backup takes yes or no"_qs;
         QTest::newRow("unknown option") << QStringList{u"winkfp"_qs, backup, no, u"--fast"_qs} << u"unknown option --fast"_qs;
+        QTest::newRow("option without value") << QStringList{sp, backup, no, u"--nfs"_qs} << u"--nfs needs a value"_qs;
         QTest::newRow("not a data set") << QStringList{sp, backup, no, u"@NCSEXPER"_qs}
                                         << u"@NCSEXPER is not a valid SP-daten folder.\n"_qs;
         QTest::newRow("chassis not created") << QStringList{sp, backup, no, u"@SP-daten"_qs}
@@ -67,7 +68,7 @@ private slots:
         QFETCH(QStringList, args);
         QFETCH(QString, message);
         InstallFixture f;
-        TreeFiles::copyTree(f.at(u"SP-E60"_qs), f.at(u"SP-daten"_qs));
+        TreeFiles::copyTree(f.at(InstallFixture::DataSet), f.at(u"SP-daten"_qs));
         QStringList full = toolArgs(f);
         for (const QString& arg : args)
             full += arg.startsWith(u'@') ? QStringList{u"--source"_qs, f.at(arg.mid(1))} : QStringList{arg};
@@ -87,7 +88,7 @@ private slots:
                                f.at(u"SP-daten"_qs)};
         QCOMPARE(install(args + toolArgs(f)).exitCode, 0);
         QCOMPARE(TreeFiles::snapshot(f.at(u"NCSEXPER/DATEN/TEN"_qs)).keys(),
-                 (QStringList{u"BR_REF.DAT"_qs, u"E60AT.000"_qs, u"M1.C08"_qs}));
+                 TreeFiles::snapshot(f.at(u"SP-daten/DATEN"_qs)).keys());
         // The new, empty chassis folder still gets its (empty) backup.
         QCOMPARE(QDir(f.at(u"NCSEXPER/DATEN"_qs)).entryList({u"TEN_2*"_qs}, QDir::Dirs).size(), 1);
     }
@@ -98,7 +99,7 @@ private slots:
         // A folder where a file of the data set has to go: copying onto it fails.
         QVERIFY(QDir().mkpath(f.at(u"EDIABAS/ECU/B.PRG"_qs)));
         const CliRun run = install(QStringList{u"sp-daten"_qs, u"--backup"_qs, u"no"_qs, u"--source"_qs,
-                                               f.at(u"SP-E60"_qs)} + toolArgs(f));
+                                               f.at(InstallFixture::DataSet)} + toolArgs(f));
         QCOMPARE(run.exitCode, 1);
         QCOMPARE(run.outLines().mid(run.outLines().size() - 2), (QStringList{QString(), u"UPDATE READY"_qs}));
         QVERIFY2(run.err.contains(u"failed at \"Update "_qs + f.at(u"EDIABAS/ECU"_qs) + u"\": "_qs), qPrintable(run.err));

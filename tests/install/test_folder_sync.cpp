@@ -105,57 +105,6 @@ private slots:
         QCOMPARE(TreeFiles::snapshot(T), (TreeSnapshot{{u"A"_qs, "a1"}}));
     }
 
-    void percentages_data()
-    {
-        QTest::addColumn<int>("files");
-        QTest::addColumn<QList<int>>("expected");
-        QTest::newRow("two") << 2 << QList<int>{50, 100};
-        QTest::newRow("three") << 3 << QList<int>{33, 66, 100};
-    }
-    void percentages()
-    {
-        QFETCH(int, files);
-        QFETCH(QList<int>, expected);
-        for (int i = 0; i < files; ++i)
-            QVERIFY(build({{u"src/F%1"_qs.arg(i), "x"}, {u"src/SUB%1/X"_qs.arg(i), "x"}}));
-        QVERIFY(sync().UpdateFiles(S, T, MessageAnswer::No).ok());
-        QCOMPARE(m_view.percentages, expected);
-        m_view.percentages.clear();
-        QVERIFY(sync().ReplaceFolders(S, T, MessageAnswer::No).ok());
-        QCOMPARE(m_view.percentages, expected);
-    }
-
-    void replaceFolders_data()
-    {
-        QTest::addColumn<MessageAnswer>("answer");
-        QTest::newRow("yes") << MessageAnswer::Yes;
-        QTest::newRow("no") << MessageAnswer::No;
-    }
-    void replaceFolders()
-    {
-        QFETCH(MessageAnswer, answer);
-        QVERIFY(build({{u"src/FAM1/A.DAT"_qs, "new a"}, {u"src/FAM2/SUB/B.DAT"_qs, "new b"},
-                       {u"src/LOOSE.TXT"_qs, "not copied"}, {u"tgt/FAM1/A.DAT"_qs, "old a"},
-                       {u"tgt/FAM1/OLD.DAT"_qs, "old only"}, {u"tgt/GONE/C.DAT"_qs, "old c"},
-                       {u"tgt/SGIDC.AS2"_qs, "loose"}}));
-        QVERIFY(TreeFiles::touchAll(S, kOld)); // dates do not matter here
-        TreeSnapshot before = TreeFiles::snapshot(T);
-        QVERIFY(sync().ReplaceFolders(S, T, answer).ok());
-        QCOMPARE(TreeFiles::snapshot(T),
-                 (TreeSnapshot{{u"FAM1/"_qs, {}}, {u"FAM1/A.DAT"_qs, "new a"}, {u"FAM2/"_qs, {}}, {u"FAM2/SUB/"_qs, {}},
-                               {u"FAM2/SUB/B.DAT"_qs, "new b"}, {u"SGIDC.AS2"_qs, "loose"}}));
-        QCOMPARE(QFileInfo(in(u"tgt/FAM2/SUB/B.DAT"_qs)).lastModified(), kOld);
-        QCOMPARE(m_count, 2);
-        const bool keep = answer == MessageAnswer::Yes;
-        before.remove(u"SGIDC.AS2"_qs);
-        QCOMPARE(TreeFiles::snapshot(T + kStamp), keep ? before : TreeSnapshot());
-        const QString verb = keep ? u"backup --> "_qs : u"delete --> "_qs;
-        QStringList removed = m_view.lines.filter(verb);
-        removed.sort();
-        QCOMPARE(removed, (QStringList{verb + u"FAM1"_qs, verb + u"GONE"_qs}));
-        QCOMPARE(m_view.lines.size(), 8);
-    }
-
     void replaceFoldersDeletesReadOnlyAndNeverFollowsLinks()
     {
         QVERIFY(build({{u"src/FAM/A"_qs, "a"}, {u"outside/KEEP.DAT"_qs, "keep"}, {u"tgt/OLD/RO/FILE"_qs, "ro"}}));
@@ -194,49 +143,6 @@ private slots:
         QCOMPARE(TreeFiles::snapshot(T).size(), 3);
     }
 
-    void datenFiles_data()
-    {
-        QTest::addColumn<QStringList>("present");
-        QTest::addColumn<QStringList>("copied");
-        const QStringList eight{u"BR_REF.DAT"_qs,  u"E60AEDOC.000"_qs, u"E60AT.000"_qs,    u"E60ZST.000"_qs,
-                                u"SELECT.ASC"_qs,  u"SELECT.DAT"_qs,   u"VARIABLE.ASC"_qs, u"VARIABLE.DAT"_qs};
-        QTest::newRow("none") << QStringList{u"OTHER.DAT"_qs} << QStringList{};
-        QTest::newRow("all eight") << eight + QStringList{u"E61AT.000"_qs} << eight;
-        QTest::newRow("some") << QStringList{u"E60AT.000"_qs, u"SELECT.DAT"_qs}
-                              << QStringList{u"E60AT.000"_qs, u"SELECT.DAT"_qs};
-    }
-    void datenFiles()
-    {
-        QFETCH(QStringList, present);
-        QFETCH(QStringList, copied);
-        for (const QString& name : present)
-            QVERIFY(build({{u"src/"_qs + name, name.toLatin1()}}));
-        for (const QString& verb : {u"copy --> "_qs, u"remain --> "_qs}) { // the second time nothing is newer
-            restart();
-            QVERIFY(sync().UpdateDatenFiles(S, T, u"E60"_qs).ok());
-            QCOMPARE(m_view.caption, u"Update files in "_qs + T);
-            QStringList lines{T};
-            for (const QString& name : copied)
-                lines.append(verb + name);
-            QCOMPARE(m_view.lines, lines);
-            QCOMPARE(m_count, verb.startsWith(u"copy"_qs) ? copied.size() : 0);
-            QCOMPARE(TreeFiles::snapshot(T).keys(), copied);
-        }
-    }
-
-    void deleteAtsFiles()
-    {
-        QVERIFY(build({{u"tgt/TOP.ATS"_qs, ""}, {u"tgt/FAM/A.ATS"_qs, ""}, {u"tgt/FAM/b.ats"_qs, ""},
-                       {u"tgt/FAM/c.AtS"_qs, ""}, {u"tgt/FAM/d.atsx"_qs, ""}, {u"tgt/FAM/ATS"_qs, ""},
-                       {u"tgt/FAM/e.DAT"_qs, ""}, {u"tgt/FAM/DEEP/F.ATS"_qs, ""}, {u"tgt/OTHER/G.ats"_qs, ""}}));
-        QFile::setPermissions(in(u"tgt/OTHER/G.ats"_qs), QFile::ReadOwner);
-        QVERIFY(sync().DeleteAtsFiles(T).ok());
-        QCOMPARE(TreeFiles::snapshot(T),
-                 (TreeSnapshot{{u"TOP.ATS"_qs, {}}, {u"FAM/"_qs, {}}, {u"FAM/d.atsx"_qs, {}}, {u"FAM/ATS"_qs, {}},
-                               {u"FAM/e.DAT"_qs, {}}, {u"FAM/DEEP/"_qs, {}}, {u"FAM/DEEP/F.ATS"_qs, {}}, {u"OTHER/"_qs, {}}}));
-        QCOMPARE(m_view.caption, u"Check files"_qs);
-        QVERIFY(m_view.lines.isEmpty());
-    }
 };
 
 QTEST_GUILESS_MAIN(TestFolderSync)

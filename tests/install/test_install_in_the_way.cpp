@@ -20,14 +20,14 @@ private slots:
         QTest::addColumn<Outcome>("outcome");
         QTest::addColumn<QString>("linkAfter"); // where the link is afterwards, empty when gone
         QTest::newRow("linked family in the data set")
-            << MessageAnswer::Yes << u"SP-E60/DATA/FAM3"_qs << u"FAM"_qs << Outcome::NotStarted << u"SP-E60/DATA/FAM3"_qs;
+            << MessageAnswer::Yes << u"SP-E46/DATA/FAM3"_qs << u"FAM"_qs << Outcome::NotStarted << u"SP-E46/DATA/FAM3"_qs;
         QTest::newRow("linked family in NFS, backup")
             << MessageAnswer::Yes << u"NFS/DATA/FAM2"_qs << u"FAM"_qs << Outcome::Ready
             << u"NFS/DATA"_qs + InstallFixture::Stamp + u"/FAM2"_qs;
         QTest::newRow("linked family in NFS, no backup")
             << MessageAnswer::No << u"NFS/DATA/FAM2"_qs << u"FAM"_qs << Outcome::Ready << QString();
         QTest::newRow("linked SGIDC.AS2 arrives with the data set")
-            << MessageAnswer::No << u"SP-E60/DATA/GDATEN/SGIDC.AS2"_qs << u"FAM/SGIDC.AS2"_qs << Outcome::Failed
+            << MessageAnswer::No << u"SP-E46/DATA/GDATEN/SGIDC.AS2"_qs << u"FAM/SGIDC.AS2"_qs << Outcome::Failed
             << u"NFS/DATA/GDATEN/SGIDC.AS2"_qs;
     }
     void winKfpWithLinks()
@@ -53,7 +53,7 @@ private slots:
                      f.at(link) + u" is a symbolic link.\r\nUpdate WinKFP not possible."_qs);
             QCOMPARE(TreeFiles::snapshot(f.root()), before);
         } else {
-            QCOMPARE(TreeFiles::snapshot(f.at(u"NFS/DATA/FAM2"_qs)).value(u"G.HIS"_qs), "fam2 his new");
+            QCOMPARE(TreeFiles::snapshot(f.at(u"NFS/DATA/FAM2"_qs)).value(u"G.DAT"_qs), "G new\r\n");
         }
         if (!linkAfter.isEmpty())
             QVERIFY(QFileInfo(f.at(linkAfter)).isSymLink());

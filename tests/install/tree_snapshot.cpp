@@ -48,19 +48,6 @@ bool build(const QString& root, const TreeSnapshot& tree)
     return true;
 }
 
-bool copyTree(const QString& from, const QString& to)
-{
-    if (!QDir().mkpath(to))
-        return false;
-    const QDir source(from);
-    for (const QFileInfo& info : source.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) {
-        const QString target = QDir(to).filePath(info.fileName());
-        if (info.isDir() ? !copyTree(info.filePath(), target) : !QFile::copy(info.filePath(), target))
-            return false;
-    }
-    return true;
-}
-
 bool touch(const QString& path, const QDateTime& time)
 {
     QFile file(path);
@@ -74,21 +61,6 @@ bool touchAll(const QString& root, const QDateTime& time)
         if (!touch(it.next(), time))
             return false;
     return true;
-}
-
-QString diff(const TreeSnapshot& expected, const TreeSnapshot& actual)
-{
-    QString out;
-    for (auto it = expected.begin(); it != expected.end(); ++it) {
-        if (!actual.contains(it.key()))
-            out += QStringLiteral("missing: ") + it.key() + u'\n';
-        else if (actual.value(it.key()) != it.value())
-            out += QStringLiteral("differs: ") + it.key() + u'\n';
-    }
-    for (auto it = actual.begin(); it != actual.end(); ++it)
-        if (!expected.contains(it.key()))
-            out += QStringLiteral("extra: ") + it.key() + u'\n';
-    return out;
 }
 
 } // namespace TreeFiles

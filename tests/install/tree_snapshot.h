@@ -14,13 +14,13 @@ namespace TreeFiles {
 TreeSnapshot snapshot(const QString& root);
 // Builds a tree: keys ending in "/" are folders, others files with the given bytes.
 bool build(const QString& root, const TreeSnapshot& tree);
-// Copies a folder tree (for golden inputs kept in the source tree).
-bool copyTree(const QString& from, const QString& to);
+// Copies a folder tree (for fixtures kept in the source tree).
+inline bool copyTree(const QString& from, const QString& to)
+{
+    return build(to, snapshot(from));
+}
 // Sets the last-modified time of every file below root.
 bool touchAll(const QString& root, const QDateTime& time);
 bool touch(const QString& path, const QDateTime& time);
-
-// The differences between two snapshots, one line each, for readable failures.
-QString diff(const TreeSnapshot& expected, const TreeSnapshot& actual);
 
 } // namespace TreeFiles
