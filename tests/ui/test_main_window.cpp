@@ -1,70 +1,90 @@
-#include "common/window_layout.h"
 #include "support/window_fixture.h"
+#include "ui/frm_search.h"
 #include "ui/trace_tree_view.h"
 
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
 #include <QListView>
 #include <QTest>
+
+namespace {
+
+const QStringList kTrace = {u"FUNKTION_B"_qs, u"\taktiv"_qs, u"FUNKTION_A"_qs, u"\t\twert_01"_qs,
+                            u"FUNKTION_C"_qs, u"\tnicht_aktiv"_qs};
+
+// The main window on the default trace; the copies and the export belong to another panel,
+// so the test records which save mode they ask for.
+struct Fixture : WindowFixture {
+    QList<int> saveModes;
+    explicit Fixture(const std::function<void(Fixture&)>& before = {})
+        : WindowFixture(TestFiles::crlf(kTrace))
+    {
+        if (before)
+            before(*this);
+        open();
+        window->context().saveFileAs = [this](int mode) { saveModes.append(mode); };
+    }
+    QImage shown() const { return find<QLabel>(u"listImage"_qs)->pixmap().toImage(); }
+};
+
+bool writePicture(const QString& path, QColor color)
+{
+    QImage image(64, 32, QImage::Format_RGB32);
+    image.fill(color);
+    return image.save(path, "PNG");
+}
+
+} // namespace
 
 class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
-    void startsWithTheInstructions()
-    {
-        WindowFixture f;
-        f.open();
-        auto* list = f.find<QListView>(u"listItems"_qs);
-        QCOMPARE(list->model()->rowCount(), 20);
-        QCOMPARE(list->model()->index(0, 0).data().toString(), u"Start NCS Expert"_qs);
-        QCOMPARE(list->model()->index(19, 0).data().toString(), u"Choose in here Load TRC-file"_qs);
-        QVERIFY(list->isVisible());
-        QVERIFY(!f.find<TraceTreeView>(u"TreeTRC"_qs)->isVisible());
-    }
-
     void loadButtonShowsTheTree()
     {
-        WindowFixture f("A\r\n\taktiv\r\nB\r\n\twert\r\n");
-        f.open();
-        f.load();
+        Fixture f;
+        auto* list = f.find<QListView>(u"listItems"_qs);
         auto* tree = f.find<TraceTreeView>(u"TreeTRC"_qs);
-        QVERIFY(tree->isVisible());
-        QVERIFY(!f.find<QListView>(u"listItems"_qs)->isVisible());
-        QCOMPARE(tree->model()->rowCount(), 2);
-        QVERIFY(tree->isExpanded(tree->model()->index(0, 0)));
-        QVERIFY(f.session().DefaultTraceLoaded);
-        QVERIFY(f.dialogs.messages.isEmpty());
+        QCOMPARE(list->model()->rowCount(), 20); // the instructions
+        QVERIFY(list->isVisible() && !tree->isVisible());
+        f.load();
+        QVERIFY(tree->isVisible() && !list->isVisible());
+        QCOMPARE(tree->model()->rowCount(), 3);
         tree->collapse(tree->model()->index(1, 0)); // a collapse is undone at once
         QVERIFY(tree->isExpanded(tree->model()->index(1, 0)));
+
+        // Another trace chosen in the menu, offered from the work folder.
+        QVERIFY(TestFiles::write(f.path(u"other.trc"_qs), TestFiles::crlf(kTrace.mid(0, 4))));
+        f.dialogs.queueOpenFile(f.path(u"other.trc"_qs));
+        f.action(u"sFile_1"_qs)->trigger();
+        QCOMPARE(f.dialogs.openRequests.first().folder, Paths::join(f.ncs(), u"\\WORK"_qs));
+        QCOMPARE(tree->model()->rowCount(), 2);
+        QVERIFY(!f.session().DefaultTraceLoaded);
+        QVERIFY(f.dialogs.messages.isEmpty());
     }
 
     void closingAsksToEmptyAFilledManFile_data()
     {
-        QTest::addColumn<QByteArray>("man"); // "missing" for no file
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<bool>("asked");
+        QTest::addColumn<QByteArray>("man"); // null for no file
+        QTest::addColumn<MessageAnswer>("answer");
         QTest::addColumn<QByteArray>("after");
-        QTest::newRow("missing") << QByteArray("missing") << int(MessageAnswer::Yes) << false << QByteArray("missing");
-        QTest::newRow("empty") << QByteArray() << int(MessageAnswer::Yes) << false << QByteArray();
-        QTest::newRow("filled, yes") << QByteArray("A\r\n\t1\r\n") << int(MessageAnswer::Yes) << true << QByteArray();
-        QTest::newRow("filled, no") << QByteArray("A\r\n\t1\r\n") << int(MessageAnswer::No) << true
-                                    << QByteArray("A\r\n\t1\r\n");
+        QTest::newRow("missing") << QByteArray() << MessageAnswer::Yes << QByteArray();
+        QTest::newRow("filled, yes") << QByteArray("A\r\n\t1\r\n") << MessageAnswer::Yes << QByteArray("");
+        QTest::newRow("filled, no") << QByteArray("A\r\n\t1\r\n") << MessageAnswer::No << QByteArray("A\r\n\t1\r\n");
     }
-
     void closingAsksToEmptyAFilledManFile()
     {
         QFETCH(QByteArray, man);
-        QFETCH(int, answer);
-        QFETCH(bool, asked);
+        QFETCH(MessageAnswer, answer);
         QFETCH(QByteArray, after);
         WindowFixture f;
         const QString path = manipulationFilePath(f.ncs());
-        if (man != "missing")
-            QVERIFY(TestFiles::write(path, man));
-        f.dialogs.queueAnswer(MessageAnswer(answer));
+        QVERIFY(man.isNull() || TestFiles::write(path, man));
+        f.dialogs.queueAnswer(answer);
         f.open().close();
-        QCOMPARE(f.dialogs.texts().contains(u"Do you want to empty the MAN-file?"_qs), asked);
-        QCOMPARE(QFileInfo::exists(path), after != "missing"); // emptied, never deleted or created
-        if (after != "missing")
-            QCOMPARE(TestFiles::read(path), after);
+        QCOMPARE(f.dialogs.texts().contains(u"Do you want to empty the MAN-file?"_qs), !man.isNull());
+        QCOMPARE(QFileInfo::exists(path), !man.isNull()); // emptied, never deleted or created
+        QCOMPARE(TestFiles::read(path), after);
     }
 
     void positionAndPictureAreStoredAndRestored()
@@ -81,44 +101,156 @@ private slots:
         QCOMPARE(f.open(false).size(), QSize(1000, 600));
     }
 
+    // The controls scale with the client area down to three quarters; the "NCS coding"
+    // frame fills the width when chosen alone; the menu puts back the designed size.
     void controlsScaleWithTheWindow()
     {
-        WindowFixture f;
-        f.open();
+        Fixture f;
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
-        auto* frame1 = f.find<QWidget>(u"Frame1"_qs);
+        auto* frame1 = f.find<QGroupBox>(u"Frame1"_qs);
         auto* combo = f.find<QWidget>(u"cmbChassis"_qs);
-        auto* logo = f.find<QWidget>(u"lblLogo_1"_qs);
         const int comboHeight = combo->height();
-        const QSize logoSize = logo->size();
         auto* client = f.window->centralWidget();
-
+        QTRY_COMPARE(frame1->width(), 433);
         client->resize(888 * 2, 529 * 2);
         QTRY_COMPARE(frame1->width(), 433 * 2);
         QCOMPARE(combo->height(), comboHeight);
-        QCOMPARE(logo->size(), logoSize);
-        auto* show = f.find<QWidget>(u"cmdShow"_qs);
-        QCOMPARE(logo->x() + logo->width(), show->x() + show->width() - 8);
-
-        client->resize(300, 200); // below three quarters: controls stop shrinking
+        client->resize(300, 200);
         QTRY_COMPARE(frame1->width(), qRound(433 * 0.75));
-
-        // The narrow layout lets the "NCS coding" frame fill the width.
-        f.window->LayoutWidth = WindowLayout::kNcsOnlyWidth;
         client->resize(888, 529);
-        QTRY_COMPARE(frame1->width(), qRound(433 * 888.0 / 448.0));
+        QTRY_COMPARE(frame1->width(), 433);
+
+        for (const bool alone : {true, false}) {
+            f.action(u"sSettings_11"_qs)->trigger();
+            QCOMPARE(f.settings.value(SettingsStore::NCSonly, QString()), alone ? u"True"_qs : u"False"_qs);
+            QTRY_COMPARE(frame1->width(), alone ? qRound(433 * 888.0 / 448.0) : 433);
+        }
+
+        const WindowLayout::Record designed = f.window->controlLayout().at(0);
+        f.window->showMaximized();
+        QTRY_VERIFY(f.window->isMaximized());
+        f.action(u"sSettings_8"_qs)->trigger();
+        QTRY_VERIFY(!f.window->isMaximized());
+        QTRY_COMPARE(f.window->size(), QSize(qRound(designed.width), qRound(designed.height)));
     }
 
     void defaultFolderButtonsBrowse()
     {
         WindowFixture f;
         f.open();
-        QTemporaryDir other;
-        QVERIFY(TestFiles::makeDirs(other.path(), {u"ECU"_qs}));
-        f.dialogs.queueFolder(other.path());
+        QVERIFY(TestFiles::makeDirs(f.dir.path(), {u"other/ECU"_qs}));
+        f.dialogs.queueFolder(f.path(u"other"_qs));
         f.click(u"cmdPath_2"_qs);
-        QCOMPARE(f.window->folders().FolderEDIABAS, other.path());
+        QCOMPARE(f.window->folders().FolderEDIABAS, f.path(u"other"_qs));
         QCOMPARE(f.dialogs.folderTitles, QStringList{u"Select default EDIABAS folder"_qs});
+    }
+
+    void entriesCloseTheSearchWindow_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<bool>("closes");
+        for (const char* name : {"sFile_1", "sFile_4", "sFile_5", "sFile_6", "sFile_7", "sFile_9", "sFile_10",
+                                 "sFile_11", "ssFile_1", "ssFile_4", "sSettings_1", "sSettings_2", "sSettings_3",
+                                 "sSettings_5", "sSettings_6", "sSettings_8", "sSettings_10", "sSettings_11",
+                                 "sInfo_1"})
+            QTest::newRow(name) << QString::fromLatin1(name) << true;
+        QTest::newRow("sEdit_1") << u"sEdit_1"_qs << false;
+        QTest::newRow("sEdit_2") << u"sEdit_2"_qs << false;
+    }
+    void entriesCloseTheSearchWindow()
+    {
+        QFETCH(QString, entry);
+        QFETCH(bool, closes);
+        Fixture f;
+        f.load();
+        f.click(u"cmdSearch"_qs);
+        QVERIFY(f.window->findChild<FrmSearch*>(u"frmSearch"_qs));
+        f.action(u"ssFile_4"_qs)->setEnabled(true);
+        f.action(entry)->trigger();
+        QCOMPARE(f.find<QPushButton>(u"cmdSearch"_qs)->property("tag").toString().isEmpty(), closes);
+        if (closes)
+            QTRY_VERIFY(!f.window->findChild<FrmSearch*>(u"frmSearch"_qs));
+        else
+            QVERIFY(f.find<FrmSearch>(u"frmSearch"_qs)->isVisible());
+    }
+
+    // Entries that hand a file to the editor, to a copy, or empty it, or say it is not there.
+    void fileEntries_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("file"); // under the program folder ("p:") or NCS Expert's
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<int>("saveMode"); // 0: opened in the editor, -1: emptied
+        QTest::newRow("coding log") << u"sFile_5"_qs << u"p:\\Codinglog.txt"_qs << true << 0;
+        QTest::newRow("no update plan") << u"sFile_6"_qs << u"p:\\Updateplan.txt"_qs << false << 0;
+        QTest::newRow("trace copy") << u"sFile_9"_qs << u"\\WORK\\FSW_PSW.TRC"_qs << true << 1;
+        QTest::newRow("MAN-file copy") << u"sFile_10"_qs << u"\\WORK\\FSW_PSW.MAN"_qs << true << 2;
+        QTest::newRow("empty MAN-file") << u"sFile_11"_qs << u"\\WORK\\FSW_PSW.MAN"_qs << true << -1;
+        QTest::newRow("no MAN-file to empty") << u"sFile_11"_qs << u"\\WORK\\FSW_PSW.MAN"_qs << false << -1;
+    }
+    void fileEntries()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, file);
+        QFETCH(bool, exists);
+        QFETCH(int, saveMode);
+        Fixture f;
+        const QString path = file.startsWith(u"p:") ? Paths::join(f.program(), file.mid(2)) : Paths::join(f.ncs(), file);
+        QVERIFY(!exists || TestFiles::write(path, "A\r\n"));
+        f.action(entry)->trigger();
+        QCOMPARE(f.dialogs.editorFiles, exists && saveMode == 0 ? QStringList{path} : QStringList());
+        QCOMPARE(f.saveModes, exists && saveMode > 0 ? QList<int>{saveMode} : QList<int>());
+        QCOMPARE(f.dialogs.texts(), exists ? QStringList() : QStringList{path + u" not found."_qs});
+        QCOMPARE(QFileInfo::exists(path), exists);
+        QCOMPARE(TestFiles::read(path), exists && saveMode >= 0 ? QByteArray("A\r\n") : QByteArray());
+    }
+
+    // A click on the picture shows the next one; a chosen picture of the user's joins as
+    // number 7, and a second choice replaces it.
+    void pictures()
+    {
+        Fixture f([](Fixture& f) {
+            QVERIFY(writePicture(f.path(u"mine.png"_qs), Qt::red));
+            f.settings.setValue(SettingsStore::PictureCustom, f.path(u"mine.png"_qs));
+        });
+        QCOMPARE(f.window->PictureDefault, 6);
+        for (int expected : {7, 1, 2, 3, 4, 5, 6, 7, 1}) {
+            QTest::mouseClick(f.find<QLabel>(u"listImage"_qs), Qt::LeftButton);
+            QCOMPARE(f.window->PictureDefault, expected);
+            QCOMPARE(f.shown(), f.window->imageList2().picture(expected).toImage());
+        }
+        const QString second = f.path(u"pics/second.png"_qs);
+        QVERIFY(TestFiles::makeDirs(f.dir.path(), {u"pics"_qs}) && writePicture(second, Qt::blue));
+        f.dialogs.queueOpenFile(second);
+        f.action(u"sSettings_6"_qs)->trigger();
+        QCOMPARE(f.window->imageList2().count(), 7);
+        QCOMPARE(f.window->PictureDefault, 7);
+        QCOMPARE(f.shown().pixelColor(10, 10), QColor(Qt::blue));
+        QCOMPARE(f.settings.value(SettingsStore::PictureCustom, QString()), second);
+        QCOMPARE(f.settings.value(SettingsStore::PictureFolder, QString()), Paths::folderOf(second));
+        QVERIFY(f.dialogs.messages.isEmpty());
+    }
+
+    // The two menu entries compare two traces into the list; the export takes the result.
+    void compareInTheWindow()
+    {
+        Fixture f;
+        f.load();
+        const QString path1 = f.path(u"one.trc"_qs), path2 = f.path(u"two.trc"_qs);
+        QStringList changed = kTrace;
+        changed[3] = u"\t\twert_02"_qs;
+        QVERIFY(TestFiles::write(path1, TestFiles::crlf(kTrace)) && TestFiles::write(path2, TestFiles::crlf(changed)));
+        f.dialogs.queueOpenFile(path1);
+        f.action(u"ssFile_1"_qs)->trigger();
+        QVERIFY(f.action(u"ssFile_2"_qs)->isEnabled());
+        f.dialogs.queueOpenFile(path2);
+        f.action(u"ssFile_2"_qs)->trigger();
+        QCOMPARE(f.session().listItems().mid(2, 3), (QStringList{u"File 1 --> "_qs + path1, u"File 2 --> "_qs + path2, QString()}));
+        QCOMPARE(f.session().listItems().last(), u"1 difference"_qs);
+        QVERIFY(!f.session().treeVisible() && !f.action(u"ssFile_2"_qs)->isEnabled());
+        f.action(u"ssFile_4"_qs)->trigger();
+        QCOMPARE(f.saveModes, QList<int>{3});
+        QVERIFY(f.dialogs.messages.isEmpty());
     }
 };
 

@@ -1,0 +1,213 @@
+#include "support/window_fixture.h"
+#include "tree_click.h"
+#include "ui/frm_search.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+namespace {
+
+// Nodes: 1 ABC_ONE (2 nicht_aktiv), 3 XABC (4 drei_mal), 5 EMPTY_ABC (no values),
+// 6 ABC_TWO (7 aktiv).
+const QByteArray kTrace = "ABC_ONE\r\n\tnicht_aktiv\r\nXABC\r\n\tdrei_mal\r\nEMPTY_ABC\r\nABC_TWO\r\n\taktiv\r\n";
+
+struct Fixture : WindowFixture {
+    explicit Fixture(bool loaded = true)
+        : WindowFixture(kTrace)
+    {
+        open();
+        if (loaded)
+            load();
+    }
+    TraceTreeView* view() const { return find<TraceTreeView>(u"TreeTRC"_qs); }
+    bool clickNode(int node) const { return ::clickNode(view(), tree(), node); }
+    FrmSearch* search() const { return window->findChild<FrmSearch*>(u"frmSearch"_qs); }
+    QString searchTag() const { return find<QPushButton>(u"cmdSearch"_qs)->property("tag").toString(); }
+    QLineEdit* searchText() const { return search()->findChild<QLineEdit*>(u"txtSearch"_qs); }
+    int yellow() const
+    {
+        for (int i = 1; i <= tree().count(); ++i)
+            if (tree().background(i) == NodeBackground::Yellow)
+                return i;
+        return 0;
+    }
+};
+
+// Answers one opening of the change window the way the user does.
+void answer(QDialog* dialog, const QString& action)
+{
+    auto* txt = child<QLineEdit>(dialog, "txtChange");
+    if (action == u"quick") {
+        child<QCheckBox>(dialog, "chkValue")->click();
+        child<QPushButton>(dialog, "cmdOK_1")->click();
+    } else if (action.startsWith(u"type ")) {
+        QTest::keyClicks(txt, action.mid(5));
+        QTest::keyClick(txt, Qt::Key_Return);
+    } else if (action == u"cancel") {
+        child<QPushButton>(dialog, "cmdOK_0")->click();
+    } else if (action == u"escape") {
+        QTest::keyClick(txt, Qt::Key_Escape);
+    } else {
+        txt->clear();
+        child<QPushButton>(dialog, "cmdOK_1")->click();
+    }
+}
+
+} // namespace
+
+class TestTreePanels : public QObject {
+    Q_OBJECT
+private slots:
+    void changeWindow_data()
+    {
+        QTest::addColumn<int>("node");
+        QTest::addColumn<QStringList>("actions"); // one per opening of the change window
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("changeCount");
+        QTest::newRow("quick change") << 2 << QStringList{u"quick"_qs} << u"aktiv"_qs << 1;
+        QTest::newRow("quick change and back") << 2 << QStringList{u"quick"_qs, u"quick"_qs} << u"nicht_aktiv"_qs << 0;
+        QTest::newRow("typed, Enter") << 4 << QStringList{u"type vier_mal"_qs} << u"vier_mal"_qs << 1;
+        QTest::newRow("Cancel") << 4 << QStringList{u"cancel"_qs} << u"drei_mal"_qs << 0;
+        QTest::newRow("Escape") << 2 << QStringList{u"escape"_qs} << u"nicht_aktiv"_qs << 0;
+        QTest::newRow("empty OK") << 4 << QStringList{u"empty"_qs} << u"drei_mal"_qs << 0;
+    }
+    void changeWindow()
+    {
+        QFETCH(int, node);
+        QFETCH(QStringList, actions);
+        QFETCH(QString, text);
+        QFETCH(int, changeCount);
+        Fixture f;
+        const int function = f.tree().parentIndex(node);
+        for (const QString& action : actions) {
+            const QString before = f.tree().text(node);
+            ModalAnswer modal([&](QDialog* dialog) {
+                QCOMPARE(dialog->objectName(), u"frmChange"_qs);
+                QCOMPARE(child<QLabel>(dialog, "lblPar")->text(), f.tree().text(function));
+                QCOMPARE(child<QLineEdit>(dialog, "txtChange")->selectedText(), before);
+                answer(dialog, action);
+            });
+            QVERIFY(f.clickNode(node));
+            QVERIFY(modal.opened);
+        }
+        QCOMPARE(f.tree().text(node), text);
+        QCOMPARE(f.tree().bold(function), changeCount > 0);
+        QCOMPARE(f.session().ChangeCount, changeCount);
+        QVERIFY(!QApplication::activeModalWidget());
+        QVERIFY(f.dialogs.messages.isEmpty());
+    }
+
+    // Clicks on a function, on a function without values or on a red line, and the keys
+    // that move through the tree, never open the change window.
+    void clicksAndKeysThatNeverEdit()
+    {
+        Fixture f;
+        f.tree().setColor(4, NodeColor::Red);
+        ModalAnswer modal;
+        for (int node : {1, 5, 4})
+            QVERIFY(f.clickNode(node));
+        f.view()->setFocus();
+        f.view()->selectNode(1);
+        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_End, Qt::Key_Home,
+                            Qt::Key_Down, Qt::Key_Space, Qt::Key_Return, Qt::Key_Left})
+            QTest::keyClick(f.view(), key);
+        QCOMPARE(f.view()->currentNode(), 2);
+        QTest::qWait(20); // it polls every 5 ms
+        QVERIFY(!modal.opened);
+        QCOMPARE(f.session().ChangeCount, 0);
+    }
+
+    void translationButtonAndHook()
+    {
+        Fixture f;
+        QVERIFY(TestFiles::write(f.program() + u"/Translations.csv"_qs, "abc_one,First\r\nNICHT_AKTIV,Off\r\naktiv,On\r\n"));
+        f.click(u"cmdTranslate"_qs);
+        QCOMPARE(f.tree().text(1), u"ABC_ONE  -  FIRST"_qs);
+        QCOMPARE(f.tree().text(2), u"nicht_aktiv  -  off"_qs);
+        // A changed value shows its own translation.
+        ModalAnswer modal([](QDialog* dialog) { answer(dialog, u"quick"_qs); });
+        QVERIFY(f.clickNode(2));
+        QCOMPARE(f.tree().text(2), u"aktiv  -  on"_qs);
+        f.click(u"cmdTranslate"_qs);
+        QCOMPARE(f.tree().text(2), u"aktiv"_qs);
+        // The hook others call does what the button does, and a load keeps the translation on.
+        f.window->context().toggleTranslation();
+        f.load();
+        QCOMPARE(f.tree().text(2), u"nicht_aktiv  -  off"_qs);
+    }
+
+    void searchOpensOnlyWithATree_data()
+    {
+        QTest::addColumn<bool>("loaded");
+        QTest::addColumn<QString>("entry"); // the menu entry, or the button
+        QTest::newRow("button, no tree") << false << QString();
+        QTest::newRow("menu, no tree") << false << u"sEdit_1"_qs;
+        QTest::newRow("button") << true << QString();
+        QTest::newRow("menu") << true << u"sEdit_1"_qs;
+    }
+    void searchOpensOnlyWithATree()
+    {
+        QFETCH(bool, loaded);
+        QFETCH(QString, entry);
+        Fixture f(loaded);
+        entry.isEmpty() ? f.click(u"cmdSearch"_qs) : f.action(entry)->trigger();
+        QCOMPARE(bool(f.search()), loaded);
+        QCOMPARE(f.searchTag(), loaded ? u"show"_qs : QString());
+        QCOMPARE(f.dialogs.texts(), loaded ? QStringList() : QStringList{u"Load TRC-file first."_qs});
+    }
+
+    void closingTheSearchRestoresTheTree_data()
+    {
+        QTest::addColumn<QString>("how");
+        for (const char* how : {"Cancel", "Esc", "close box", "main window asks"})
+            QTest::newRow(how) << QString::fromLatin1(how);
+    }
+    void closingTheSearchRestoresTheTree()
+    {
+        QFETCH(QString, how);
+        Fixture f;
+        f.click(u"cmdSearch"_qs);
+        FrmSearch* search = f.search();
+        f.action(u"sEdit_2"_qs)->trigger(); // "Search next" without a text finds nothing
+        QCOMPARE(f.yellow(), 0);
+        f.searchText()->setText(u"xabc"_qs);
+        f.action(u"sEdit_2"_qs)->trigger();
+        QCOMPARE(f.yellow(), 3);
+        if (how == u"Cancel")
+            search->findChild<QPushButton*>(u"cmdNext_0"_qs)->click();
+        else if (how == u"Esc")
+            QTest::keyClick(f.searchText(), Qt::Key_Escape);
+        else if (how == u"close box")
+            search->close();
+        else
+            f.window->context().closeSearchWindow();
+        QCOMPARE(f.yellow(), 0);
+        QVERIFY(f.searchTag().isEmpty());
+        QTRY_VERIFY(!f.search());
+        f.click(u"cmdSearch"_qs); // the next opening starts afresh
+        QVERIFY(f.searchText()->text().isEmpty());
+    }
+
+    // With the search window open, a click on a value shows the change window through it,
+    // and the search window stays open; closed, the change window shows itself.
+    void valueChangedWhileTheSearchIsOpen()
+    {
+        Fixture f;
+        QDialog notShown;
+        QVERIFY(!f.window->context().showChangeWindowViaSearch(&notShown));
+        f.click(u"cmdSearch"_qs);
+        FrmSearch* search = f.search();
+        ModalAnswer modal([](QDialog* dialog) { answer(dialog, u"type x"_qs); });
+        QVERIFY(f.clickNode(7));
+        QVERIFY(modal.opened);
+        QCOMPARE(f.tree().text(7), u"x"_qs);
+        QCOMPARE(f.session().ChangeCount, 1);
+        QCOMPARE(f.search(), search);
+        QVERIFY(search->isVisible() && !search->focusOnActivate());
+    }
+};
+
+QTEST_MAIN(TestTreePanels)
+#include "test_tree_panels.moc"
