@@ -39,6 +39,12 @@ struct AppContext {
     // Shows the prepared change window modally through the open search window, so the
     // floating search window does not cover it. False when the search window is closed.
     std::function<bool(QDialog* changeWindow)> showChangeWindowViaSearch;
+    // After a trace is loaded, before anything else happens (the leftover-MAN question).
+    std::function<void()> traceLoaded;
+    // The chassis chosen in cmbChassis (empty while none), and a module choice made as if
+    // the user picked it in cmbModule; both set by the chassis panel.
+    std::function<QString()> chosenChassis;
+    std::function<void(const QString& module)> chooseModule;
     // The chassis and module data, owned by the chassis panel, which sets this when built.
     ModuleData* moduleData = nullptr;
 };

@@ -22,6 +22,14 @@ ChassisPanel::ChassisPanel(QWidget* frmMain, AppContext& context)
     // Nothing is chosen until the user picks an entry.
     m_cmbChassis->setCurrentIndex(-1);
 
+    context.chosenChassis = [this] { return m_data.ChassisIndex >= 0 ? chassisText() : QString(); };
+    context.chooseModule = [this](const QString& module) {
+        const int index = m_cmbModule->findText(module, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+        if (index < 0)
+            return;
+        m_cmbModule->setCurrentIndex(index);
+        cmbModule_Click();
+    };
     connect(m_cmbChassis, &QComboBox::activated, this, &ChassisPanel::cmbChassis_Click);
     connect(m_cmbModule, &QComboBox::activated, this, &ChassisPanel::cmbModule_Click);
 }

@@ -11,6 +11,7 @@
 #include "ui/menu_panel.h"
 #include "ui/save_panel.h"
 #include "ui/search_panel.h"
+#include "ui/trace_checks_panel.h"
 #include "ui/trace_tree_view.h"
 #include "ui/update_check_panel.h"
 #include "ui/values_panel.h"
@@ -94,7 +95,7 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     m_listItems->setModel(&m_session.listItemsModel());
 
     m_context.reset(new AppContext{m_settings, m_folders, m_dialogs, m_clock, services.programFiles, m_busy,
-                                   m_session, {}, {}, {}, {}, {}, {}});
+                                   m_session, {}, {}, {}, {}, {}, {}, {}, {}, {}});
     m_context->loadTraceFile = [this](const QString& path) { LoadTraceFile(path); };
 
     connect(&m_session, &TraceSession::treeVisibleChanged, this, [this](bool treeVisible) {
@@ -135,6 +136,7 @@ void MainWindow::constructPanels()
     new InstallPanel(this, context());
     new UpdateCheckPanel(this, context(), [this] { return findChild<InstallPanel*>()->state().FolderSPdaten; });
     new EditingPanel(this, context());
+    new TraceChecksPanel(this, context());
 }
 
 void MainWindow::Form_Load()
@@ -298,6 +300,8 @@ void MainWindow::LoadTraceFile(const QString& path)
     if (QFileInfo(path).isFile())
         callHook(m_context->traceAboutToLoad);
     const TraceLoadOutcome outcome = ::LoadTraceFile(path, m_folders.FolderNCS, m_session, m_busy, m_dialogs);
+    if (outcome.loaded)
+        callHook(m_context->traceLoaded);
     if (outcome.loaded && outcome.retranslate)
         callHook(m_context->toggleTranslation);
 }

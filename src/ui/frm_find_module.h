@@ -1,0 +1,46 @@
+#pragma once
+
+#include "moduledata/module_ranking.h"
+
+#include <QDialog>
+
+#include <atomic>
+#include <optional>
+
+class Dialogs;
+class QLabel;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+class QThread;
+
+// "Find module for this trace": ranks the chassis's modules on worker threads while the
+// window shows the progress, then lists them best first. OK takes the selected module.
+class FrmFindModule : public QDialog {
+    Q_OBJECT
+public:
+    FrmFindModule(const QString& folderNCS, const QString& chassis, const QStringList& traceLines, Dialogs& dialogs,
+                  QWidget* frmMain);
+    ~FrmFindModule() override;
+
+    // The module chosen with OK; empty before.
+    QString chosenModule() const { return m_chosen; }
+
+    void reject() override;
+
+private:
+    void showRanking();
+    void cmdOK_Click();
+    void stopRanking();
+
+    Dialogs& m_dialogs;
+    QString m_chassis;
+    QLabel* m_lblFindModule;
+    QProgressBar* m_progFindModule;
+    QListWidget* m_listModules;
+    QPushButton* m_cmdOK;
+    QThread* m_worker = nullptr;
+    std::atomic<bool> m_cancel{false};
+    std::optional<Result<ModuleRanking>> m_ranking; // written by the worker before it ends
+    QString m_chosen;
+};

@@ -1,0 +1,84 @@
+#include "ui/trace_checks_panel.h"
+
+#include "coding/leftover_manipulation_file.h"
+#include "coding/translation_coverage.h"
+#include "coding/translation_table.h"
+#include "common/dialogs.h"
+#include "settings/tool_folders.h"
+#include "trace/trace_session.h"
+#include "ui/app_context.h"
+#include "ui/frm_find_module.h"
+#include "ui/frm_translation_report.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QMenu>
+#include <QWidget>
+
+TraceChecksPanel::TraceChecksPanel(QWidget* frmMain, AppContext& context)
+    : QObject(frmMain), m_frmMain(frmMain), m_context(context)
+{
+    setObjectName(QStringLiteral("traceChecksPanel"));
+    auto* edit = frmMain->findChild<QMenu*>(QStringLiteral("mEdit"));
+    edit->addSeparator()->setObjectName(QStringLiteral("sEdit_3"));
+    m_findModule = edit->addAction(QStringLiteral("Find module for this trace..."));
+    m_findModule->setObjectName(QStringLiteral("sEdit_4"));
+    QAction* report = edit->addAction(QStringLiteral("Translation report..."));
+    report->setObjectName(QStringLiteral("sEdit_5"));
+    connect(m_findModule, &QAction::triggered, this, &TraceChecksPanel::FindModule_Click);
+    connect(report, &QAction::triggered, this, &TraceChecksPanel::TranslationReport_Click);
+    connect(edit, &QMenu::aboutToShow, this, &TraceChecksPanel::updateFindModule);
+    updateFindModule();
+    m_context.traceLoaded = [this] { traceLoaded(); };
+}
+
+void TraceChecksPanel::updateFindModule()
+{
+    m_findModule->setEnabled(!m_context.session.TraceLines.isEmpty() && m_context.chosenChassis
+                             && !m_context.chosenChassis().isEmpty());
+}
+
+void TraceChecksPanel::traceLoaded()
+{
+    // Only NCS Expert's own trace is the module it will code: a copy loaded from elsewhere
+    // says nothing about what lies in WORK.
+    if (m_context.session.DefaultTraceLoaded)
+        GuardLeftoverManipulationFile(m_context.folders.FolderNCS, m_context.session.TraceLines, m_context.dialogs);
+}
+
+void TraceChecksPanel::FindModule_Click()
+{
+    updateFindModule();
+    if (!m_findModule->isEnabled())
+        return;
+    callHook(m_context.closeSearchWindow);
+    FrmFindModule frmFindModule(m_context.folders.FolderNCS, m_context.chosenChassis(), m_context.session.TraceLines,
+                                m_context.dialogs, m_frmMain);
+    if (frmFindModule.exec() == QDialog::Accepted)
+        callHook(m_context.chooseModule, frmFindModule.chosenModule());
+}
+
+void TraceChecksPanel::TranslationReport_Click()
+{
+    callHook(m_context.closeSearchWindow);
+    if (m_context.session.TraceLines.isEmpty()) {
+        m_context.dialogs.message(mainCaption(), QStringLiteral("Load TRC-file first."), MessageIcon::Exclamation);
+        return;
+    }
+    // Read afresh, unlike the table of the "Translation" button: the report is where the
+    // user checks the lines just added to the file.
+    const QString tablePath = translationsPath(m_context.programFiles.readFolder(QStringLiteral("\\Translations.csv")));
+    const bool found = QFileInfo(tablePath).isFile();
+    TranslationTable table;
+    if (found) {
+        Result<TranslationTable> read = readTranslationTable(tablePath);
+        if (!read) {
+            m_context.dialogs.message(mainCaption(), read.error(), MessageIcon::Critical);
+            return;
+        }
+        table = std::move(read).value();
+    }
+    FrmTranslationReport frmReport(MeasureTranslationCoverage(m_context.session.TraceLines, table), tablePath, found,
+                                   m_context.dialogs, m_frmMain);
+    frmReport.exec();
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QObject>
+
+class QAction;
+class QWidget;
+struct AppContext;
+
+// Checks on the loaded trace: the question about a leftover FSW_PSW.MAN right after a load,
+// and the Edit menu's "Find module for this trace..." and "Translation report...".
+class TraceChecksPanel : public QObject {
+    Q_OBJECT
+public:
+    TraceChecksPanel(QWidget* frmMain, AppContext& context);
+
+    void FindModule_Click();
+    void TranslationReport_Click();
+    // "Find module" needs a trace and a chassis.
+    void updateFindModule();
+
+private:
+    void traceLoaded();
+
+    QWidget* m_frmMain;
+    AppContext& m_context;
+    QAction* m_findModule;
+};
