@@ -1,4 +1,3 @@
-#include "common/ansi_codec.h"
 #include "support/cli_run.h"
 #include "support/test_files.h"
 
@@ -10,41 +9,16 @@
 
 namespace {
 
-using TestFiles::bytes;
-
-// One module record: its function id, then one entry per value id.
-QByteArray record(int id, std::initializer_list<int> valueIds)
-{
-    QByteArray out = bytes({0x12, 0x00, 0x00, 0x55, 0x55, 0x55, 0x55, 0x55, 0x55, 0x55, id >> 8, id & 0xFF, 0x55});
-    for (const int value : valueIds)
-        out += bytes({0x0C, 0x10, 0x00, value >> 8, value & 0xFF, 0x08, 0x55});
-    return out;
-}
-
-// An NCS Expert folder with one chassis: LICHT and GRÖSSE are in its data, BREMSE is not.
-bool writeDaten(const QString& chassis)
-{
-    const QByteArray end = bytes({0x00});
-    return TestFiles::write(chassis + u"/SWTFSW01.DAT"_qs, "FSW-Schluesselwoerter" + bytes({0x00, 0x05, 0x06})
-                                                                + "LICHT" + bytes({0x00, 0x07, 0x08})
-                                                                + Ansi::encode(u"GRÖSSE"_qs) + end)
-           && TestFiles::write(chassis + u"/SWTPSW01.DAT"_qs,
-                               "Kopf KEYWORD" + bytes({0x00, 0x01, 0x00, 0xA1, 0xB1}) + "aktiv"
-                                   + bytes({0x00, 0x01, 0x00, 0xA2, 0xB2}) + "nicht_aktiv"
-                                   + bytes({0x00, 0x01, 0x00, 0xA3, 0xB3}) + Ansi::encode(u"groß"_qs)
-                                   + bytes({0x00, 0x01, 0x00, 0xA4, 0xB4}) + "klein" + end)
-           && TestFiles::write(chassis + u"/LSZ.C04"_qs, "LSZ INDIVID 13 bytes here" + record(0x0506, {0xA2B2, 0xA1B1})
-                                                             + record(0x0708, {0xA4B4, 0xA3B3}));
-}
-
-const QStringList kTrace = {u"LICHT"_qs, u"\taktiv"_qs, u"BREMSE"_qs, u"\tein"_qs, u"GRÖSSE"_qs, u"\tklein"_qs};
+// TAGFAHRLICHT is in the demo's data, BREMSE in no keyword file, AKUSTIK_VERRIEGELN not in
+// the module.
+const QStringList kTrace = {u"TAGFAHRLICHT"_qs, u"\tnicht_aktiv"_qs, u"BREMSE"_qs,
+                            u"\tein"_qs,        u"AKUSTIK_VERRIEGELN"_qs, u"\taktiv"_qs};
 
 } // namespace
 
 class TestCliValues : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
-    QString ncs() const { return m_dir.filePath(u"NCSEXPER"_qs); }
     QString trace(const QStringList& lines) const
     {
         const QString path = m_dir.filePath(u"trace%1.trc"_qs.arg(lines.size()));
@@ -52,29 +26,29 @@ class TestCliValues : public QObject {
     }
     CliRun values(const QStringList& arguments) const
     {
-        return runCli(QStringList{u"values"_qs, u"--ncs"_qs, ncs(), u"--chassis"_qs, u"E99"_qs} + arguments);
+        return runCli(QStringList{u"values"_qs, u"--ncs"_qs, QStringLiteral(QUILLON_SOURCE_DIR "/demo/NCSEXPER"),
+                                  u"--chassis"_qs, u"DEM"_qs}
+                      + arguments);
     }
 
 private slots:
-    void initTestCase() { QVERIFY(writeDaten(ncs() + u"/DATEN/E99"_qs)); }
-
     void text_data()
     {
         QTest::addColumn<QStringList>("traceLines");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("out");
-        QTest::newRow("one function missing")
+        QTest::newRow("functions missing")
             << kTrace << 1
-            << u"LICHT\n\t* aktiv\n\t  nicht_aktiv\nBREMSE\n\t! function not found in the function keyword file\n"
-               u"GRÖSSE\n\t  groß\n\t* klein\n"_qs;
-        QTest::newRow("all found") << kTrace.mid(0, 2) << 0 << u"LICHT\n\t* aktiv\n\t  nicht_aktiv\n"_qs;
+            << u"TAGFAHRLICHT\n\t  aktiv\n\t* nicht_aktiv\nBREMSE\n\t! function not found in the function keyword "
+               u"file\nAKUSTIK_VERRIEGELN\n\t! function not found in the module file\n"_qs;
+        QTest::newRow("all found") << kTrace.mid(0, 2) << 0 << u"TAGFAHRLICHT\n\t  aktiv\n\t* nicht_aktiv\n"_qs;
     }
     void text()
     {
         QFETCH(QStringList, traceLines);
         QFETCH(int, exitCode);
         QFETCH(QString, out);
-        const CliRun run = values({u"--module"_qs, u"LSZ.C04"_qs, trace(traceLines)});
+        const CliRun run = values({u"--module"_qs, u"LCM_DEM.C05"_qs, trace(traceLines)});
         QCOMPARE(run.out, out);
         QCOMPARE(run.exitCode, exitCode);
         QCOMPARE(run.err.contains(u"Not all parameters are found."_qs), exitCode == 1);
@@ -82,31 +56,31 @@ private slots:
 
     void json()
     {
-        const CliRun run = values({u"--json"_qs, u"--module"_qs, u"LSZ.C04"_qs, trace(kTrace)});
+        const CliRun run = values({u"--json"_qs, u"--module"_qs, u"LCM_DEM.C05"_qs, trace(kTrace)});
         QCOMPARE(run.exitCode, 1);
         const QJsonArray array = QJsonDocument::fromJson(run.out.toUtf8()).array();
         QCOMPARE(array.size(), 3);
+        QCOMPARE(array[0].toObject(), (QJsonObject{{u"function"_qs, u"TAGFAHRLICHT"_qs},
+                                                   {u"values"_qs, QJsonArray{u"aktiv"_qs, u"nicht_aktiv"_qs}},
+                                                   {u"loaded"_qs, QJsonArray{u"nicht_aktiv"_qs}},
+                                                   {u"error"_qs, QJsonValue()}}));
         QCOMPARE(array[1].toObject(),
                  (QJsonObject{{u"function"_qs, u"BREMSE"_qs}, {u"values"_qs, QJsonArray()},
                               {u"loaded"_qs, QJsonArray{u"ein"_qs}},
                               {u"error"_qs, u"function not found in the function keyword file"_qs}}));
-        QCOMPARE(array[2].toObject(), (QJsonObject{{u"function"_qs, u"GRÖSSE"_qs},
-                                                   {u"values"_qs, QJsonArray{u"groß"_qs, u"klein"_qs}},
-                                                   {u"loaded"_qs, QJsonArray{u"klein"_qs}},
-                                                   {u"error"_qs, QJsonValue()}}));
     }
 
     void refused_data()
     {
-        QTest::addColumn<QStringList>("arguments"); // after --ncs and --chassis E99
+        QTest::addColumn<QStringList>("arguments"); // after --ncs and --chassis DEM
         QTest::addColumn<QString>("message");
-        const QString module = u"--module"_qs, lsz = u"LSZ.C04"_qs;
+        const QString module = u"--module"_qs, lcm = u"LCM_DEM.C05"_qs;
         QTest::newRow("no module") << QStringList{u"TRACE"_qs} << u"Usage:"_qs;
         QTest::newRow("option without value") << QStringList{module} << u"--module needs a value"_qs;
         QTest::newRow("unknown option") << QStringList{u"--fast"_qs} << u"unknown option --fast"_qs;
-        QTest::newRow("two traces") << QStringList{module, lsz, u"TRACE"_qs, u"TRACE"_qs} << u"only one trace"_qs;
-        QTest::newRow("missing trace") << QStringList{module, lsz, u"/nonexistent/x.trc"_qs} << u"x.trc"_qs;
-        QTest::newRow("missing chassis") << QStringList{u"--chassis"_qs, u"E00"_qs, module, lsz, u"TRACE"_qs}
+        QTest::newRow("two traces") << QStringList{module, lcm, u"TRACE"_qs, u"TRACE"_qs} << u"only one trace"_qs;
+        QTest::newRow("missing trace") << QStringList{module, lcm, u"/nonexistent/x.trc"_qs} << u"x.trc"_qs;
+        QTest::newRow("missing chassis") << QStringList{u"--chassis"_qs, u"E00"_qs, module, lcm, u"TRACE"_qs}
                                          << u"SWTFSW*.DAT not found."_qs;
         QTest::newRow("missing module") << QStringList{module, u"XYZ.C01"_qs, u"TRACE"_qs} << u"XYZ.C01"_qs;
     }
