@@ -1,6 +1,5 @@
 #include "faulty_file_ops.h"
 #include "install/sgidc_file.h"
-#include "install/winkfp_guide.h"
 #include "install_fixture.h"
 #include "tree_snapshot.h"
 
@@ -99,27 +98,6 @@ private slots:
         QCOMPARE(actual.keys(), expected.keys());
         for (const QString& file : expected.keys())
             QCOMPARE(actual.value(file), expected.value(file));
-    }
-
-    // Show, hide (the lines stay), show again (cleared first, not appended); busy: no change.
-    void guideToggles()
-    {
-        BusyState busy;
-        RecordingView view;
-        view.lines = QStringList{u"UPDATE READY"_qs};
-        view.logVisible = true; // as after a run, with the caption still "Show WinKFP"
-        for (const bool shown : {true, false, true}) {
-            cmdShow_Click(busy, view);
-            QCOMPARE(view.lines.size(), 17);
-            QCOMPARE(view.logVisible, shown);
-            QCOMPARE(view.guideCaption, shown ? u"Show picture"_qs : u"Show WinKFP"_qs);
-        }
-        QCOMPARE(view.lines[0], u"Find assembly number in INPA, button Ident, page down"_qs);
-        QCOMPARE(view.lines[16], u"--> Prog ZB-Update"_qs);
-        QCOMPARE(view.lines.count(QString()), 5);
-        busy.setBusy(true);
-        cmdShow_Click(busy, view);
-        QCOMPARE(view.guideCaption, u"Show picture"_qs);
     }
 
     void faultAtEveryOperation_data()

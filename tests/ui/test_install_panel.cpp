@@ -2,6 +2,7 @@
 #include "support/window_fixture.h"
 #include "tree_snapshot.h"
 
+#include <QAbstractItemModelTester>
 #include <QLabel>
 #include <QListView>
 #include <QProgressBar>
@@ -10,38 +11,25 @@
 
 namespace {
 
-// The real main window on the tool folders of an install fixture.
-struct Window {
+// The real main window on the tool folders of an install fixture, its data set chosen.
+struct Window : WindowFixture {
     InstallFixture tools;
-    SettingsStore settings{tools.at(u"settings.ini"_qs)};
-    ScriptedDialogs dialogs;
-    FixedClock clock;
-    std::unique_ptr<MainWindow> window;
-
     Window()
     {
         settings.setValue(SettingsStore::FolderNCS, tools.folders.FolderNCS);
         settings.setValue(SettingsStore::FolderEDIABAS, tools.folders.FolderEDIABAS);
         settings.setValue(SettingsStore::FolderNFS, tools.folders.FolderNFS);
-        window = std::make_unique<MainWindow>(
-            MainWindowServices{settings, dialogs, clock, tools.at(u"program"_qs), tools.root()});
-        window->show();
+        open();
         dialogs.queueFolder(tools.at(InstallFixture::DataSet));
-        click("cmdFolder");
+        click(u"cmdFolder"_qs);
     }
-    template <typename T>
-    T* find(const char* name)
-    {
-        return child<T>(window.get(), name);
-    }
-    void click(const char* button) { find<QPushButton>(button)->click(); }
-    QString caption() { return find<QLabel>("lblCopy")->text(); }
-    QStringList log()
+    QString caption() const { return find<QLabel>(u"lblCopy"_qs)->text(); }
+    QAbstractItemModel* model() const { return find<QListView>(u"listCopy"_qs)->model(); }
+    QStringList log() const
     {
         QStringList lines;
-        auto* model = find<QListView>("listCopy")->model();
-        for (int row = 0; row < model->rowCount(); ++row)
-            lines.append(model->index(row, 0).data().toString());
+        for (int row = 0; row < model()->rowCount(); ++row)
+            lines.append(model()->index(row, 0).data().toString());
         return lines;
     }
 };
@@ -54,27 +42,28 @@ private slots:
     void updateRunFillsTheFrame()
     {
         Window w;
-        QCOMPARE(w.find<QLabel>("lblSPdaten")->text(), w.tools.at(InstallFixture::DataSet));
-        QVERIFY(!w.find<QListView>("listCopy")->isVisible());
+        QCOMPARE(w.find<QLabel>(u"lblSPdaten"_qs)->text(), w.tools.at(InstallFixture::DataSet));
+        QVERIFY(!w.find<QListView>(u"listCopy"_qs)->isVisible());
+        QAbstractItemModelTester tester(w.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         w.dialogs.queueAnswer(MessageAnswer::No);
-        w.click("cmdUpdate_0");
+        w.click(u"cmdUpdate_0"_qs);
         QCOMPARE(w.caption(), u"Update SP-daten ready [17 files updated]"_qs);
         const QStringList log = w.log();
         QCOMPARE(log.first(), w.tools.at(u"EDIABAS/ECU"_qs));
         QCOMPARE(log.mid(log.size() - 2), (QStringList{QString(), u"UPDATE READY"_qs}));
-        QCOMPARE(w.find<QListView>("listCopy")->currentIndex().row(), log.size() - 1);
-        QVERIFY(w.find<QListView>("listCopy")->isVisible() && !w.find<QWidget>("listImage")->isVisible());
-        QCOMPARE(w.find<QProgressBar>("progBar")->value(), 100);
+        QCOMPARE(w.find<QListView>(u"listCopy"_qs)->currentIndex().row(), log.size() - 1);
+        QVERIFY(w.find<QListView>(u"listCopy"_qs)->isVisible() && !w.find<QWidget>(u"listImage"_qs)->isVisible());
+        QCOMPARE(w.find<QProgressBar>(u"progBar"_qs)->value(), 100);
 
         // Cancel at the question copies nothing; Yes runs the other update.
         w.dialogs.queueAnswer(MessageAnswer::Cancel);
-        w.click("cmdUpdate_1");
+        w.click(u"cmdUpdate_1"_qs);
         QCOMPARE(w.log(), log);
         w.dialogs.queueAnswer(MessageAnswer::Yes);
-        w.click("cmdUpdate_1");
+        w.click(u"cmdUpdate_1"_qs);
         QCOMPARE(w.caption(), u"Update WinKFP ready [3 folders updated]"_qs);
-        QVERIFY(w.find<QPushButton>("cmdUpdate_0")->isEnabled() && w.find<QPushButton>("cmdUpdate_1")->isEnabled());
-        w.click("cmdShow"); // the guide replaces the log
+        QVERIFY(w.find<QPushButton>(u"cmdUpdate_0"_qs)->isEnabled() && w.find<QPushButton>(u"cmdUpdate_1"_qs)->isEnabled());
+        w.click(u"cmdShow"_qs); // the guide replaces the log
         QCOMPARE(w.log().size(), 17);
         QVERIFY(w.dialogs.unexpected.isEmpty());
     }
@@ -89,18 +78,18 @@ private slots:
         bool seen = false;
         QTimer::singleShot(0, [&] {
             seen = true;
-            QVERIFY(!w.find<QPushButton>("cmdUpdate_0")->isEnabled());
-            QVERIFY(!w.find<QPushButton>("cmdUpdate_1")->isEnabled());
+            QVERIFY(!w.find<QPushButton>(u"cmdUpdate_0"_qs)->isEnabled());
+            QVERIFY(!w.find<QPushButton>(u"cmdUpdate_1"_qs)->isEnabled());
             QVERIFY(w.window->context().busy.isBusy());
-            QVERIFY(w.find<QListView>("listCopy")->model()->rowCount() > 0);
-            w.click("cmdShow");
-            QCOMPARE(w.find<QPushButton>("cmdShow")->text(), u"Show WinKFP"_qs);
+            QVERIFY(w.model()->rowCount() > 0);
+            w.click(u"cmdShow"_qs);
+            QCOMPARE(w.find<QPushButton>(u"cmdShow"_qs)->text(), u"Show WinKFP"_qs);
             QVERIFY(!w.window->close());
             w.dialogs.queueFolder(w.tools.at(InstallFixture::DataSet));
-            w.click("cmdFolder");
+            w.click(u"cmdFolder"_qs);
         });
         w.dialogs.queueAnswer(MessageAnswer::No);
-        w.click("cmdUpdate_0");
+        w.click(u"cmdUpdate_0"_qs);
         QVERIFY(seen);
         QCOMPARE(w.caption(), u"Update SP-daten ready [3017 files updated]"_qs);
         QCOMPARE(w.log().last(), u"UPDATE READY"_qs);
