@@ -1,4 +1,3 @@
-#include "common/busy_state.h"
 #include "support/window_fixture.h"
 #include "ui/frm_update.h"
 #include "ui/install_panel.h"
@@ -13,7 +12,6 @@ namespace {
 
 // NFS and SP-daten hold the same family at different levels, plus one family each.
 struct Fixture : WindowFixture {
-    BusyState busy;
     QString nfs() const { return dir.filePath(u"NFS"_qs); }
     QString spDaten() const { return dir.filePath(u"SP"_qs); }
     QByteArray plan() const { return TestFiles::read(program() + u"/Updateplan.txt"_qs); }
@@ -42,61 +40,50 @@ QString check(QWidget* window, const QString& number)
 class TestFrmUpdate : public QObject {
     Q_OBJECT
 private slots:
-    // The box switches the search between WinKFP's folder and the data set; an update adds
-    // one entry to the plan, and a check that finds nothing disables the button again.
+    // The main window's button opens a fresh modal window on the folders of the moment. The
+    // box switches the search between WinKFP's folder and the data set; an update adds one
+    // entry to the plan, and a check that finds nothing disables the button again.
     void checkAndAddToThePlan()
-    {
-        Fixture f;
-        FrmUpdate w(FrmUpdate::Services{f.dialogs, f.clock, f.busy, f.program()}, f.nfs(), f.spDaten());
-        auto* box = child<QCheckBox>(&w, "chkFolder");
-        auto* add = child<QPushButton>(&w, "cmdOK_2");
-        QCOMPARE(check(&w, u"7000001"_qs), u"Update available --> 7000002"_qs);
-        box->click();
-        QCOMPARE(w.PathSearch, f.spDaten());
-        QCOMPARE(check(&w, u"7000001"_qs), u"Update available --> 7000003"_qs);
-        add->click();
-        QVERIFY(!add->isEnabled());
-        add->click(); // disabled: nothing more is written
-        QCOMPARE(f.plan().count("Assembly number"), 1);
-        QVERIFY(f.plan().contains("Update to\t: 7000003\r\n"));
-        QCOMPARE(check(&w, u"6000001"_qs), u"Check assembly line data"_qs); // only in NFS
-        QVERIFY(!add->isEnabled());
-
-        // The entry field edited after the check: its text goes in, the rest is the check's.
-        check(&w, u"5000001"_qs);
-        child<QLineEdit>(&w, "txtZUSB")->setText(u"EDITED1"_qs);
-        add->click();
-        QVERIFY(f.plan().endsWith("Assembly number\t: EDITED1\r\nHardware number\t: 5100000\r\n\r\nECU family\t: ZKE\r\n"
-                                  "Update to\t: 5000002\r\n===================================================\r\n\r\n"));
-        box->click();
-        QCOMPARE(w.PathSearch, f.nfs());
-        QVERIFY(f.dialogs.messages.isEmpty() && !f.busy.isBusy());
-    }
-
-    // The main window's button opens a fresh modal window on the folders of the moment.
-    void mainWindowOpensAFreshWindow()
     {
         Fixture f;
         MainWindow& frmMain = f.open();
         int searchWindowClosed = 0;
         frmMain.context().closeSearchWindow = [&] { ++searchWindowClosed; };
-        for (const QString& dataSet : {QString(), f.spDaten()}) {
-            frmMain.findChild<InstallPanel*>()->state().FolderSPdaten = dataSet;
-            ModalAnswer modal([&](QDialog* dialog) {
-                auto* w = qobject_cast<FrmUpdate*>(dialog);
-                QVERIFY(w && w->parentWidget() == &frmMain);
-                QCOMPARE(w->PathNFS, f.nfs());
-                QCOMPARE(w->PathSPdaten, dataSet);
-                QVERIFY(child<QLineEdit>(w, "txtZUSB")->text().isEmpty());
-                QCOMPARE(child<QCheckBox>(w, "chkFolder")->isEnabled(), !dataSet.isEmpty());
-                check(w, u"7000001"_qs);
-                child<QPushButton>(w, "cmdOK_2")->click();
-            });
-            f.click(u"cmdCheck"_qs);
-            QVERIFY(modal.opened);
-        }
+        ModalAnswer first([&](QDialog* dialog) {
+            auto* w = qobject_cast<FrmUpdate*>(dialog);
+            QVERIFY(w && w->parentWidget() == &frmMain);
+            QVERIFY(!child<QCheckBox>(w, "chkFolder")->isEnabled()); // no data set chosen yet
+            QCOMPARE(check(w, u"7000001"_qs), u"Update available --> 7000002"_qs);
+            child<QLineEdit>(w, "txtZUSB")->setText(u"EDITED1"_qs); // its text goes in, the rest is the check's
+            child<QPushButton>(w, "cmdOK_2")->click();
+        });
+        f.click(u"cmdCheck"_qs);
+        QVERIFY(first.opened);
+        QVERIFY(f.plan().endsWith("Assembly number\t: EDITED1\r\nHardware number\t: 7100000\r\n\r\nECU family\t: DME\r\n"
+                                  "Update to\t: 7000002\r\n===================================================\r\n\r\n"));
+
+        frmMain.findChild<InstallPanel*>()->state().FolderSPdaten = f.spDaten();
+        ModalAnswer second([&](QDialog* dialog) {
+            auto* w = qobject_cast<FrmUpdate*>(dialog);
+            QVERIFY(w && child<QLineEdit>(w, "txtZUSB")->text().isEmpty());
+            auto* box = child<QCheckBox>(w, "chkFolder");
+            auto* add = child<QPushButton>(w, "cmdOK_2");
+            box->click();
+            QCOMPARE(w->PathSearch, f.spDaten());
+            QCOMPARE(check(w, u"7000001"_qs), u"Update available --> 7000003"_qs);
+            add->click();
+            QVERIFY(!add->isEnabled());
+            add->click(); // disabled: nothing more is written
+            QCOMPARE(check(w, u"6000001"_qs), u"Check assembly line data"_qs); // only in NFS
+            QVERIFY(!add->isEnabled());
+            box->click();
+            QCOMPARE(w->PathSearch, f.nfs());
+        });
+        f.click(u"cmdCheck"_qs);
+        QVERIFY(second.opened);
         QCOMPARE(searchWindowClosed, 2);
         QCOMPARE(f.plan().count("Assembly number"), 2);
+        QVERIFY(f.plan().endsWith("Update to\t: 7000003\r\n===================================================\r\n\r\n"));
         QVERIFY(f.dialogs.messages.isEmpty());
     }
 };
