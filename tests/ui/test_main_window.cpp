@@ -1,5 +1,4 @@
 #include "support/window_fixture.h"
-#include "ui/frm_search.h"
 #include "ui/trace_tree_view.h"
 
 #include <QGroupBox>
@@ -134,35 +133,6 @@ private slots:
         QTRY_COMPARE(f.window->size(), QSize(qRound(designed.width), qRound(designed.height)));
     }
 
-    void entriesCloseTheSearchWindow_data()
-    {
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<bool>("closes");
-        for (const char* name : {"sFile_1", "sFile_4", "sFile_5", "sFile_6", "sFile_7", "sFile_9", "sFile_10",
-                                 "sFile_11", "ssFile_1", "ssFile_4", "sSettings_1", "sSettings_2", "sSettings_3",
-                                 "sSettings_5", "sSettings_6", "sSettings_8", "sSettings_10", "sSettings_11",
-                                 "sInfo_1"})
-            QTest::newRow(name) << QString::fromLatin1(name) << true;
-        QTest::newRow("sEdit_1") << u"sEdit_1"_qs << false;
-        QTest::newRow("sEdit_2") << u"sEdit_2"_qs << false;
-    }
-    void entriesCloseTheSearchWindow()
-    {
-        QFETCH(QString, entry);
-        QFETCH(bool, closes);
-        Fixture f;
-        f.load();
-        f.click(u"cmdSearch"_qs);
-        QVERIFY(f.window->findChild<FrmSearch*>(u"frmSearch"_qs));
-        f.action(u"ssFile_4"_qs)->setEnabled(true);
-        f.action(entry)->trigger();
-        QCOMPARE(f.find<QPushButton>(u"cmdSearch"_qs)->property("tag").toString().isEmpty(), closes);
-        if (closes)
-            QTRY_VERIFY(!f.window->findChild<FrmSearch*>(u"frmSearch"_qs));
-        else
-            QVERIFY(f.find<FrmSearch>(u"frmSearch"_qs)->isVisible());
-    }
-
     // Entries that hand a file to the editor, to a copy, or empty it, or say it is not there.
     void fileEntries_data()
     {
@@ -218,22 +188,6 @@ private slots:
         QCOMPARE(f.settings.value(SettingsStore::PictureCustom, QString()), second);
         QCOMPARE(f.settings.value(SettingsStore::PictureFolder, QString()), Paths::folderOf(second));
         QVERIFY(f.dialogs.messages.isEmpty());
-    }
-
-    // The two menu entries compare two traces into the list; the export takes the result.
-    void compareInTheWindow()
-    {
-        Fixture f;
-        const QString path1 = f.path(u"one.trc"_qs), path2 = f.path(u"two.trc"_qs);
-        QVERIFY(TestFiles::write(path1, TestFiles::crlf(kTrace)) && TestFiles::write(path2, TestFiles::crlf(kTrace)));
-        f.dialogs.queueOpenFile(path1);
-        f.action(u"ssFile_1"_qs)->trigger();
-        f.dialogs.queueOpenFile(path2);
-        f.action(u"ssFile_2"_qs)->trigger();
-        QCOMPARE(f.session().listItems().mid(2), (QStringList{u"File 1 --> "_qs + path1, u"File 2 --> "_qs + path2,
-                                                              QString(), u"0 differences"_qs}));
-        f.action(u"ssFile_4"_qs)->trigger();
-        QCOMPARE(f.saveModes, QList<int>{3});
     }
 };
 

@@ -119,25 +119,6 @@ private slots:
         QCOMPARE(f.session().ChangeCount, 0);
     }
 
-    void translationButtonAndHook()
-    {
-        Fixture f;
-        QVERIFY(TestFiles::write(f.program() + u"/Translations.csv"_qs, "abc_one,First\r\nNICHT_AKTIV,Off\r\naktiv,On\r\n"));
-        f.click(u"cmdTranslate"_qs);
-        QCOMPARE(f.tree().text(1), u"ABC_ONE  -  FIRST"_qs);
-        QCOMPARE(f.tree().text(2), u"nicht_aktiv  -  off"_qs);
-        // A changed value shows its own translation.
-        ModalAnswer modal([](QDialog* dialog) { answer(dialog, u"quick"_qs); });
-        QVERIFY(f.clickNode(2));
-        QCOMPARE(f.tree().text(2), u"aktiv  -  on"_qs);
-        f.click(u"cmdTranslate"_qs);
-        QCOMPARE(f.tree().text(2), u"aktiv"_qs);
-        // The hook others call does what the button does, and a load keeps the translation on.
-        f.window->context().toggleTranslation();
-        f.load();
-        QCOMPARE(f.tree().text(2), u"nicht_aktiv  -  off"_qs);
-    }
-
     void searchOpensOnlyWithATree_data()
     {
         QTest::addColumn<bool>("loaded");
