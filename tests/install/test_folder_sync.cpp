@@ -94,17 +94,6 @@ private slots:
         QCOMPARE(TreeFiles::snapshot(S), TreeFiles::snapshot(T));
     }
 
-    void backupFolderOfTheSameSecondFails()
-    {
-        QVERIFY(build({{u"src/A"_qs, "a2"}, {u"tgt/A"_qs, "a1"}}));
-        QVERIFY(QDir().mkpath(T + kStamp));
-        const Status result = sync().UpdateFiles(S, T, MessageAnswer::Yes);
-        QVERIFY(!result.ok());
-        QVERIFY2(result.error().contains(kStamp), qPrintable(result.error()));
-        QCOMPARE(m_view.caption, u"Backup "_qs + T);
-        QCOMPARE(TreeFiles::snapshot(T), (TreeSnapshot{{u"A"_qs, "a1"}}));
-    }
-
     void replaceFoldersDeletesReadOnlyAndNeverFollowsLinks()
     {
         QVERIFY(build({{u"src/FAM/A"_qs, "a"}, {u"outside/KEEP.DAT"_qs, "keep"}, {u"tgt/OLD/RO/FILE"_qs, "ro"}}));
