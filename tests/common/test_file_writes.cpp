@@ -8,8 +8,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -34,21 +32,13 @@ auto asOrdinaryUser(Work work)
     return result;
 }
 
-// Runs work on a "disk" that takes only limit bytes per file: writes past it fail the way
-// a full disk does, after a short write.
+// Runs work on a "disk" that takes only 4096 bytes per file: writes past it fail the way a
+// full disk does, after a short write.
 template <typename Work>
 Status onAFullDisk(Work work)
 {
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    rlimit small = old;
-    small.rlim_cur = 4096;
-    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &small);
-    const Status status = work();
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, previous);
-    return status;
+    const TestFiles::FileSizeLimit limit(4096);
+    return work();
 }
 
 struct Folder {

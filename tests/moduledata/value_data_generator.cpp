@@ -126,6 +126,8 @@ GeneratedValueData Generator::run()
         while (m_module.size() < m_size.moduleBytes * f / m_size.functions)
             addRecord(byte(0x80, 0xFF) + byte(0, 0x24), someValues(4), mainDistance);
     };
+    if (odd(10)) // an empty line is a function with an empty name
+        out.traceLines += {QString(), QStringLiteral("\twert")};
     for (int f = 0; f < m_size.functions; ++f) {
         fillers(f);
         const QByteArray id = newId();

@@ -1,54 +1,52 @@
 #include "support/scripted_dialogs.h"
 
+namespace {
+
+// The next queued answer; an empty queue is noted as unexpected and answers `none`.
+template <typename T>
+T next(QQueue<T>& queue, QStringList& unexpected, const QString& what, T none = {})
+{
+    if (queue.isEmpty()) {
+        unexpected.append(what);
+        return none;
+    }
+    return queue.dequeue();
+}
+
+} // namespace
+
 MessageAnswer ScriptedDialogs::message(const QString& title, const QString& text, MessageIcon icon,
                                        MessageButtons buttons)
 {
     messages.append({title, text, icon, buttons});
     if (buttons == MessageButtons::Ok)
         return MessageAnswer::Ok;
-    if (m_answers.isEmpty()) {
-        unexpected.append(QStringLiteral("question without answer: ") + text);
-        return buttons == MessageButtons::YesNoCancel ? MessageAnswer::Cancel : MessageAnswer::No;
-    }
-    return m_answers.dequeue();
+    return next(m_answers, unexpected, QStringLiteral("question without answer: ") + text,
+                buttons == MessageButtons::YesNoCancel ? MessageAnswer::Cancel : MessageAnswer::No);
 }
 
 QString ScriptedDialogs::openFile(const FileDialogRequest& request)
 {
     openRequests.append(request);
-    if (m_openFiles.isEmpty()) {
-        unexpected.append(QStringLiteral("open dialog without answer: ") + request.title);
-        return {};
-    }
-    return m_openFiles.dequeue();
+    return next(m_openFiles, unexpected, QStringLiteral("open dialog without answer: ") + request.title);
 }
 
 QString ScriptedDialogs::saveFile(const FileDialogRequest& request)
 {
     saveRequests.append(request);
-    if (m_saveFiles.isEmpty()) {
-        unexpected.append(QStringLiteral("save dialog without answer: ") + request.title);
-        return {};
-    }
-    return m_saveFiles.dequeue();
+    return next(m_saveFiles, unexpected, QStringLiteral("save dialog without answer: ") + request.title);
 }
 
 QString ScriptedDialogs::browseForFolder(const QString& title)
 {
     folderTitles.append(title);
-    if (m_folders.isEmpty()) {
-        unexpected.append(QStringLiteral("folder picker without answer: ") + title);
-        return {};
-    }
-    return m_folders.dequeue();
+    return next(m_folders, unexpected, QStringLiteral("folder picker without answer: ") + title);
 }
 
-bool ScriptedDialogs::startEditor(const QString& filePath, QString* error)
+bool ScriptedDialogs::startEditor(const QString& filePath, QString*)
 {
     editorFiles.append(filePath);
-    if (!m_editorStarts && error)
-        *error = QStringLiteral("The editor could not be started.");
-    return m_editorStarts;
+    return true;
 }
 
 QStringList ScriptedDialogs::texts() const

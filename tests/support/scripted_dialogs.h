@@ -24,7 +24,6 @@ public:
     void queueOpenFile(const QString& path) { m_openFiles.enqueue(path); }
     void queueSaveFile(const QString& path) { m_saveFiles.enqueue(path); }
     void queueFolder(const QString& path) { m_folders.enqueue(path); }
-    void setEditorStarts(bool starts) { m_editorStarts = starts; }
 
     MessageAnswer message(const QString& title, const QString& text, MessageIcon icon,
                           MessageButtons buttons) override;
@@ -41,8 +40,7 @@ public:
     // Set when a dialog was asked for without an answer queued.
     QStringList unexpected;
 
-    // The texts of all messages, for compact comparisons.
-    QStringList texts() const;
+    QStringList texts() const; // the texts of all messages
     bool allAnswersUsed() const;
 
 private:
@@ -50,5 +48,4 @@ private:
     QQueue<QString> m_openFiles;
     QQueue<QString> m_saveFiles;
     QQueue<QString> m_folders;
-    bool m_editorStarts = true;
 };

@@ -26,19 +26,23 @@ QByteArray bytes(std::initializer_list<int> values);
 // Lines joined with CR LF after each, encoded with the tools' single-byte mapping.
 QByteArray crlf(const QStringList& lines);
 
-// While it lives, every write beyond 8 bytes fails as on a full disk, for root as well.
+// While it lives, every file stops growing at `bytes`, as on a full disk, for root as well.
 struct FileSizeLimit {
 #ifdef Q_OS_UNIX
     rlimit old{};
-    FileSizeLimit()
+    void (*oldHandler)(int) = std::signal(SIGXFSZ, SIG_IGN);
+    explicit FileSizeLimit(rlim_t bytes = 8)
     {
-        std::signal(SIGXFSZ, SIG_IGN);
         getrlimit(RLIMIT_FSIZE, &old);
         rlimit tight = old;
-        tight.rlim_cur = 8;
+        tight.rlim_cur = bytes;
         setrlimit(RLIMIT_FSIZE, &tight);
     }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old); }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, oldHandler);
+    }
 #endif
 };
 
