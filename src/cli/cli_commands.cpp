@@ -1,6 +1,7 @@
 #include "cli/cli_command.h"
 
 // Each command's file declares its entry here; the list is the help text's order.
+int runApply(const QStringList& args, QTextStream& out, QTextStream& err);
 int runCheckUpdate(const QStringList& args, QTextStream& out, QTextStream& err);
 int runCompare(const QStringList& args, QTextStream& out, QTextStream& err);
 int runFindModule(const QStringList& args, QTextStream& out, QTextStream& err);
@@ -11,6 +12,17 @@ int runValues(const QStringList& args, QTextStream& out, QTextStream& err);
 const QList<CliCommand>& cliCommands()
 {
     static const QList<CliCommand> commands = {
+        {"apply", "write the MAN file that takes the values of another trace", runApply,
+         "Usage: quillon-cli apply --from <wanted trace> --output <MAN file> <current trace>\n\n"
+         "Takes the values of the wanted trace into the current one, as \"Apply values of another\n"
+         "trace\" does, and writes the MAN file that \"Save MAN-file\" would then write. Only\n"
+         "functions that both traces have, with as many value lines, are applied.\n"
+         "Prints one line per changed value (\"FUNCTION: old --> new\"), one per function not\n"
+         "applied (\"not applied: FUNCTION (reason)\") and the number of changed values.\n"
+         "The traces are only read.\n\n"
+         "Exit status: 0 everything of the wanted trace was applied or already equal; 1 some of\n"
+         "it could not be applied (the MAN file is still written); 2 bad arguments or a trace\n"
+         "that cannot be read (nothing written).\n"},
         {"check-update", "check assembly numbers for a software update in WinKFP's data", runCheckUpdate,
          "Usage: quillon-cli check-update --data <folder> [--plan] [--program-folder <folder>] <number>...\n\n"
          "Looks up each seven-character assembly number in <folder>\\DATA (a WinKFP NFS folder\n"

@@ -18,24 +18,33 @@ QString manipulationFilePath(const QString& folderNCS)
     return Paths::join(folderNCS, QStringLiteral("\\WORK\\FSW_PSW.MAN"));
 }
 
+QString duplicateFunctionMessage(qsizetype lineNumber, const QString& line)
+{
+    return QStringLiteral("Line ") + QString::number(lineNumber)
+           + QStringLiteral(": this function occurs twice in the trace file:\r\n") + line;
+}
+
+QString valueBeforeFunctionMessage(qsizetype lineNumber)
+{
+    return QStringLiteral("Line ") + QString::number(lineNumber)
+           + QStringLiteral(": a value line comes before the first function line.");
+}
+
 QString BuildTraceTree(TraceTree& tree, const QStringList& lines, QStringList* acceptedLines)
 {
     TraceTree::Batch batch(tree);
     int parent = 0;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString& line = lines[i];
-        const QString lineNumber = QString::number(i + 1);
         if (!line.startsWith(u'\t')) {
             const Result<int> added = tree.addRoot(line, line, NodeImage::Chosen);
             if (!added)
-                return QStringLiteral("Line ") + lineNumber
-                       + QStringLiteral(": this function occurs twice in the trace file:\r\n") + line;
+                return duplicateFunctionMessage(i + 1, line);
             parent = added.value();
             tree.setExpanded(parent, true);
         } else {
             if (parent == 0)
-                return QStringLiteral("Line ") + lineNumber
-                       + QStringLiteral(": a value line comes before the first function line.");
+                return valueBeforeFunctionMessage(i + 1);
             QString text = line;
             text.remove(u'\t');
             tree.addChild(parent, text, NodeImage::Chosen);

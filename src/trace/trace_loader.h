@@ -12,6 +12,10 @@ class TraceTree;
 QString defaultTracePath(const QString& folderNCS);
 QString manipulationFilePath(const QString& folderNCS);
 
+// Why trace lines cannot be read as a tree; lineNumber counts from 1.
+QString duplicateFunctionMessage(qsizetype lineNumber, const QString& line);
+QString valueBeforeFunctionMessage(qsizetype lineNumber);
+
 // Builds the tree from trace lines: a line not starting with a tab is a function (root
 // node keyed by the raw line), a tab-led line a value of the function above it (text
 // without any tab). Every node gets image 1. Stops at the first line that cannot be
