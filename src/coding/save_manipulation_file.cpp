@@ -1,5 +1,6 @@
 #include "coding/save_manipulation_file.h"
 
+#include "coding/coding_history.h"
 #include "coding/coding_log.h"
 #include "coding/manipulation_lines.h"
 #include "coding/save_summary.h"
@@ -8,6 +9,8 @@
 #include "common/text_file.h"
 #include "trace/trace_loader.h"
 #include "trace/trace_session.h"
+
+#include <QScopeGuard>
 
 namespace {
 
@@ -90,6 +93,16 @@ void SaveManipulationFile(const ManipulationSaveInputs& inputs, TraceSession& se
         return;
     }
     saveTag.clear();
+
+    const Status kept = inputs.historyFolder.isEmpty()
+                            ? Status()
+                            : CodingHistory::KeepSnapshot(inputs.historyFolder, clock.now(), inputs.chassis,
+                                                          inputs.module, session.TraceLines, lines);
+    const auto tellHistory = qScopeGuard([&] {
+        if (!kept)
+            exclaim(dialogs, QStringLiteral("MAN-file is saved, but the coding history could not keep it:\r\n")
+                                 + kept.error());
+    });
 
     offerBackups(session, dialogs, calls);
     session.ChangeCount = 0;

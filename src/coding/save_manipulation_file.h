@@ -15,6 +15,8 @@ struct ManipulationSaveInputs {
     // The texts of cmbChassis and cmbModule.
     QString chassis;
     QString module;
+    // Where the coding history keeps a snapshot of every save; empty keeps none.
+    QString historyFolder = {};
 };
 
 // What the save asks of the rest of the window.
@@ -30,5 +32,7 @@ struct ManipulationSaveCalls {
 // NCS Expert steps. saveTag is cmdSave's tag: emptied after the MAN file is written,
 // saveFileAs(1) puts the name of the trace copy there, and the log records it.
 // The MAN file is replaced in one step, and the log is written only once it is in place.
+// A snapshot for the coding history is kept right after the MAN file is written; when it
+// cannot be kept the save goes on unchanged and the user is told at its end.
 void SaveManipulationFile(const ManipulationSaveInputs& inputs, TraceSession& session, Dialogs& dialogs,
                           const Clock& clock, QString& saveTag, const ManipulationSaveCalls& calls);

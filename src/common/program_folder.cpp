@@ -26,9 +26,13 @@ bool canWrite(const QString& folder, const QString& tail)
 
 ProgramFiles ProgramFiles::forExecutable(const QString& executableFolder)
 {
+    return {executableFolder.isEmpty() ? QString() : Paths::normalizeFolder(executableFolder), userDataFolder()};
+}
+
+QString ProgramFiles::userDataFolder()
+{
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    return {executableFolder.isEmpty() ? QString() : Paths::normalizeFolder(executableFolder),
-            Paths::normalizeFolder(QDir::toNativeSeparators(data))};
+    return Paths::normalizeFolder(QDir::toNativeSeparators(data));
 }
 
 QString ProgramFiles::readFolder(const QString& tail) const

@@ -19,6 +19,8 @@ public:
 
     // The executable's folder, then the per-user application data folder.
     static ProgramFiles forExecutable(const QString& executableFolder);
+    // The per-user application data folder (not made here).
+    static QString userDataFolder();
 
     // tail is "\Codinglog.txt" and the like. The folder that holds the file, the one
     // beside the program when neither does.
