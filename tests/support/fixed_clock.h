@@ -10,7 +10,6 @@ public:
     {
     }
     QDateTime now() const override { return m_time; }
-    void advance(int seconds) { m_time = m_time.addSecs(seconds); }
 
 private:
     QDateTime m_time;
