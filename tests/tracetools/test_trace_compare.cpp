@@ -2,55 +2,22 @@
 
 #include <QTest>
 
-using Outcome = TraceComparison::Outcome;
-
-namespace {
-
-QStringList replaced(QStringList lines, qsizetype index, const QString& line)
-{
-    lines[index] = line;
-    return lines;
-}
-
-const QStringList kTrace = {
-    u"FUNKTION_A"_qs, u"\taktiv"_qs, u"FUNKTION_B"_qs, u"\t\twert_01"_qs, u"\t\twert_02"_qs, QString(),
-    u"FUNKTION_C"_qs, u"\tnicht_aktiv"_qs,
-};
-
-} // namespace
-
+// The command-line tests compare whole files end to end; here the cases they do not reach.
 class TestTraceCompare : public QObject {
     Q_OBJECT
 private slots:
-    void compare_data()
+    // Lines that differ only in their tabs are listed, with equal texts; every difference
+    // comes under its function's line.
+    void tabsAndSeveralValues()
     {
-        QTest::addColumn<QStringList>("file2");
-        QTest::addColumn<int>("outcome");
-        QTest::addColumn<int>("differences");
-        QTest::addColumn<QStringList>("lines");
-        QTest::newRow("identical") << kTrace << int(Outcome::Compared) << 0 << QStringList{u"0 differences"_qs};
-        QTest::newRow("one changed value")
-            << replaced(kTrace, 4, u"\t\twert_99"_qs) << int(Outcome::Compared) << 1
-            << QStringList{u"FUNKTION_B"_qs, u"File 1 --> wert_02"_qs, u"File 2 --> wert_99"_qs, QString(),
-                           u"1 difference"_qs};
-        QTest::newRow("tabs only: listed with equal texts")
-            << replaced(kTrace, 3, u"\twert_01"_qs) << int(Outcome::Compared) << 1
-            << QStringList{u"FUNKTION_B"_qs, u"File 1 --> wert_01"_qs, u"File 2 --> wert_01"_qs, QString(),
-                           u"1 difference"_qs};
-        QTest::newRow("different length") << kTrace.mid(0, 7) << int(Outcome::LengthMismatch) << 0
-                                          << QStringList{u"Comparison not possible, trace files do not match!"_qs};
-        QTest::newRow("first line differs")
-            << replaced(kTrace, 0, u"FUNKTION_Z"_qs) << int(Outcome::Failed) << 1 << QStringList();
-    }
-    void compare()
-    {
-        QFETCH(QStringList, file2);
-        QFETCH(int, outcome);
-        const TraceComparison result = TraceCompare::compareLines(kTrace, file2);
-        QCOMPARE(int(result.outcome), outcome);
-        QTEST(result.differences, "differences");
-        QTEST(result.lines, "lines");
-        QCOMPARE(result.error.isEmpty(), outcome != int(Outcome::Failed));
+        const QStringList file1{u"F"_qs, u"\taktiv"_qs, u"\t\twert_01"_qs, u"G"_qs, u"\taus"_qs};
+        const QStringList file2{u"F"_qs, u"\t\taktiv"_qs, u"\twert_02"_qs, u"G"_qs, u"\tein"_qs};
+        const TraceComparison result = TraceCompare::compareLines(file1, file2);
+        QCOMPARE(result.outcome, TraceComparison::Outcome::Compared);
+        QCOMPARE(result.differences, 3);
+        QCOMPARE(result.lines, (QStringList{u"F"_qs, u"File 1 --> aktiv"_qs, u"File 2 --> aktiv"_qs, QString(), u"F"_qs,
+                                            u"File 1 --> wert_01"_qs, u"File 2 --> wert_02"_qs, QString(), u"G"_qs,
+                                            u"File 1 --> aus"_qs, u"File 2 --> ein"_qs, QString(), u"3 differences"_qs}));
     }
 };
 
