@@ -168,30 +168,23 @@ QByteArray HexToText(const QByteArray& hex)
 bool SearchPossibleValues(TraceTree& tree, const QStringList& traceLines, ModuleData& data, int& markerDistance)
 {
     Run run{tree, traceLines, data, markerDistance};
-    // Five samples, six lines apart; the first fills them all.
-    int samples[6] = {0, 0, 0, 0, 0, 0};
-    int counter = 1;
-    for (qsizetype i = 1; i <= traceLines.size();) {
+    // Five samples six lines apart, the first standing in for the missing ones; then the
+    // first sample that three share, else the fifth.
+    QList<int> samples;
+    for (qsizetype i = 1; i <= traceLines.size() && samples.size() < 5;) {
         if (traceLines[i - 1].startsWith(u'\t')) {
             ++i;
             continue;
         }
         run.FindFunctionValues(traceLines[i - 1], static_cast<int>(i), true);
-        samples[counter] = markerDistance;
-        if (counter == 1)
-            for (int s = 2; s <= 5; ++s)
-                samples[s] = samples[1];
-        if (counter == 5)
-            break;
-        ++counter;
+        samples.append(markerDistance);
         i += 6;
     }
-    for (int s = 1; s <= 5; ++s) {
-        markerDistance = samples[s];
-        int count = 0;
-        for (int t = 1; t <= 5; ++t)
-            count += samples[t] == markerDistance ? 1 : 0;
-        if (count >= 3)
+    while (samples.size() < 5) // no function at all: zeros
+        samples.append(samples.value(0));
+    for (const int sample : samples) {
+        markerDistance = sample;
+        if (samples.count(sample) >= 3)
             break;
     }
     for (qsizetype i = 1; i <= traceLines.size(); ++i)
