@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include "coding/coding_history.h"
 #include "common/clock.h"
 #include "common/paths.h"
 #include "common/program_folder.h"
@@ -20,6 +21,7 @@ namespace {
 struct StartOptions {
     QString settingsFile;
     QString programFolder;
+    QString historyFolder;
 };
 
 // Options for demos and tests; a normal start needs none.
@@ -36,10 +38,14 @@ StartOptions parseOptions(const QApplication& app)
         QStringLiteral("program-folder"),
         QStringLiteral("Keep Codinglog.txt, Translations.csv and Updateplan.txt in this folder."),
         QStringLiteral("folder"));
+    const QCommandLineOption historyFolder(QStringLiteral("history-folder"),
+                                           QStringLiteral("Keep the coding history in this folder."),
+                                           QStringLiteral("folder"));
     parser.addOption(settings);
     parser.addOption(programFolder);
+    parser.addOption(historyFolder);
     parser.process(app);
-    return {parser.value(settings), parser.value(programFolder)};
+    return {parser.value(settings), parser.value(programFolder), parser.value(historyFolder)};
 }
 
 QString lockFilePath(const QString& settingsFile)
@@ -77,7 +83,12 @@ int runQuillon(int argc, char* argv[])
                                           ? ProgramFiles::forExecutable(QApplication::applicationDirPath())
                                           : ProgramFiles(Paths::normalizeFolder(QDir(options.programFolder).absolutePath()));
 
-    MainWindow window({settings, dialogs, clock, programFiles, DefaultToolFolders::winePrefixFromEnvironment()});
+    const QString historyFolder = options.historyFolder.isEmpty()
+                                      ? CodingHistory::defaultFolder()
+                                      : Paths::normalizeFolder(QDir(options.historyFolder).absolutePath());
+
+    MainWindow window({settings, dialogs, clock, programFiles, DefaultToolFolders::winePrefixFromEnvironment(),
+                       historyFolder});
     dialogs.setOwner(&window);
     window.show();
     return app.exec();

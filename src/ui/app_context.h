@@ -25,6 +25,8 @@ struct AppContext {
     const Clock& clock;
     // Where Codinglog.txt, Translations.csv and Updateplan.txt are read and written.
     ProgramFiles programFiles;
+    // Where every save keeps its snapshot; empty keeps none.
+    QString historyFolder;
     BusyState& busy;
     TraceSession& session;
 

@@ -6,6 +6,7 @@
 #include "trace/trace_loader.h"
 #include "ui/chassis_panel.h"
 #include "ui/editing_panel.h"
+#include "ui/history_panel.h"
 #include "ui/install_panel.h"
 #include "ui/main_window_controls.h"
 #include "ui/menu_panel.h"
@@ -94,8 +95,8 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     m_tree->setTraceTree(&m_session.tree());
     m_listItems->setModel(&m_session.listItemsModel());
 
-    m_context.reset(new AppContext{m_settings, m_folders, m_dialogs, m_clock, services.programFiles, m_busy,
-                                   m_session, {}, {}, {}, {}, {}, {}, {}, {}, {}});
+    m_context.reset(new AppContext{m_settings, m_folders, m_dialogs, m_clock, services.programFiles,
+                                   services.historyFolder, m_busy, m_session, {}, {}, {}, {}, {}, {}, {}, {}, {}});
     m_context->loadTraceFile = [this](const QString& path) { LoadTraceFile(path); };
 
     connect(&m_session, &TraceSession::treeVisibleChanged, this, [this](bool treeVisible) {
@@ -137,6 +138,7 @@ void MainWindow::constructPanels()
     new UpdateCheckPanel(this, context(), [this] { return findChild<InstallPanel*>()->state().FolderSPdaten; });
     new EditingPanel(this, context());
     new TraceChecksPanel(this, context());
+    new HistoryPanel(this, context());
 }
 
 void MainWindow::Form_Load()

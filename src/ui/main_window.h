@@ -27,6 +27,8 @@ struct MainWindowServices {
     const Clock& clock;
     ProgramFiles programFiles;
     QString winePrefix;
+    // The coding history's folder; empty keeps no history.
+    QString historyFolder = {};
 };
 
 // frmMain: owns the state of a run and lays out its controls proportionally. The work of

@@ -51,11 +51,12 @@ struct WindowFixture {
 
     QString ncs() const { return dir.filePath(QStringLiteral("NCSEXPER")); }
     QString program() const { return dir.filePath(QStringLiteral("program")); }
+    QString history() const { return dir.filePath(QStringLiteral("history")); }
     QString path(const QString& name) const { return Paths::toNative(dir.filePath(name)); }
 
     MainWindow& open(bool show = true)
     {
-        window = std::make_unique<MainWindow>(MainWindowServices{settings, dialogs, clock, program(), dir.path()});
+        window = std::make_unique<MainWindow>(MainWindowServices{settings, dialogs, clock, program(), dir.path(), history()});
         if (show)
             window->show();
         return *window;

@@ -1,0 +1,89 @@
+#include "ui/history_panel.h"
+
+#include "common/dialogs.h"
+#include "common/paths.h"
+#include "common/text_file.h"
+#include "settings/tool_folders.h"
+#include "trace/apply_values.h"
+#include "trace/trace_session.h"
+#include "ui/app_context.h"
+#include "ui/frm_applied.h"
+#include "ui/frm_history.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+
+HistoryPanel::HistoryPanel(QMainWindow* frmMain, AppContext& context)
+    : QObject(frmMain), m_frmMain(frmMain), m_context(context)
+{
+    setObjectName(QStringLiteral("historyPanel"));
+    // Next to "Compare files", the other entry that reads a second trace.
+    auto* file = frmMain->findChild<QMenu*>(QStringLiteral("mFile"));
+    auto* apply = new QAction(QStringLiteral("Apply values of another trace…"), file);
+    apply->setObjectName(QStringLiteral("sFileApply"));
+    file->insertAction(frmMain->findChild<QAction*>(QStringLiteral("sFile_3")), apply);
+    connect(apply, &QAction::triggered, this, &HistoryPanel::sFileApply_Click);
+
+    auto* edit = frmMain->findChild<QMenu*>(QStringLiteral("mEdit"));
+    auto* history = edit->addAction(QStringLiteral("Coding history…"));
+    history->setObjectName(QStringLiteral("sEditHistory"));
+    connect(history, &QAction::triggered, this, &HistoryPanel::sEditHistory_Click);
+}
+
+bool HistoryPanel::traceShown()
+{
+    if (m_context.session.treeVisible() && !m_context.session.TraceLines.isEmpty())
+        return true;
+    m_context.dialogs.message(mainCaption(), QStringLiteral("Load TRC-file first."), MessageIcon::Exclamation);
+    return false;
+}
+
+void HistoryPanel::sFileApply_Click()
+{
+    callHook(m_context.closeSearchWindow);
+    if (!traceShown())
+        return;
+    FileDialogRequest request;
+    request.title = QStringLiteral("Apply values of another trace");
+    request.filter = QStringLiteral("Trace files (*.trc, *.man)|*.trc;*.man|All files (*.*)|*.*");
+    request.folder = m_context.folders.FolderBackup;
+    const QString path = m_context.dialogs.openFile(request);
+    if (path.isEmpty())
+        return;
+    const Result<QStringList> lines = TextFile::readLines(path);
+    const Result<QList<TraceFunction>> wanted =
+        lines ? ReadTraceFunctions(lines.value()) : Result<QList<TraceFunction>>::failure(lines.error());
+    if (!wanted) {
+        m_context.dialogs.message(mainCaption(), path + QStringLiteral(":\r\n") + wanted.error(),
+                                  MessageIcon::Critical);
+        return;
+    }
+    ApplyTrace(wanted.value(), Paths::nameOf(path));
+}
+
+void HistoryPanel::sEditHistory_Click()
+{
+    callHook(m_context.closeSearchWindow);
+    TraceSession& session = m_context.session;
+    const QList<TraceFunction> loaded =
+        session.treeVisible() ? ReadTraceFunctions(session.TraceLines).value() : QList<TraceFunction>();
+    FrmHistory window({m_context.historyFolder, loaded, m_context.dialogs}, m_frmMain);
+    if (window.exec() == QDialog::Accepted)
+        ApplyTrace(window.chosenTrace(), window.chosenName());
+}
+
+void HistoryPanel::ApplyTrace(const QList<TraceFunction>& wanted, const QString& source)
+{
+    TraceSession& session = m_context.session;
+    // Values are compared and set without their translations, then everything is
+    // translated again, new values included, as "Show values" does.
+    const bool translated = session.Translated;
+    if (translated)
+        callHook(m_context.toggleTranslation);
+    const ApplyValues::Outcome outcome = ApplyValues::ApplyTraceValues(session, wanted, {});
+    if (translated && !session.Translated)
+        callHook(m_context.toggleTranslation);
+    FrmApplied window(source, outcome.report(), m_frmMain);
+    window.exec();
+}
