@@ -2,6 +2,7 @@
 // answers with the plain reference search; any difference, crash or hang is a finding.
 
 #include "common/ansi_codec.h"
+#include "fuzz_support.h"
 #include "moduledata/hex_text.h"
 #include "moduledata/module_data.h"
 #include "moduledata/possible_values.h"
@@ -11,18 +12,12 @@
 #include "trace/trace_loader.h"
 #include "trace/trace_tree.h"
 
-#include <fuzzer/FuzzedDataProvider.h>
-
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
 
-QByteArray take(FuzzedDataProvider& input, std::size_t maxLength)
-{
-    const std::string bytes = input.ConsumeRandomLengthString(maxLength);
-    return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
+using Fuzz::take;
 
 // Function names that the keyword data may really hold: its words, plus a few raw strings.
 QStringList traceFor(FuzzedDataProvider& input, const QByteArray& fsw)
