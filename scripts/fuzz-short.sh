@@ -2,11 +2,11 @@
 # The short fuzz pass of CI: builds the fuzz preset, then runs every target over its seed
 # corpus plus a few thousand new inputs. Any crash, hang, leak, sanitizer report or broken
 # check fails the script; the input that caused it is kept in build/fuzz/findings/.
-#   scripts/fuzz-short.sh [new inputs per target, default 3000]
+#   scripts/fuzz-short.sh [new inputs per target, default 5000]
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
-runs="${1:-3000}"
+runs="${1:-5000}"
 targets=(fuzz_value_search fuzz_trace_load fuzz_translation fuzz_module_load fuzz_update_check
          fuzz_sgidc_edit fuzz_trace_compare)
 
