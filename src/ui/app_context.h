@@ -47,6 +47,9 @@ struct AppContext {
     // the user picked it in cmbModule; both set by the chassis panel.
     std::function<QString()> chosenChassis;
     std::function<void(const QString& module)> chooseModule;
+    // The translation of a name in the table the "Translation" button uses, empty when
+    // none; set by the editing panel, which owns the table.
+    std::function<QString(const QString& name)> translationOf;
     // The chassis and module data, owned by the chassis panel, which sets this when built.
     ModuleData* moduleData = nullptr;
 };

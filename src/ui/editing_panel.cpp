@@ -23,6 +23,7 @@ EditingPanel::EditingPanel(QWidget* frmMain, AppContext& context)
     connect(frmMain->findChild<QPushButton*>(QStringLiteral("cmdTranslate")), &QPushButton::clicked, this,
             &EditingPanel::cmdTranslate_Click);
     m_context.toggleTranslation = [this] { cmdTranslate_Click(); };
+    m_context.translationOf = [this](const QString& name) { return m_translations.lookup(name); };
 }
 
 void EditingPanel::TreeTRC_NodeClick(int node)

@@ -75,15 +75,12 @@ void HistoryPanel::sEditHistory_Click()
 
 void HistoryPanel::ApplyTrace(const QList<TraceFunction>& wanted, const QString& source)
 {
-    TraceSession& session = m_context.session;
-    // Values are compared and set without their translations, then everything is
-    // translated again, new values included, as "Show values" does.
-    const bool translated = session.Translated;
-    if (translated)
-        callHook(m_context.toggleTranslation);
-    const ApplyValues::Outcome outcome = ApplyValues::ApplyTraceValues(session, wanted, {});
-    if (translated && !session.Translated)
-        callHook(m_context.toggleTranslation);
-    FrmApplied window(source, outcome.report(), m_frmMain);
-    window.exec();
+    const ApplyValues::Outcome outcome =
+        ApplyValues::ApplyTraceValues(m_context.session, wanted, m_context.translationOf);
+    // Beside the tree, not over it: the user compares the list with the bold functions.
+    if (m_applied)
+        m_applied->close();
+    m_applied = new FrmApplied(source, outcome.report(), m_frmMain);
+    m_applied->setAttribute(Qt::WA_DeleteOnClose);
+    m_applied->show();
 }

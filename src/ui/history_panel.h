@@ -3,7 +3,9 @@
 #include "trace/trace_functions.h"
 
 #include <QObject>
+#include <QPointer>
 
+class FrmApplied;
 class QMainWindow;
 struct AppContext;
 
@@ -25,4 +27,5 @@ private:
 
     QMainWindow* m_frmMain;
     AppContext& m_context;
+    QPointer<FrmApplied> m_applied;
 };

@@ -96,7 +96,7 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     m_listItems->setModel(&m_session.listItemsModel());
 
     m_context.reset(new AppContext{m_settings, m_folders, m_dialogs, m_clock, services.programFiles,
-                                   services.historyFolder, m_busy, m_session, {}, {}, {}, {}, {}, {}, {}, {}, {}});
+                                   services.historyFolder, m_busy, m_session, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}});
     m_context->loadTraceFile = [this](const QString& path) { LoadTraceFile(path); };
 
     connect(&m_session, &TraceSession::treeVisibleChanged, this, [this](bool treeVisible) {

@@ -32,8 +32,6 @@ private slots:
             << lf({u"ZWEI"_qs, u"\ta"_qs, u"\tc"_qs, u"GRÖSSE"_qs, u"\tgroß"_qs}) << 0
             << QStringList{u"GRÖSSE: klein --> groß"_qs, u"ZWEI: b --> c"_qs, leer, u"2 values changed"_qs}
             << QStringList{u"GRÖSSE"_qs, u"\tgroß"_qs, u"ZWEI"_qs, u"\ta"_qs, u"\tc"_qs};
-        QTest::newRow("nothing to change") << TestFiles::crlf(kCurrent) << 0 << QStringList{u"0 values changed"_qs}
-                                           << QStringList{u"GRÖSSE"_qs, u"\tklein"_qs, u"ZWEI"_qs, u"\ta"_qs, u"\tb"_qs};
         QTest::newRow("not everything applied")
             << TestFiles::crlf({u"ZWEI"_qs, u"\tx"_qs, u"NEU"_qs, u"\tja"_qs}) << 1
             << QStringList{u"not applied: GRÖSSE (only in the current trace)"_qs, leer,
@@ -65,9 +63,6 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QByteArray>("wanted");
         const QByteArray good = TestFiles::crlf({u"F"_qs, u"\tx"_qs});
-        QTest::newRow("no --from") << QStringList{u"--output"_qs, u"@man"_qs, u"@current"_qs} << good;
-        QTest::newRow("two current traces")
-            << QStringList{u"--from"_qs, u"@from"_qs, u"--output"_qs, u"@man"_qs, u"@current"_qs, u"@from"_qs} << good;
         QTest::newRow("unreadable wanted trace")
             << QStringList{u"--from"_qs, u"@missing"_qs, u"--output"_qs, u"@man"_qs, u"@current"_qs} << good;
         QTest::newRow("value line before the first function")

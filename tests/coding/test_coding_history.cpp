@@ -19,68 +19,53 @@ const QStringList kTrace{u"LICHT"_qs, u"\taktiv"_qs, u"BLINKEN"_qs, u"\tdrei_mal
 const QStringList kEarlier{u"BLINKEN"_qs, u"\tfuenf_mal"_qs, u"LICHT"_qs, u"\taktiv"_qs};
 const QStringList kSaved{u"LICHT"_qs, u"\taktiv"_qs, u"BLINKEN"_qs, u"\tfuenf_mal"_qs};
 
-struct SaveAfterApply {
-    QTemporaryDir dir;
-    QString ncs = dir.filePath(u"NCSEXPER"_qs);
-    QString program = dir.filePath(u"program"_qs);
-    QString history = dir.filePath(u"history"_qs);
-    TraceSession session;
-    ScriptedDialogs dialogs;
-    FixedClock clock;
-    QString saveTag;
-
-    void run()
-    {
-        QDir().mkpath(program);
-        TestFiles::makeDirs(ncs, {u"WORK"_qs});
-        BuildTraceTree(session.tree(), kTrace, &session.TraceLines);
-        session.showTree();
-        ApplyValues::ApplyTraceValues(session, ReadTraceFunctions(kEarlier).value(), {});
-        dialogs.queueAnswer(MessageAnswer::No); // no backup of the MAN file
-        SaveManipulationFile({ncs, program, u"E60"_qs, u"FRM.C05"_qs, history}, session, dialogs, clock, saveTag, {});
-    }
-};
-
 } // namespace
 
 class TestCodingHistory : public QObject {
     Q_OBJECT
 private slots:
-    // An applied value is saved, summarised, logged and kept in the history like one typed in.
+    // An applied value is saved, logged and kept in the history like one typed in; a
+    // history that cannot be written changes nothing of the save, and is told last.
+    void saveAfterApply_data()
+    {
+        QTest::addColumn<bool>("historyBlocked");
+        QTest::newRow("history kept") << false;
+        QTest::newRow("history cannot be written") << true;
+    }
     void saveAfterApply()
     {
-        SaveAfterApply f;
-        f.run();
-        QCOMPARE(TestFiles::read(manipulationFilePath(f.ncs)), TestFiles::crlf(kSaved));
-        const QStringList log = TextFile::readLines(f.program + u"/Codinglog.txt"_qs).value();
+        QFETCH(bool, historyBlocked);
+        QTemporaryDir dir;
+        const QString ncs = dir.filePath(u"NCSEXPER"_qs);
+        const QString history = dir.filePath(u"history"_qs);
+        QVERIFY(TestFiles::makeDirs(dir.path(), {u"program"_qs, u"NCSEXPER/WORK"_qs}));
+        QVERIFY(!historyBlocked || TestFiles::write(history, "a file where the folder should be"));
+        TraceSession session;
+        BuildTraceTree(session.tree(), kTrace, &session.TraceLines);
+        session.showTree();
+        ApplyValues::ApplyTraceValues(session, ReadTraceFunctions(kEarlier).value(), {});
+        ScriptedDialogs dialogs;
+        dialogs.queueAnswer(MessageAnswer::No); // no backup of the MAN file
+        QString saveTag;
+        SaveManipulationFile({ncs, dir.filePath(u"program"_qs), u"E60"_qs, u"FRM.C05"_qs, history}, session, dialogs,
+                             FixedClock(), saveTag, {});
+
+        QCOMPARE(TestFiles::read(manipulationFilePath(ncs)), TestFiles::crlf(kSaved));
+        const QStringList log = TextFile::readLines(dir.filePath(u"program/Codinglog.txt"_qs)).value();
         QCOMPARE(log.mid(5), (QStringList{u"Module changed\t: E60 - FRM.C05"_qs, QString(),
                                           u"Changed values\t: BLINKEN"_qs, u"\t\t  drei_mal --> fuenf_mal"_qs,
                                           QString(), u"Backup saved as\t: "_qs, QString(51, u'='), QString()}));
-        QCOMPARE(f.dialogs.texts(), QStringList{u"MAN-file is saved.\r\nDo you want to backup the MAN-file?"_qs});
-
-        const QList<CodingHistory::Snapshot> kept = CodingHistory::ListSnapshots(f.history);
+        QCOMPARE(session.listItems().last(), u"--> Execute job (F3)"_qs);
+        QCOMPARE(dialogs.messages.size(), historyBlocked ? 2 : 1);
+        if (historyBlocked) {
+            QVERIFY(dialogs.texts().last().startsWith(u"MAN-file is saved, but the coding history could not keep"_qs));
+            return;
+        }
+        const QList<CodingHistory::Snapshot> kept = CodingHistory::ListSnapshots(history);
         QCOMPARE(kept.size(), 1);
         QCOMPARE(QDir(kept[0].folder).dirName(), u"20121231_235959 E60 - FRM.C05"_qs);
-        QCOMPARE(kept[0].module, u"E60 - FRM.C05"_qs);
         QCOMPARE(TestFiles::read(CodingHistory::tracePath(kept[0])), TestFiles::crlf(kTrace));
         QCOMPARE(TestFiles::read(CodingHistory::manipulationPath(kept[0])), TestFiles::crlf(kSaved));
-        const auto details = CodingHistory::ReadSnapshot(kept[0], ReadTraceFunctions(kEarlier).value());
-        QCOMPARE(details->changedValues, 1);
-        QCOMPARE(details->sharedFunctions, 2);
-    }
-
-    // A history that cannot be written changes nothing of the save; the user hears of it last.
-    void snapshotFailureLeavesTheSave()
-    {
-        SaveAfterApply f;
-        QVERIFY(TestFiles::write(f.history, "a file where the folder should be"));
-        f.run();
-        QCOMPARE(TestFiles::read(manipulationFilePath(f.ncs)), TestFiles::crlf(kSaved));
-        QVERIFY(TextFile::readLines(f.program + u"/Codinglog.txt"_qs)->contains(u"\t\t  drei_mal --> fuenf_mal"_qs));
-        QCOMPARE(f.session.listItems().last(), u"--> Execute job (F3)"_qs);
-        QCOMPARE(f.dialogs.messages.size(), 2);
-        QVERIFY(f.dialogs.texts().last().startsWith(u"MAN-file is saved, but the coding history could not keep it"_qs));
-        QCOMPARE(TestFiles::read(f.history), QByteArray("a file where the folder should be"));
     }
 
     // 200 states kept before, one more saved: the oldest goes, other folders stay.

@@ -7,36 +7,20 @@
 
 namespace {
 
-// Answers every modal window by its objectName while it lives, and closes what is left open.
-struct Modals {
-    QTimer timer;
-    QHash<QString, std::function<void(QDialog*)>> answers;
-    QStringList applied; // the lines "Values applied" showed, all windows together
-    Modals()
-    {
-        answers.insert(u"frmApplied"_qs, [this](QDialog* window) {
-            const auto* list = child<QListWidget>(window, "listApplied");
-            for (int row = 0; row < list->count(); ++row)
-                applied.append(list->item(row)->text());
-        });
-        QObject::connect(&timer, &QTimer::timeout, [this] {
-            auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (!window || window->property("answered").toBool())
-                return;
-            window->setProperty("answered", true);
-            if (const auto answer = answers.value(window->objectName()))
-                answer(window);
-            if (window->isVisible())
-                window->reject();
-        });
-        timer.start(5);
-    }
-};
-
 QByteArray trace(const QString& f1, bool withF4 = false)
 {
     QStringList lines{u"F1"_qs, u"\t"_qs + f1, u"F2"_qs, u"\twert_1"_qs, u"F3"_qs, u"\tx"_qs};
     return TestFiles::crlf(withF4 ? lines + QStringList{u"F4"_qs, u"\tneu"_qs} : lines);
+}
+
+// The lines of the latest "Values applied" window.
+QStringList applied(const WindowFixture& f)
+{
+    QStringList lines;
+    const auto* list = f.window->findChildren<QListWidget*>(u"listApplied"_qs).last();
+    for (int row = 0; row < list->count(); ++row)
+        lines.append(list->item(row)->text());
+    return lines;
 }
 
 } // namespace
@@ -49,25 +33,24 @@ private slots:
     void applyFromFileThenRestore()
     {
         WindowFixture f(trace(u"ein"_qs));
-        QVERIFY(TestFiles::write(f.path(u"earlier.trc"_qs), trace(u"aus"_qs)));
+        f.settings.setValue(SettingsStore::FolderBackup, f.path(u"backup"_qs));
+        QVERIFY(TestFiles::write(f.path(u"backup/earlier.trc"_qs), trace(u"aus"_qs)));
         f.open();
         f.load();
-        Modals modals;
-        f.dialogs.queueOpenFile(f.path(u"earlier.trc"_qs));
+        f.dialogs.queueOpenFile(f.path(u"backup/earlier.trc"_qs));
         f.action(u"sFileApply"_qs)->trigger();
-        QCOMPARE(modals.applied, (QStringList{u"F1: ein --> aus"_qs, u"1 value changed"_qs}));
+        QCOMPARE(f.dialogs.openRequests.last().folder, f.path(u"backup"_qs));
+        QCOMPARE(applied(f), (QStringList{u"F1: ein --> aus"_qs, u"1 value changed"_qs}));
         QVERIFY(f.tree().bold(f.tree().indexOfKey(u"F1"_qs)));
         f.dialogs.queueAnswer(MessageAnswer::No);
         f.dialogs.queueAnswer(MessageAnswer::No);
         f.click(u"cmdSave"_qs);
         QCOMPARE(TestFiles::read(manipulationFilePath(f.ncs())), trace(u"aus"_qs));
-        QCOMPARE(CodingHistory::ListSnapshots(f.history()).size(), 1);
 
         QVERIFY(TestFiles::write(defaultTracePath(f.ncs()), trace(u"aus"_qs, true)));
         f.load();
-        modals.applied.clear();
         QStringList row;
-        modals.answers.insert(u"frmHistory"_qs, [&row](QDialog* window) {
+        ModalAnswer history([&row](QDialog* window) {
             const QTreeWidgetItem* item = child<QTreeWidget>(window, "listHistory")->topLevelItem(0);
             for (int column = 1; item && column < 4; ++column)
                 row.append(item->text(column));
@@ -79,12 +62,13 @@ private slots:
         QCOMPARE(row, (QStringList{QString(), u"1"_qs, u"3 of 4"_qs}));
         QCOMPARE(f.dialogs.texts(),
                  QStringList{u"Only 3 of 4 functions of this trace are in the snapshot. Is this the same module?"_qs});
-        QCOMPARE(modals.applied, (QStringList{u"F1: aus --> ein"_qs, u"not applied: F4 (only in the current trace)"_qs,
-                                              u"1 value changed"_qs}));
+        QCOMPARE(applied(f), (QStringList{u"F1: aus --> ein"_qs, u"not applied: F4 (only in the current trace)"_qs,
+                                          u"1 value changed"_qs}));
         f.dialogs.queueAnswer(MessageAnswer::No);
         f.dialogs.queueAnswer(MessageAnswer::No);
         f.click(u"cmdSave"_qs);
         QCOMPARE(TestFiles::read(manipulationFilePath(f.ncs())), trace(u"ein"_qs, true));
+        QCOMPARE(CodingHistory::ListSnapshots(f.history()).size(), 2);
         QVERIFY(f.dialogs.allAnswersUsed());
     }
 };
