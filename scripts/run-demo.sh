@@ -28,4 +28,5 @@ INI
 mkdir -p "$scratch/backup"
 
 echo "Demo data in $scratch"
-exec "$quillon" --settings "$scratch/settings.ini" --program-folder "$scratch/program" "${@:2}"
+exec "$quillon" --settings "$scratch/settings.ini" --program-folder "$scratch/program" \
+     --history-folder "$scratch/history" "${@:2}"
