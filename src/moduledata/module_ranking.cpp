@@ -51,14 +51,15 @@ bool RanksBefore(const ModuleFit& a, const ModuleFit& b)
            || (a.module.compare(b.module, Qt::CaseInsensitive) == 0 && a.module < b.module);
 }
 
-QString DescribeModuleFit(const ModuleFit& fit, int functions)
+QString DescribeModuleFit(const ModuleFit& fit, int functions, int nameWidth)
 {
+    const QString name = fit.module.leftJustified(nameWidth);
     if (!fit.error.isEmpty())
-        return fit.module + QStringLiteral("   not searched: ") + fit.error;
+        return name + QStringLiteral("   not searched: ") + fit.error;
     // Grouped digits as the counts of a large trace are read, whatever the system's locale.
     const QLocale english(QLocale::English, QLocale::UnitedStates);
     return QStringLiteral("%1   %2 of %3 values, %4 functions")
-        .arg(fit.module, english.toString(fit.matching), english.toString(functions), english.toString(fit.found));
+        .arg(name, english.toString(fit.matching), english.toString(functions), english.toString(fit.found));
 }
 
 ModuleFit FitModule(const ModuleData& keywords, const QString& folderNCS, const QString& chassis,

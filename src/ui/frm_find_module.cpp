@@ -97,8 +97,11 @@ void FrmFindModule::showRanking()
     }
     m_lblFindModule->setText(QStringLiteral("Best first: values counts the functions whose every value in the "
                                             "trace the module knows, functions those it has at all."));
+    qsizetype nameWidth = 0;
+    for (const ModuleFit& fit : ranking->modules)
+        nameWidth = std::max(nameWidth, fit.module.size());
     for (const ModuleFit& fit : ranking->modules) {
-        auto* item = new QListWidgetItem(DescribeModuleFit(fit, ranking->functions), m_listModules);
+        auto* item = new QListWidgetItem(DescribeModuleFit(fit, ranking->functions, int(nameWidth)), m_listModules);
         // A module that could not be searched is listed with its reason but cannot be chosen.
         item->setData(Qt::UserRole, fit.error.isEmpty() ? fit.module : QString());
     }

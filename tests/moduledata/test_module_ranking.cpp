@@ -184,7 +184,7 @@ private slots:
     void describe()
     {
         const ModuleFit fit{u"CAS.C32"_qs, 6612, 6648, {}};
-        QCOMPARE(DescribeModuleFit(fit, 6783), u"CAS.C32   6,612 of 6,783 values, 6,648 functions"_qs);
+        QCOMPARE(DescribeModuleFit(fit, 6783, 9), u"CAS.C32     6,612 of 6,783 values, 6,648 functions"_qs);
     }
 };
 
