@@ -18,16 +18,11 @@ QList<TraceFunction> functions(const QStringList& lines)
 QString marks(const TraceTree& tree)
 {
     QStringList nodes;
-    for (int i = 1; i <= tree.count(); ++i) {
-        QString node = tree.text(i) + (tree.bold(i) ? u"*"_qs : QString());
-        if (!tree.tag(i).isEmpty())
-            node += u'[' + tree.tag(i) + u']';
-        if (tree.image(i) != NodeImage::Chosen)
-            node += u'#' + QString::number(tree.image(i));
-        if (tree.color(i) == NodeColor::Blue)
-            node += u'~';
-        nodes.append(node);
-    }
+    for (int i = 1; i <= tree.count(); ++i)
+        nodes.append(tree.text(i) + (tree.bold(i) ? u"*"_qs : QString())
+                     + (tree.tag(i).isEmpty() ? QString() : u'[' + tree.tag(i) + u']')
+                     + (tree.image(i) == NodeImage::Chosen ? QString() : u'#' + QString::number(tree.image(i)))
+                     + (tree.color(i) == NodeColor::Blue ? u"~"_qs : QString()));
     return nodes.join(u'|');
 }
 
