@@ -38,11 +38,6 @@ private slots:
         QTest::newRow("lower-case names") << FileMap{{u"swtfsw01.dat"_qs, fsw}, {u"swtpsw01.dat"_qs, psw},
                                                      {u"m.c02"_qs, "m"}, {u"README.TXT"_qs, "r"}}
                                           << QStringList{u"m.c02"_qs} << fsw << pswHex << QString();
-        QTest::newRow("no modules") << FileMap{{u"SWTFSW01.DAT"_qs, fsw}, {u"SWTPSW01.DAT"_qs, psw}} << QStringList()
-                                    << fsw << pswHex << QString();
-        QTest::newRow("function keywords missing")
-            << FileMap{{u"SWTPSW01.DAT"_qs, psw}, {u"M.C01"_qs, "m"}} << QStringList{u"M.C01"_qs} << QByteArray()
-            << QByteArray() << u"SWTFSW*.DAT not found."_qs;
         QTest::newRow("value keywords missing") << FileMap{{u"SWTFSW01.DAT"_qs, fsw}} << QStringList() << fsw
                                                 << QByteArray() << u"SWTPSW*.DAT not found."_qs;
         QTest::newRow("no KEYWORD") << FileMap{{u"SWTFSW01.DAT"_qs, fsw}, {u"SWTPSW01.DAT"_qs, "keyword KEYWOR"}}

@@ -19,7 +19,6 @@ const QByteArray kAktiv = bytes({0xA1, 0xB1});
 const QByteArray kNichtAktiv = bytes({0xA2, 0xB2});
 const QByteArray kAus = bytes({0xA3, 0xB3});
 const QByteArray kLicht = bytes({0x05, 0x06});
-const QByteArray kOther = bytes({0x07, 0x08});
 
 QByteArray fswEntry(const QByteArray& id, const QByteArray& name)
 {
@@ -120,22 +119,9 @@ private slots:
         QTest::addColumn<QStringList>("values");
         QTest::addColumn<int>("distance");
         const QByteArray pad(6, '\x55');
-        const QStringList aktivAus{u"aktiv|1|0"_qs, u"aus|0|0"_qs};
-        const QStringList aktivNichtAktiv{u"aktiv|1|0"_qs, u"nicht_aktiv|0|0"_qs};
         QTest::newRow("found, shown once, sorted")
             << kFsw << pad + record(kLicht, valueEntry(kNichtAktiv) + valueEntry(kAktiv) + valueEntry(kAus)) << kPsw
             << QStringList{u"aktiv|1|0"_qs, u"aus|0|0"_qs, u"nicht_aktiv|0|0"_qs} << 27;
-        QTest::newRow("name inside longer names skipped")
-            << "SWTFSW" + bytes({0}) + fswEntry(kOther, "XLICHT") + fswEntry(bytes({9, 10}), "LICHTX") + kFsw.mid(7)
-            << pad + record(kOther, valueEntry(kAus)) + record(bytes({9, 10}), valueEntry(kAus))
-                   + record(kLicht, valueEntry(kNichtAktiv))
-            << kPsw << aktivNichtAktiv << 27;
-        QTest::newRow("length byte 252 skips its run")
-            << kFsw << pad + record(kLicht, valueEntry(kAus, 0xFC) + valueEntry(kNichtAktiv)) << kPsw
-            << aktivNichtAktiv << 27;
-        QTest::newRow("farthest marker at the first ID wins")
-            << kFsw << pad + bytes({0x12, 0x00, 0x01, 0x55}) + record(kLicht, valueEntry(kAus)) << kPsw << aktivAus
-            << 39;
         QTest::newRow("function not in the keyword data")
             << "SWTFSW" + bytes({0}) + fswEntry(kLicht, "LICHTER") << pad + record(kLicht, valueEntry(kAus)) << kPsw
             << QStringList{u"function not found in the function keyword file|3|2"_qs} << 0;

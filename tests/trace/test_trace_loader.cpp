@@ -58,7 +58,9 @@ private slots:
             << QString();
         QTest::newRow("bytes above 127") << QByteArray("GR\xc4\xdf" "E\r\n\t\x80\xff\r\n")
                                          << QStringList{u"F:GR\u00c4\u00dfE"_qs, u"V:\u20ac\u00ff"_qs} << QString();
-        QTest::newRow("empty file") << QByteArray() << QStringList() << QString();
+        QTest::newRow("empty file") << QByteArray("") << QStringList() << QString();
+        QTest::newRow("missing file") << QByteArray() << QStringList()
+                                      << u"WORK/FSW_PSW.TRC not found.\r\nSet your default folders."_qs;
         QTest::newRow("duplicate function") << QByteArray("A\r\n\t1\r\nB\r\n\t2\r\nA\r\n\t3\r\n")
                                             << QStringList{u"F:A"_qs, u"V:1"_qs, u"F:B"_qs, u"V:2"_qs} << u"Line 5"_qs;
         QTest::newRow("value before any function") << QByteArray("\t1\r\nA\r\n") << QStringList() << u"Line 1"_qs;
@@ -69,7 +71,8 @@ private slots:
         QFETCH(QStringList, nodes);
         QFETCH(QString, message);
         Fixture f;
-        QCOMPARE(f.load(f.file(bytes)).loaded, message.isEmpty());
+        QCOMPARE(f.load(bytes.isNull() ? f.dir.filePath(u"WORK/FSW_PSW.TRC"_qs) : f.file(bytes)).loaded,
+                 message.isEmpty());
         QCOMPARE(f.nodes(), nodes);
         QCOMPARE(f.dialogs.messages.size(), message.isEmpty() ? 0 : 1);
         if (!message.isEmpty())
@@ -103,17 +106,6 @@ private slots:
         QCOMPARE(f.session.tree().image(1), 1);
         QCOMPARE(f.session.tree().image(2), 1);
         QVERIFY(f.session.tree().expanded(1));
-    }
-
-    void missingFileChangesNothing()
-    {
-        Fixture f;
-        const QString path = f.dir.filePath(u"WORK/FSW_PSW.TRC"_qs);
-        QVERIFY(!f.load(path).loaded);
-        QCOMPARE(f.dialogs.texts(), QStringList{path + u" not found.\r\nSet your default folders."_qs});
-        QCOMPARE(f.dialogs.messages[0].icon, MessageIcon::Exclamation);
-        QCOMPARE(f.session.listItems(), QStringList{u"instructions"_qs});
-        QVERIFY(!f.session.treeVisible());
     }
 
     // Only the default trace's exact path counts, not another spelling or a copy.
