@@ -32,15 +32,6 @@ auto asOrdinaryUser(Work work)
     return result;
 }
 
-// Runs work on a "disk" that takes only 4096 bytes per file: writes past it fail the way a
-// full disk does, after a short write.
-template <typename Work>
-Status onAFullDisk(Work work)
-{
-    const TestFiles::FileSizeLimit limit(4096);
-    return work();
-}
-
 struct Folder {
     QTemporaryDir dir;
     Folder() { QFile::setPermissions(dir.path(), kAll); }
@@ -97,7 +88,9 @@ private slots:
         const QString target = f.at(u"tools/T"_qs);
         const QByteArray big(10000, 'x');
         QVERIFY(TestFiles::write(target, "old") && TestFiles::write(f.at(u"source/BIG"_qs), big));
-        const Status status = onAFullDisk([&] {
+        // A "disk" that takes only 4096 bytes per file: writes past it fail after a short write.
+        const Status status = [&] {
+            const TestFiles::FileSizeLimit fullDisk(4096);
             if (operation == u"copy folder")
                 return RealFileOps().copyFile(f.at(u"source"_qs), target);
             if (operation == u"copy")
@@ -105,7 +98,7 @@ private slots:
             if (operation == u"replace")
                 return TextFile::writeBytesAtomically(target, big);
             return TextFile::appendLines(target, {QString::fromLatin1(big)});
-        });
+        }();
         QVERIFY(!status.ok());
         QVERIFY2(status.error().startsWith(f.at(named) + u": "_qs) && status.error().contains(cause),
                  qPrintable(status.error()));

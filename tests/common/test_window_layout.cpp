@@ -13,7 +13,6 @@ private slots:
         QTest::addColumn<QList<double>>("sizeAndLayoutWidth");
         QTest::addColumn<double>("fx");
         QTest::addColumn<double>("fy");
-        QTest::newRow("designed") << QList<double>{888, 529, kFullWidth} << 1.0 << 1.0;
         QTest::newRow("twice") << QList<double>{1776, 1058, kFullWidth} << 2.0 << 2.0;
         QTest::newRow("below three quarters") << QList<double>{400, 300, kFullWidth} << 0.75 << 0.75;
         QTest::newRow("exactly three quarters") << QList<double>{666, 396.75, kFullWidth} << 0.75 << 0.75;
