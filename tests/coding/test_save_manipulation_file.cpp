@@ -208,12 +208,11 @@ private slots:
         QCOMPARE(f.session.listItems().mid(0, 6), (QStringList{u"Changed values:"_qs, QString(), u"BLINKEN"_qs,
                                                                u"drei_mal --> vier_mal"_qs, QString(),
                                                                u"Go back to NCS Expert"_qs}));
-        const QStringList log = TextFile::readLines(f.logPath()).value();
-        QCOMPARE(log.mid(0, 4), (QStringList{QString(51, u'='), u"       Generated with Quillon"_qs,
-                                             QString(51, u'='), QString()}));
-        QCOMPARE(log.mid(5), (QStringList{u"Module changed\t: DEM - LCM"_qs, QString(), u"Changed values\t: BLINKEN"_qs,
-                                          u"\t\t  drei_mal --> vier_mal"_qs, QString(),
-                                          u"Backup saved as\t: "_qs + backup, QString(51, u'='), QString()}));
+        // The log's header is checked byte for byte with the log writer.
+        QCOMPARE(TextFile::readLines(f.logPath()).value().mid(5),
+                 (QStringList{u"Module changed\t: DEM - LCM"_qs, QString(), u"Changed values\t: BLINKEN"_qs,
+                              u"\t\t  drei_mal --> vier_mal"_qs, QString(), u"Backup saved as\t: "_qs + backup,
+                              QString(51, u'='), QString()}));
     }
 };
 
