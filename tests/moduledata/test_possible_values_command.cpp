@@ -1,23 +1,19 @@
-#include "coding/save_manipulation_file.h"
 #include "common/busy_state.h"
 #include "moduledata/possible_values_command.h"
 #include "moduledata/value_search_state.h"
-#include "support/fixed_clock.h"
 #include "support/scripted_dialogs.h"
 #include "support/test_files.h"
 #include "trace/trace_loader.h"
 #include "trace/trace_session.h"
 #include "value_data_generator.h"
 
-#include <QFileInfo>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
 using TestFiles::bytes;
 
-// LICHT has the values aktiv, nicht_aktiv and aus; BREMSE is not in the keyword data.
+// LICHT has the values aktiv, nicht_aktiv and aus.
 ModuleData lichtData()
 {
     const QByteArray fsw = "SWTFSW" + bytes({0, 0x05, 0x06}) + "LICHT" + bytes({0});
@@ -150,35 +146,6 @@ private slots:
         f.session.Translated = false;
         f.press();
         QVERIFY(f.toggles.isEmpty() && !f.session.Translated);
-    }
-
-    // A function not found: its reason replaces its values, the user is told, the found
-    // functions keep theirs, and a picked value cannot be saved.
-    void functionNotFound()
-    {
-        // LICHT comes first: it is the one calibration sample.
-        Fixture f({u"LICHT"_qs, u"\taktiv"_qs, u"BREMSE"_qs, u"\tein"_qs, u"\taus"_qs});
-        f.press();
-        QCOMPARE(f.dialogs.texts(),
-                 QStringList{u"Not all parameters are found.\r\nSelect the right chassis and module."_qs});
-        QCOMPARE(f.dialogs.messages.first().icon, MessageIcon::Exclamation);
-        QVERIFY(f.session.ValuesIncomplete);
-        const TraceTree& tree = f.session.tree();
-        const int bremse = tree.indexOfKey(u"BREMSE"_qs);
-        QCOMPARE(tree.image(bremse), NodeImage::Warning);
-        QCOMPARE(f.values(bremse), QStringList{u"function not found in the function keyword file|3"_qs});
-        QCOMPARE(tree.color(tree.firstChild(bremse)), NodeColor::Red);
-        QCOMPARE(f.values(1), (QStringList{u"aktiv|1"_qs, u"aus|0"_qs, u"nicht_aktiv|0"_qs}));
-
-        f.pick(1, 1);
-        f.dialogs.messages.clear();
-        QTemporaryDir dir;
-        FixedClock clock;
-        QString saveTag;
-        SaveManipulationFile({dir.path(), dir.path(), u"DEM"_qs, u"LCM.C05"_qs}, f.session, f.dialogs, clock, saveTag,
-                             {});
-        QCOMPARE(f.dialogs.texts(), QStringList{u"Errors found in list.\r\nSelect the right chassis and module."_qs});
-        QVERIFY(!QFileInfo::exists(dir.filePath(u"WORK/FSW_PSW.MAN"_qs)));
     }
 };
 
