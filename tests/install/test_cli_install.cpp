@@ -57,6 +57,7 @@ private slots:
         QTest::newRow("no installation") << QStringList{backup, no} << u"sp-daten or winkfp"_qs;
         QTest::newRow("bad backup answer") << QStringList{sp, backup, u"maybe"_qs} << u"--backup takes yes or no"_qs;
         QTest::newRow("unknown option") << QStringList{u"winkfp"_qs, backup, no, u"--fast"_qs} << u"unknown option --fast"_qs;
+        QTest::newRow("two installations") << QStringList{sp, u"winkfp"_qs, backup, no} << u"unexpected argument winkfp"_qs;
         QTest::newRow("option without value") << QStringList{sp, backup, no, u"--nfs"_qs} << u"--nfs needs a value"_qs;
         QTest::newRow("not a data set") << QStringList{sp, backup, no, u"@NCSEXPER"_qs}
                                         << u"@NCSEXPER is not a valid SP-daten folder.\n"_qs;
