@@ -4,6 +4,7 @@
 #include "install/file_ops.h"
 #include "install/folder_tree.h"
 #include "install/install_observer.h"
+#include "install/restore_record.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -85,7 +86,10 @@ Status FolderSync::removeLeftovers(const QString& folder)
     return {};
 }
 
-Status FolderSync::copyWhereNewer(const QString& source, const QString& target, const QString& name)
+// savedIn: the backup folder that already holds the target's files; without one, a file
+// about to be overwritten is first kept aside for the restore record.
+Status FolderSync::copyWhereNewer(const QString& source, const QString& target, const QString& name,
+                                  const QString& savedIn)
 {
     const QString from = child(source, name);
     const QString to = child(target, name);
@@ -101,24 +105,37 @@ Status FolderSync::copyWhereNewer(const QString& source, const QString& target, 
             return {};
         }
         m_observer.addLine(kUpdate + name);
+        if (Status noted = record([&](RestoreRecordWriter& r) {
+                if (!savedIn.isEmpty())
+                    return r.replaced(to, child(savedIn, name));
+                const Result<QString> copy = r.keepAside(to);
+                return copy ? r.replaced(to, copy.value()) : Status::failure(copy.error());
+            });
+            !noted)
+            return noted;
     } else {
         m_observer.addLine(kCopy + name);
+        if (Status noted = record([&](RestoreRecordWriter& r) { return r.created(to); }); !noted)
+            return noted;
     }
     if (Status copied = m_ops.copyFile(from, to); !copied)
         return copied;
     ++m_updateCount;
-    return {};
+    return record([&](RestoreRecordWriter& r) { return r.left(to); });
 }
 
 Status FolderSync::UpdateFiles(const QString& source, const QString& target, MessageAnswer backup)
 {
     if (Status cleaned = removeLeftovers(target); !cleaned)
         return cleaned;
+    QString backupFolder; // holds the target's files once they are backed up
     if (backup == MessageAnswer::Yes) {
         m_observer.setCaption(QStringLiteral("Backup ") + target);
-        const QString backupFolder = backupFolderFor(target, m_clock);
+        backupFolder = backupFolderFor(target, m_clock);
         if (Status made = m_ops.makeFolder(backupFolder); !made)
             return made;
+        if (Status noted = record([&](RestoreRecordWriter& r) { return r.folder(backupFolder); }); !noted)
+            return noted;
         m_observer.addLine(target);
         auto entries = m_ops.list(target);
         if (!entries)
@@ -133,6 +150,8 @@ Status FolderSync::UpdateFiles(const QString& source, const QString& target, Mes
             m_observer.selectLastLine();
             const QString from = child(target, file.name);
             const QString to = child(backupFolder, file.name);
+            if (Status noted = record([&](RestoreRecordWriter& r) { return r.kept(from, to); }); !noted)
+                return noted;
             Status copied = file.kind == FileOps::Kind::Link ? m_ops.copyLink(from, to) : m_ops.copyFile(from, to);
             if (!copied)
                 return copied;
@@ -158,7 +177,7 @@ Status FolderSync::UpdateFiles(const QString& source, const QString& target, Mes
             m_observer.selectLastLine();
             continue;
         }
-        if (Status done = copyWhereNewer(source, target, entry.name); !done)
+        if (Status done = copyWhereNewer(source, target, entry.name, backupFolder); !done)
             return done;
         m_observer.selectLastLine();
         step(counter, total);
@@ -186,6 +205,8 @@ Status FolderSync::ReplaceFolders(const QString& source, const QString& target, 
             backupFolder = backupFolderFor(target, m_clock);
             if (Status made = m_ops.makeFolder(backupFolder); !made)
                 return made;
+            if (Status noted = record([&](RestoreRecordWriter& r) { return r.folder(backupFolder); }); !noted)
+                return noted;
         }
         auto entries = m_ops.list(target);
         if (!entries)
@@ -197,6 +218,11 @@ Status FolderSync::ReplaceFolders(const QString& source, const QString& target, 
             m_observer.addLine((keep ? kBackup : kDelete) + folder.name);
             m_observer.selectLastLine();
             const QString path = child(target, folder.name);
+            if (keep) {
+                if (Status noted = record([&](RestoreRecordWriter& r) { return r.moved(path, child(backupFolder, folder.name)); });
+                    !noted)
+                    return noted;
+            }
             Status done = keep                                   ? m_ops.moveFolder(path, child(backupFolder, folder.name))
                           : folder.kind == FileOps::Kind::Link ? m_ops.removeFile(path)
                                                                : FolderTree::remove(m_ops, path);
@@ -225,8 +251,13 @@ Status FolderSync::ReplaceFolders(const QString& source, const QString& target, 
         }
         m_observer.addLine(kCopy + entry.name);
         m_observer.selectLastLine();
-        if (Status copied = FolderTree::copy(m_ops, child(source, entry.name), child(target, entry.name)); !copied)
+        const QString to = child(target, entry.name);
+        if (Status noted = record([&](RestoreRecordWriter& r) { return r.copied(to); }); !noted)
+            return noted;
+        if (Status copied = FolderTree::copy(m_ops, child(source, entry.name), to); !copied)
             return copied;
+        if (Status noted = record([&](RestoreRecordWriter& r) { return r.left(to); }); !noted)
+            return noted;
         ++m_updateCount;
         step(counter, total);
     }
@@ -249,7 +280,7 @@ Status FolderSync::UpdateDatenFiles(const QString& source, const QString& target
     for (const QString& name : names) {
         if (!m_ops.fileExists(child(source, name)))
             continue;
-        if (Status done = copyWhereNewer(source, target, name); !done)
+        if (Status done = copyWhereNewer(source, target, name, QString()); !done)
             return done;
         m_observer.selectLastLine();
     }
@@ -271,7 +302,14 @@ Status FolderSync::DeleteAtsFiles(const QString& folder)
             m_observer.processPendingEvents();
             if (file.name.right(4).toUpper() != u".ATS")
                 continue;
-            if (Status removed = m_ops.removeFile(child(subPath, file.name)); !removed)
+            const QString path = child(subPath, file.name);
+            if (Status noted = record([&](RestoreRecordWriter& r) {
+                    const Result<QString> copy = r.keepAside(path);
+                    return copy ? r.deleted(path, copy.value()) : Status::failure(copy.error());
+                });
+                !noted)
+                return noted;
+            if (Status removed = m_ops.removeFile(path); !removed)
                 return removed;
         }
     }

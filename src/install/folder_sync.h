@@ -8,6 +8,7 @@
 class Clock;
 class FileOps;
 class InstallObserver;
+class RestoreRecordWriter;
 
 // The copying engine of the data installation: brings a source folder into a tool's
 // folder, optionally after saving the target into a dated sibling folder, and reports
@@ -34,16 +35,25 @@ public:
     // Deletes every .ATS file one level below folder.
     Status DeleteAtsFiles(const QString& folder);
 
+    // Every change from now on is written into record before it is made (none when null).
+    void setRecord(RestoreRecordWriter* record) { m_record = record; }
+
     // target + "_yyyymmdd_hhnnss".
     static QString backupFolderFor(const QString& target, const Clock& clock);
 
 private:
     Status removeLeftovers(const QString& folder);
-    Status copyWhereNewer(const QString& source, const QString& target, const QString& name);
+    Status copyWhereNewer(const QString& source, const QString& target, const QString& name, const QString& savedIn);
+    template <typename Note>
+    Status record(Note note)
+    {
+        return m_record ? note(*m_record) : Status();
+    }
     void step(int& counter, qsizetype total);
 
     FileOps& m_ops;
     InstallObserver& m_observer;
     const Clock& m_clock;
     qint32& m_updateCount;
+    RestoreRecordWriter* m_record = nullptr;
 };

@@ -1,12 +1,14 @@
 #include "install/install_runs.h"
 
 #include "common/busy_state.h"
+#include "common/clock.h"
 #include "common/dialogs.h"
 #include "common/paths.h"
 #include "install/file_ops.h"
 #include "install/folder_sync.h"
 #include "install/install_observer.h"
 #include "install/install_state.h"
+#include "install/restore_record.h"
 #include "install/sgidc_file.h"
 #include "settings/tool_folders.h"
 
@@ -52,10 +54,29 @@ void closeRun(InstallContext& c)
     c.view.selectLastLine();
 }
 
-InstallRunResult failed(InstallContext& c, const CaptionTracker& tracker, const Status& status)
+// The record of a run with backups: every change is written into it before it is made.
+using Record = std::unique_ptr<RestoreRecordWriter>;
+
+Result<Record> startRecord(InstallContext& c, MessageAnswer backup, const QString& kind)
+{
+    if (backup != MessageAnswer::Yes || c.recordsFolder.isEmpty())
+        return Record();
+    return RestoreRecordWriter::create(c.ops, c.recordsFolder, kind, c.clock.now(), c.state.FolderSPdaten);
+}
+
+// Closes the record; a record that cannot be closed is still read as a run cut short.
+QString endRecord(const Record& record, const QString& failure)
+{
+    if (!record)
+        return {};
+    record->end(failure);
+    return record->path();
+}
+
+InstallRunResult failed(InstallContext& c, const CaptionTracker& tracker, const Status& status, const Record& record = {})
 {
     closeRun(c);
-    return {InstallRunResult::Outcome::Failed, tracker.caption(), status.error()};
+    return {InstallRunResult::Outcome::Failed, tracker.caption(), status.error(), endRecord(record, status.error())};
 }
 
 // Shows the message for a missing folder and says whether it was missing.
@@ -90,6 +111,19 @@ InstallRunResult updateSpDaten(InstallContext& c)
 
     CaptionTracker tracker(c.view);
     const QString chassisFolder = sub(f.FolderNCS, QStringLiteral("\\DATEN\\") + chassis);
+    Record record;
+    QString recordError;
+    bool begun = false;
+    const auto begin = [&]() -> bool {
+        begun = true;
+        auto started = startRecord(c, backup, QStringLiteral("sp-daten"));
+        if (!started) {
+            recordError = started.error();
+            return false;
+        }
+        record = std::move(started.value());
+        return true;
+    };
     if (!c.ops.folderExists(chassisFolder)) {
         const MessageAnswer create = c.dialogs.message(
             mainCaption(),
@@ -98,14 +132,23 @@ InstallRunResult updateSpDaten(InstallContext& c)
             MessageIcon::Exclamation, MessageButtons::YesNo);
         if (create != MessageAnswer::Yes)
             return {};
-        if (Status made = c.ops.makeFolder(chassisFolder); !made) {
+        Status made = begin() ? c.ops.makeFolder(chassisFolder) : Status::failure(recordError);
+        if (made && record)
+            made = record->folder(chassisFolder);
+        if (!made) {
             closeRun(c);
-            return {InstallRunResult::Outcome::Failed, QStringLiteral("Create ") + chassisFolder, made.error()};
+            return {InstallRunResult::Outcome::Failed, QStringLiteral("Create ") + chassisFolder, made.error(),
+                    endRecord(record, made.error())};
         }
+    }
+    if (!begun && !begin()) {
+        closeRun(c);
+        return {InstallRunResult::Outcome::Failed, QStringLiteral("Restore record"), recordError, {}};
     }
 
     startRun(c);
     FolderSync sync(c.ops, tracker, c.clock, c.state.UpdateCount);
+    sync.setRecord(record.get());
     // Paths are built right before each step from the current folders.
     const auto sp = [&c](const QString& tail) { return sub(c.state.FolderSPdaten, tail); };
     const auto daten = [&c, &chassis] { return sub(c.folders.FolderNCS, QStringLiteral("\\DATEN\\") + chassis); };
@@ -119,12 +162,12 @@ InstallRunResult updateSpDaten(InstallContext& c)
     if (done)
         done = sync.UpdateDatenFiles(daten(), sub(f.FolderNCS, QStringLiteral("\\DATEN")), chassis);
     if (!done)
-        return failed(c, tracker, done);
+        return failed(c, tracker, done, record);
 
     tracker.setCaption(QStringLiteral("Update SP-daten ready [") + QString::number(c.state.UpdateCount)
                        + QStringLiteral(" files updated]"));
     closeRun(c);
-    return {InstallRunResult::Outcome::Ready, {}, {}};
+    return {InstallRunResult::Outcome::Ready, {}, {}, endRecord(record, {})};
 }
 
 // The first family of the data set that is a link (a link would bring in whatever it
@@ -162,23 +205,28 @@ InstallRunResult updateWinKfp(InstallContext& c)
     }
 
     CaptionTracker tracker(c.view);
+    auto started = startRecord(c, backup, QStringLiteral("winkfp"));
     startRun(c);
+    if (!started)
+        return failed(c, tracker, Status::failure(started.error()));
+    const Record record = std::move(started.value());
     if (!linked)
-        return failed(c, tracker, Status::failure(linked.error()));
+        return failed(c, tracker, Status::failure(linked.error()), record);
     FolderSync sync(c.ops, tracker, c.clock, c.state.UpdateCount);
+    sync.setRecord(record.get());
     const auto data = [&c] { return sub(c.folders.FolderNFS, QStringLiteral("\\DATA")); };
     Status done = sync.ReplaceFolders(sub(c.state.FolderSPdaten, QStringLiteral("\\DATA")), data(), backup);
     if (done)
-        done = EditSgidcFile(c.ops, tracker, sub(data(), QStringLiteral("\\GDATEN")));
+        done = EditSgidcFile(c.ops, tracker, sub(data(), QStringLiteral("\\GDATEN")), record.get());
     if (done)
         done = sync.DeleteAtsFiles(data());
     if (!done)
-        return failed(c, tracker, done);
+        return failed(c, tracker, done, record);
 
     tracker.setCaption(QStringLiteral("Update WinKFP ready [") + QString::number(c.state.UpdateCount)
                        + QStringLiteral(" folders updated]"));
     closeRun(c);
-    return {InstallRunResult::Outcome::Ready, {}, {}};
+    return {InstallRunResult::Outcome::Ready, {}, {}, endRecord(record, {})};
 }
 
 } // namespace

@@ -24,6 +24,8 @@ struct InstallContext {
     FileOps& ops;
     InstallView& view;
     std::function<void()> closeSearchWindow;
+    // Where a run with backups keeps its restore record; none is kept when empty.
+    QString recordsFolder = {};
 };
 
 struct InstallRunResult {
@@ -36,6 +38,8 @@ struct InstallRunResult {
     // On failure: the caption of the failing step and the file system's error.
     QString failedStep;
     QString error;
+    // The restore record of a run with backups, once the run has ended.
+    QString restoreRecord;
 };
 
 // "Select SP-source": picks and checks the SP-daten folder. True when it was taken.

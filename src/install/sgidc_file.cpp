@@ -5,6 +5,7 @@
 #include "install/file_ops.h"
 #include "install/folder_tree.h"
 #include "install/install_observer.h"
+#include "install/restore_record.h"
 
 namespace SgidcFile {
 
@@ -36,7 +37,7 @@ QByteArray commentLongLines(const QByteArray& contents)
 
 } // namespace SgidcFile
 
-Status EditSgidcFile(FileOps& ops, InstallObserver& observer, const QString& folder)
+Status EditSgidcFile(FileOps& ops, InstallObserver& observer, const QString& folder, RestoreRecordWriter* record)
 {
     const QString name = QStringLiteral("SGIDC.AS2");
     observer.setCaption(QStringLiteral("Edit file ") + name);
@@ -56,5 +57,14 @@ Status EditSgidcFile(FileOps& ops, InstallObserver& observer, const QString& fol
     auto contents = ops.readFile(path);
     if (!contents)
         return Status::failure(contents.error());
-    return ops.writeFileAtomically(path, SgidcFile::commentLongLines(contents.value()));
+    if (record) {
+        const Result<QString> copy = record->keepAside(path);
+        if (!copy)
+            return Status::failure(copy.error());
+        if (Status noted = record->replaced(path, copy.value()); !noted)
+            return noted;
+    }
+    if (Status written = ops.writeFileAtomically(path, SgidcFile::commentLongLines(contents.value())); !written)
+        return written;
+    return record ? record->left(path) : Status();
 }

@@ -7,6 +7,7 @@
 
 class FileOps;
 class InstallObserver;
+class RestoreRecordWriter;
 
 // WinKFP's SGIDC.AS2 holds lines that WinKFP cannot take beyond 305 bytes; such lines are
 // turned into comments. The file is handled as bytes: every byte is written back as read.
@@ -22,4 +23,6 @@ QByteArray commentLongLines(const QByteArray& contents);
 
 // Edits folder\SGIDC.AS2, logging to the observer. A missing file is logged and is no
 // failure; the file is replaced in one step, so a failure never leaves it half-written.
-Status EditSgidcFile(FileOps& ops, InstallObserver& observer, const QString& folder);
+// With a record, the previous contents are kept aside first.
+Status EditSgidcFile(FileOps& ops, InstallObserver& observer, const QString& folder,
+                     RestoreRecordWriter* record = nullptr);

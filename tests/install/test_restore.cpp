@@ -1,0 +1,216 @@
+#include "faulty_file_ops.h"
+#include "install/restore_record.h"
+#include "install/restore_run.h"
+#include "install_fixture.h"
+#include "tree_snapshot.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTest>
+
+using Kind = Restore::Outcome::Kind;
+
+namespace {
+
+// The tool folders (not the data set) with each file's bytes and modification time.
+TreeSnapshot tools(const InstallFixture& f)
+{
+    TreeSnapshot all = TreeFiles::snapshot(f.root());
+    all.removeIf([](TreeSnapshot::iterator it) { return it.key().startsWith(u"SP-"_qs); });
+    for (auto it = all.begin(); it != all.end(); ++it)
+        if (!it.key().endsWith(u'/'))
+            it.value() += " @" + QByteArray::number(QFileInfo(f.root() + u'/' + it.key()).lastModified().toMSecsSinceEpoch());
+    return all;
+}
+
+// One installation with backups into a fixture, its record kept in records.
+struct Installed {
+    InstallFixture f;
+    QTemporaryDir records;
+    InstallRunResult result;
+
+    Installed(int index, const QString& dataSet, FileOps* ops = nullptr) : f(ops, dataSet)
+    {
+        f.dialogs.queueAnswer(MessageAnswer::Yes);
+        f.dialogs.queueAnswer(MessageAnswer::Yes); // a missing chassis folder is made
+        auto c = f.context();
+        c.recordsFolder = records.path();
+        result = cmdUpdate_Click(c, index);
+    }
+    Restore::Outcome restore(FileOps& ops) { return Restore::run(result.restoreRecord, ops, f.view); }
+};
+
+void addRuns(bool newChassis = true)
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("dataSet");
+    QTest::newRow("SP-daten, DATEN files overwritten") << 0 << u"SP-E46"_qs;
+    if (newChassis)
+        QTest::newRow("SP-daten, new chassis folder") << 0 << u"SP-E47"_qs;
+    QTest::newRow("WinKFP") << 1 << u"SP-E46"_qs;
+}
+
+} // namespace
+
+class TestRestore : public QObject {
+    Q_OBJECT
+private slots:
+    void installThenRestore_data() { addRuns(); }
+    void installThenRestore()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, dataSet);
+        InstallFixture original(nullptr, dataSet);
+        Installed run(index, dataSet);
+        QCOMPARE(run.result.outcome, InstallRunResult::Outcome::Ready);
+        QVERIFY(tools(run.f) != tools(original));
+        RealFileOps ops;
+        QCOMPARE(run.restore(ops).kind, Kind::Restored);
+        QCOMPARE(tools(run.f), tools(original));
+        QCOMPARE(run.f.view.lines.last(), QString());
+
+        const auto again = run.restore(ops); // a restored record is refused
+        QCOMPARE(again.kind, Kind::Refused);
+        QCOMPARE(again.problems, QStringList{u"this installation was already restored"_qs});
+        QCOMPARE(Restore::list(run.records.path()).value(0).refusal, u"already restored"_qs);
+    }
+
+    // A restore stopped by its k-th file operation leaves every file as the run left it
+    // or as it was before (or gone with a folder the run moved away); a second restore
+    // finishes the job and so shows nothing was lost.
+    void restoreFaultAtEveryOperation_data() { addRuns(); }
+    void restoreFaultAtEveryOperation()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, dataSet);
+        const TreeSnapshot before = tools(InstallFixture(nullptr, dataSet));
+        int operations = 0;
+        {
+            Installed run(index, dataSet);
+            RealFileOps real;
+            FaultyFileOps counting(real);
+            QCOMPARE(run.restore(counting).kind, Kind::Restored);
+            operations = counting.count();
+        }
+        QVERIFY(operations > 10);
+        for (int k = 1; k <= operations; ++k) {
+            const QString where = u"operation "_qs + QString::number(k);
+            Installed run(index, dataSet);
+            const TreeSnapshot after = tools(run.f); // SGIDC.AS2 is written at the run's own time
+            RealFileOps real;
+            FaultyFileOps faulty(real, k);
+            QVERIFY2(run.restore(faulty).kind == Kind::Failed, qPrintable(where));
+            const TreeSnapshot middle = tools(run.f);
+            for (auto it = middle.begin(); it != middle.end(); ++it)
+                QVERIFY2(before.value(it.key()) == it.value() || after.value(it.key()) == it.value(),
+                         qPrintable(where + u": "_qs + it.key()));
+            QVERIFY2(run.restore(real).kind == Kind::Restored, qPrintable(where));
+            QVERIFY2(tools(run.f) == before, qPrintable(where));
+        }
+    }
+
+    // A run stopped by its k-th file operation still leaves a record that undoes it.
+    void installFaultAtEveryOperation_data() { addRuns(false); }
+    void installFaultAtEveryOperation()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, dataSet);
+        int operations = 0;
+        {
+            RealFileOps real;
+            FaultyFileOps counting(real);
+            Installed run(index, dataSet, &counting);
+            operations = counting.count();
+        }
+        for (int k = 1; k <= operations; ++k) {
+            const QString where = u"operation "_qs + QString::number(k);
+            RealFileOps real;
+            FaultyFileOps faulty(real, k);
+            const TreeSnapshot before = tools(InstallFixture(nullptr, dataSet));
+            Installed run(index, dataSet, &faulty);
+            QVERIFY2(run.result.outcome == InstallRunResult::Outcome::Failed, qPrintable(where));
+            QVERIFY2(!run.result.restoreRecord.isEmpty(), qPrintable(where));
+            QVERIFY2(RestoreRecord::read(run.result.restoreRecord)->failure == u"injected failure"_qs, qPrintable(where));
+            const auto restored = run.restore(real);
+            QVERIFY2(restored.kind == Kind::Restored, qPrintable(where + restored.problems.join(u'\n')));
+            QVERIFY2(tools(run.f) == before, qPrintable(where));
+        }
+    }
+
+    // Anything changed since the run refuses the restore, naming the file; nothing is touched.
+    void refused_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QByteArray>("bytes"); // written there; empty: the file is removed
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("updated file edited") << 0 << u"EDIABAS/ECU/A.PRG"_qs << QByteArray("edited")
+                                             << u": changed since the installation"_qs;
+        QTest::newRow("new file edited") << 0 << u"EDIABAS/ECU/B.PRG"_qs << QByteArray("edited")
+                                         << u": changed since the installation"_qs;
+        QTest::newRow("backup gone") << 0 << u"EDIABAS/ECU_20121231_235959/A.PRG"_qs << QByteArray()
+                                     << u": the backup of "_qs;
+        QTest::newRow("file added to a backup folder") << 0 << u"EDIABAS/ECU_20121231_235959/NEW.PRG"_qs
+                                                       << QByteArray("x") << u": added after the installation"_qs;
+        QTest::newRow("file added to a family") << 1 << u"NFS/DATA/FAM2/MINE.DAT"_qs << QByteArray("x")
+                                                << u": added after the installation"_qs;
+        QTest::newRow("folder in the way of a move back") << 1 << u"NFS/DATA/FAM9/"_qs << QByteArray("folder")
+                                                          << u": in the way of "_qs;
+    }
+    void refused()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, path);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, problem);
+        Installed run(index, u"SP-E46"_qs);
+        QString file = run.f.at(path);
+        if (file.endsWith(u'/'))
+            file.chop(1);
+        if (bytes.isEmpty())
+            QVERIFY(QFile::remove(file));
+        else
+            QVERIFY(TreeFiles::build(run.f.root(), {{path, bytes}}));
+        const TreeSnapshot edited = tools(run.f);
+        RealFileOps ops;
+        const auto outcome = run.restore(ops);
+        QCOMPARE(outcome.kind, Kind::Refused);
+        QCOMPARE(outcome.problems.size(), 1);
+        QVERIFY2(outcome.problems[0].startsWith(file + problem), qPrintable(outcome.problems[0]));
+        QCOMPARE(tools(run.f), edited);
+    }
+
+    void noBackupNoRecord()
+    {
+        InstallFixture f;
+        QTemporaryDir records;
+        f.dialogs.queueAnswer(MessageAnswer::No);
+        auto c = f.context();
+        c.recordsFolder = records.path();
+        QCOMPARE(cmdUpdate_Click(c, 0).outcome, InstallRunResult::Outcome::Ready);
+        QVERIFY(QDir(records.path()).isEmpty());
+    }
+
+    void parse_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("changes"); // -1: refused
+        const QByteArray head = "quillon restore record 1\nrun\twinkfp\t2020-01-01T08:00:00\tC:/SP\n";
+        QTest::newRow("torn last line left out") << head + "new\tC:/a\nnew\tC:/b" << 1;
+        QTest::newRow("undone beyond the changes") << head + "new\tC:/a\nundone\t1\n" << -1;
+        QTest::newRow("unknown word") << head + "renamed\tC:/a\n" << -1;
+        QTest::newRow("fingerprint not a number") << head + "kept\tC:/a\tC:/b\tx\t1\tff\n" << -1;
+        QTest::newRow("no run line") << QByteArray("quillon restore record 1\nnew\tC:/a\n") << -1;
+        QTest::newRow("percent-encoded path") << head + "moved\tC:/a%09b\tC:/c\n" << 1;
+    }
+    void parse()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, changes);
+        const auto record = RestoreRecord::parse(bytes);
+        QCOMPARE(record.ok() ? record->changes.size() : -1, changes);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRestore)
+#include "test_restore.moc"
