@@ -154,6 +154,17 @@ def main():
         "demo-against-man": Seed().text(trace, 4096).flag(True).text(man, 4096).bytes(),
     })
 
+    loaded = lines[:24]
+    values = [i for i, line in enumerate(loaded) if line.startswith(b"\t")][:2]
+    seed = trace_lines(Seed(), loaded, [], 24).flag(False).number(len(values), 0, 6)
+    for index in values:
+        trace_lines(seed.number(index, 0, len(loaded) - 1), [b"\tchanged"], [], 1)
+    write("fuzz_apply_history", {
+        "demo-two-changes": seed.bytes(),
+        "demo-against-man": trace_lines(trace_lines(Seed(), loaded, [], 24).flag(True), man.splitlines(), [b"x"],
+                                        24).bytes(),
+    })
+
 
 if __name__ == "__main__":
     main()
