@@ -43,6 +43,8 @@ private slots:
             << unchanged;
         QTest::newRow("value line before the first function")
             << kArguments << TestFiles::crlf({u"\tx"_qs, u"F"_qs}) << 2 << QStringList() << QByteArray("old");
+        QTest::newRow("function line twice") << kArguments << TestFiles::crlf({u"ZWEI"_qs, u"\tx"_qs, u"ZWEI"_qs})
+                                             << 2 << QStringList() << QByteArray("old");
         QTest::newRow("unreadable wanted trace")
             << QStringList{u"--from"_qs, u"@missing"_qs, u"--output"_qs, u"@man"_qs, u"@current"_qs} << QByteArray()
             << 2 << QStringList() << QByteArray("old");
