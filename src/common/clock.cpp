@@ -9,16 +9,44 @@ QString stamp(const QDateTime& time)
     return time.toString(QStringLiteral("yyyyMMdd_HHmmss"));
 }
 
-QString general(const QDateTime& time)
+namespace {
+
+// Every run of 'y' outside a quoted literal becomes "yyyy".
+QString withFourDigitYear(const QString& format)
 {
-    const QLocale locale = QLocale::system();
+    QString result;
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size(); ++i) {
+        const QChar c = format[i];
+        if (c == u'\'')
+            quoted = !quoted;
+        if (quoted || c != u'y') {
+            result += c;
+            continue;
+        }
+        while (i + 1 < format.size() && format[i + 1] == u'y')
+            ++i;
+        result += QStringLiteral("yyyy");
+    }
+    return result;
+}
+
+} // namespace
+
+QString general(const QDateTime& time, const QLocale& locale)
+{
     // The long time format carries seconds; its time-zone token is not part of the
     // general form, so it is dropped.
     QString timeFormat = locale.timeFormat(QLocale::LongFormat);
     timeFormat.remove(u't');
     timeFormat = timeFormat.trimmed();
-    return locale.toString(time.date(), QLocale::ShortFormat) + u' '
+    return locale.toString(time.date(), withFourDigitYear(locale.dateFormat(QLocale::ShortFormat))) + u' '
            + locale.toString(time.time(), timeFormat);
+}
+
+QString general(const QDateTime& time)
+{
+    return general(time, QLocale::system());
 }
 
 } // namespace DateText

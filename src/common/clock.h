@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QLocale>
 #include <QString>
 
 // Local date and time, injectable so tests can fix it.
@@ -20,7 +21,9 @@ namespace DateText {
 // "yyyymmdd_hhnnss", the stamp in proposed copy names and backup folder names.
 QString stamp(const QDateTime& time);
 
-// The platform's general date-and-time form: short date, a blank, the time.
+// The platform's general date-and-time form: the locale's short date, but with a
+// four-digit year (a log kept for years must not be ambiguous), a blank, the time.
+QString general(const QDateTime& time, const QLocale& locale);
 QString general(const QDateTime& time);
 
 } // namespace DateText
