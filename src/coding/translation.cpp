@@ -16,40 +16,9 @@ QString plain(const QString& text)
     return at < 0 ? text : text.left(at);
 }
 
-namespace {
-
-bool hasSingleByteForm(QChar ch)
-{
-    return ch == u'?' || Ansi::byteFromChar(ch) != '?';
-}
-
-template <typename Convert>
-QString convertLetters(const QString& text, Convert convert)
-{
-    QString result = text;
-    for (QChar& ch : result) {
-        const QChar converted = convert(ch);
-        if (converted != ch && hasSingleByteForm(converted))
-            ch = converted;
-    }
-    return result;
-}
-
-} // namespace
-
-QString ansiUpper(const QString& text)
-{
-    return convertLetters(text, [](QChar ch) { return ch.toUpper(); });
-}
-
-QString ansiLower(const QString& text)
-{
-    return convertLetters(text, [](QChar ch) { return ch.toLower(); });
-}
-
 QString withTranslation(const QString& text, const QString& translation, bool isFunction)
 {
-    return text + separator() + (isFunction ? ansiUpper(translation) : ansiLower(translation));
+    return text + separator() + (isFunction ? Ansi::upper(translation) : Ansi::lower(translation));
 }
 
 } // namespace TranslationText

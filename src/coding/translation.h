@@ -18,11 +18,6 @@ inline QString separator()
 // The name without its translation: everything before the first separator.
 QString plain(const QString& text);
 
-// Upper or lower case letter by letter, keeping every letter whose other case has no
-// single-byte form, so a translated text stays writable in the tools' code page.
-QString ansiUpper(const QString& text);
-QString ansiLower(const QString& text);
-
 QString withTranslation(const QString& text, const QString& translation, bool isFunction);
 
 } // namespace TranslationText

@@ -64,4 +64,35 @@ QByteArray encode(const QString& text)
     return bytes;
 }
 
+namespace {
+
+bool hasSingleByteForm(QChar ch)
+{
+    return ch == u'?' || byteFromChar(ch) != '?';
+}
+
+template <typename Convert>
+QString convertLetters(const QString& text, Convert convert)
+{
+    QString result = text;
+    for (QChar& ch : result) {
+        const QChar converted = convert(ch);
+        if (converted != ch && hasSingleByteForm(converted))
+            ch = converted;
+    }
+    return result;
+}
+
+} // namespace
+
+QString upper(const QString& text)
+{
+    return convertLetters(text, [](QChar ch) { return ch.toUpper(); });
+}
+
+QString lower(const QString& text)
+{
+    return convertLetters(text, [](QChar ch) { return ch.toLower(); });
+}
+
 } // namespace Ansi

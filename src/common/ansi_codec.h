@@ -16,4 +16,10 @@ QByteArray encode(const QString& text);
 QChar charFromByte(unsigned char byte);
 char byteFromChar(QChar ch);
 
+// Upper or lower case letter by letter, keeping every letter whose other case has no
+// single-byte form, so the text stays writable in the tools' code page ("straße-µ"
+// becomes "STRAßE-µ", not "STRASSE-Μ").
+QString upper(const QString& text);
+QString lower(const QString& text);
+
 } // namespace Ansi

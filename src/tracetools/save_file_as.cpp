@@ -1,5 +1,6 @@
 #include "tracetools/save_file_as.h"
 
+#include "common/ansi_codec.h"
 #include "common/clock.h"
 #include "common/dialogs.h"
 #include "common/generated_header.h"
@@ -42,7 +43,7 @@ FileDialogRequest requestFor(int mode, const SaveFileAsInputs& inputs, const Sav
 QString upperCasedName(const QString& path)
 {
     const QString name = Paths::nameOf(path);
-    return path.left(path.size() - name.size()) + name.toUpper();
+    return path.left(path.size() - name.size()) + Ansi::upper(name);
 }
 
 bool copyWorkFile(int mode, const QString& target, const ToolFolders& folders)
@@ -74,7 +75,7 @@ void SaveFileAs(int mode, const SaveFileAsInputs& inputs, const SaveFileAsServic
     if (!copyWorkFile(mode, upperCasedName(chosen), services.folders))
         return;
     if (mode == SaveMode::TraceCopy)
-        saveTag = Paths::nameOf(chosen).toUpper();
+        saveTag = Ansi::upper(Paths::nameOf(chosen));
 
     // The folder keeps the letter case the dialog gave it.
     const QString folder = Paths::folderOf(chosen);

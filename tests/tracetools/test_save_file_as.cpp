@@ -1,3 +1,4 @@
+#include "common/ansi_codec.h"
 #include "common/paths.h"
 #include "settings/settings_store.h"
 #include "settings/tool_folders.h"
@@ -61,6 +62,9 @@ private slots:
             << u"FSW_PSW [CH1-MOD_A].TRC"_qs << u"OtherCase"_qs << true;
         QTest::newRow("man copy keeps the tag") << 2 << u"MOD_A"_qs << u"FSW_PSW [CH1-MOD_A].MAN"_qs
                                                 << u"OtherCase/copy.man"_qs << u"EARLIER.TRC"_qs << u"OtherCase"_qs << true;
+        QTest::newRow("upper case only within the code page")
+            << 1 << u"MOD_A"_qs << u"FSW_PSW [CH1-MOD_A].TRC"_qs << u"OtherCase/straße-µ.trc"_qs << u"STRAßE-µ.TRC"_qs
+            << u"OtherCase"_qs << true;
         QTest::newRow("same folder: store untouched") << 1 << QString() << u"FSW_PSW [20121231_235959].TRC"_qs
                                                       << u"Backup/a.trc"_qs << u"A.TRC"_qs << u"Backup"_qs << false;
         QTest::newRow("cancel") << 2 << QString() << u"FSW_PSW [20121231_235959].MAN"_qs << QString()
@@ -79,7 +83,7 @@ private slots:
         QTEST(f.dialogs.saveRequests.first().proposedName, "proposed");
         QCOMPARE(f.dialogs.saveRequests.first().folder, f.native(u"Backup"_qs));
         const QDir folder(f.dir.filePath(chosen.isEmpty() ? u"Backup"_qs : Paths::folderOf(chosen)));
-        const QString name = Paths::nameOf(chosen).toUpper();
+        const QString name = Ansi::upper(Paths::nameOf(chosen));
         QCOMPARE(folder.entryList(QDir::Files), chosen.isEmpty() ? QStringList() : QStringList{name});
         if (!chosen.isEmpty())
             QCOMPARE(TestFiles::read(folder.filePath(name)), mode == 1 ? kTrace : kMan);
