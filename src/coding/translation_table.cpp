@@ -12,8 +12,9 @@ void TranslationTable::addLines(const QStringList& lines)
         const QString name = line.left(comma);
         const qsizetype end = line.indexOf(u',', comma + 1);
         const QString translation = line.mid(comma + 1, end < 0 ? -1 : end - comma - 1);
-        // A trace name is never empty, so an entry for "" could only mislabel blank lines.
-        if (name.isEmpty() || translation.isEmpty())
+        // Only an empty translation makes a line useless; an empty name is a name too (a
+        // value line that holds nothing but its tab).
+        if (translation.isEmpty())
             continue;
         const QString key = keyOf(name);
         if (!m_entries.contains(key))

@@ -61,7 +61,7 @@ private slots:
         QTest::newRow("empty translation does not count")
             << QStringList{u"A,"_qs, u"A,two"_qs} << u"a"_qs << u"two"_qs << 1;
         QTest::newRow("no comma") << QStringList{u"A one"_qs, u"A"_qs} << u"A one"_qs << QString() << 0;
-        QTest::newRow("empty name") << QStringList{u",one"_qs} << QString() << QString() << 0;
+        QTest::newRow("empty name") << QStringList{u",one"_qs, u""_qs} << QString() << u"one"_qs << 1;
     }
     void lookup()
     {
