@@ -40,16 +40,31 @@ Result<QList<Family>> listFamilies(const QString& dataFolder)
     return families;
 }
 
-QString findFile(const QString& folder, const QString& name)
+namespace {
+
+QString findEntry(const QString& folder, const QString& name, QDir::Filters kind)
 {
     const QString exact = Paths::join(folder, u"\\"_qs + name);
-    if (QFileInfo(exact).isFile())
+    const QFileInfo info(exact);
+    if (kind == QDir::Dirs ? info.isDir() : info.isFile())
         return exact;
-    const QFileInfoList files = QDir(folder).entryInfoList(QDir::Files | QDir::Hidden, QDir::Name);
-    for (const QFileInfo& file : files)
-        if (file.fileName().compare(name, Qt::CaseInsensitive) == 0)
-            return Paths::toNative(file.filePath());
+    const QFileInfoList entries = QDir(folder).entryInfoList(kind | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QFileInfo& entry : entries)
+        if (entry.fileName().compare(name, Qt::CaseInsensitive) == 0)
+            return Paths::toNative(entry.filePath());
     return {};
+}
+
+} // namespace
+
+QString findFile(const QString& folder, const QString& name)
+{
+    return findEntry(folder, name, QDir::Files);
+}
+
+QString findFolder(const QString& folder, const QString& name)
+{
+    return findEntry(folder, name, QDir::Dirs);
 }
 
 QString newestNumber(const QStringList& historyLines, const QString& number)

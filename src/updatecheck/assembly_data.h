@@ -41,9 +41,11 @@ struct Family {
 // the same one WinKFP's users see first.
 Result<QList<Family>> listFamilies(const QString& dataFolder);
 
-// The path of file name inside folder, or empty when there is none. Data copied from
-// Windows onto a case-sensitive disk may spell the name in another case; it still counts.
+// The path of file (or subfolder) name inside folder, or empty when there is none. Data
+// copied from Windows onto a case-sensitive disk may spell the name in another case; it
+// still counts.
 QString findFile(const QString& folder, const QString& name);
+QString findFolder(const QString& folder, const QString& name);
 
 // Where the replacement chain starting at number ends. For each number the first history
 // line that lists it decides. A chain that comes back to a number already reached ends

@@ -101,7 +101,8 @@ void runCheck(UpdateCheck& check, const QString& dataFolder, const QString& numb
 
 QString assemblyDataFolder(const QString& pathSearch)
 {
-    return Paths::join(pathSearch, QStringLiteral("\\DATA"));
+    const QString found = AssemblyData::findFolder(pathSearch, QStringLiteral("DATA"));
+    return found.isEmpty() ? Paths::join(pathSearch, QStringLiteral("\\DATA")) : found;
 }
 
 UpdateCheck CheckForUpdate(const QString& pathSearch, const QString& assemblyNumber, BusyState* busy)

@@ -39,5 +39,5 @@ struct UpdateCheck {
 // the same hardware. busy, when given, is set while files are read.
 UpdateCheck CheckForUpdate(const QString& pathSearch, const QString& assemblyNumber, BusyState* busy = nullptr);
 
-// The folder searched below pathSearch.
+// The folder searched below pathSearch: its DATA, in whatever letter case.
 QString assemblyDataFolder(const QString& pathSearch);

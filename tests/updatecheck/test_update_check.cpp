@@ -2,6 +2,7 @@
 #include "updatecheck/family_files.h"
 #include "updatecheck/update_check.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -112,6 +113,13 @@ private slots:
         QCOMPARE(result.outcome == UpdateCheck::Outcome::Failed, !error.isEmpty());
     }
 
+    void dataFolderInAnyCase()
+    {
+        QTemporaryDir dir;
+        QVERIFY(writeAssemblyData(dir.path(), {u"FAM/FAM.DAT|"_qs + listLine(u"7000001"_qs, u"7100000"_qs)}));
+        QVERIFY(QDir(dir.path()).rename(u"DATA"_qs, u"Data"_qs));
+        QCOMPARE(CheckForUpdate(dir.path(), u"7000001"_qs).familyText(), u"Found in ECU family FAM"_qs);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestUpdateCheck)
