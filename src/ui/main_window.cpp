@@ -161,13 +161,15 @@ void MainWindow::Form_Load()
         if (!picture.isNull())
             m_pictures.setCustom(picture);
     }
+    // A stored number that is no 16-bit number is skipped: no picture is chosen from it.
     bool numeric = false;
-    const int stored = m_settings.value(SettingsStore::PictureDefault, QStringLiteral("6")).toInt(&numeric);
-    if (numeric)
+    const short stored = m_settings.value(SettingsStore::PictureDefault, QStringLiteral("6")).toShort(&numeric);
+    if (numeric) {
         PictureDefault = stored;
-    if (PictureDefault > m_pictures.count())
-        PictureDefault = 6;
-    showPicture(PictureDefault);
+        if (PictureDefault > m_pictures.count())
+            PictureDefault = 6;
+        showPicture(PictureDefault);
+    }
 
     if (m_settings.value(SettingsStore::NCSonly, QStringLiteral("False")).compare(u"True", Qt::CaseInsensitive) == 0) {
         findChild<QAction*>(QStringLiteral("sSettings_11"))->setChecked(true);

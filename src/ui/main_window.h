@@ -55,7 +55,7 @@ public:
     const std::vector<WindowLayout::Record>& controlLayout() const { return m_controlLayout; }
 
     // The picture panel.
-    int PictureDefault = 6;
+    int PictureDefault = 0; // none shown until start-up chooses one
     PictureList& imageList2() { return m_pictures; }
     void showPicture(int index);
 

@@ -186,9 +186,8 @@ void MenuPanel::setCustomPicture(const QString& path)
         showError(path + QStringLiteral("\r\nThis file is not a picture that can be shown."));
         return;
     }
-    // The picture list holds pictures of one size, as the built-in ones are.
     PictureList& pictures = m_frmMain->imageList2();
-    pictures.setCustom(loaded.scaled(PictureList::kWidth, PictureList::kHeight));
+    pictures.setCustom(loaded);
     m_frmMain->PictureDefault = pictures.count();
     m_frmMain->showPicture(m_frmMain->PictureDefault);
     m_context.settings.setValue(SettingsStore::PictureCustom, path);

@@ -33,5 +33,6 @@ void PictureList::setCustom(const QPixmap& picture)
 {
     if (count() >= kCustomIndex)
         m_pictures.remove(kCustomIndex - 1, count() - kCustomIndex + 1);
-    m_pictures.append(picture);
+    // The list holds pictures of one size, as the built-in ones are.
+    m_pictures.append(picture.scaled(kWidth, kHeight));
 }

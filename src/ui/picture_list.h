@@ -20,7 +20,7 @@ public:
     // Picture number index (1-based); a null pixmap when out of range.
     QPixmap picture(int index) const;
     void append(const QPixmap& picture) { m_pictures.append(picture); }
-    // Puts the custom picture at number 7, replacing an earlier one.
+    // Puts the custom picture, scaled to the list's size, at number 7, replacing an earlier one.
     void setCustom(const QPixmap& picture);
 
 private:

@@ -97,7 +97,9 @@ private slots:
         QCOMPARE(parts.size(), 4);
         QCOMPARE(parts[2].toDouble(), f.window->width() * 15.0);
         f.settings.setValue(SettingsStore::StartUpPosition, QStringLiteral("0,0,15000,9000"));
+        f.settings.setValue(SettingsStore::PictureDefault, QStringLiteral("six"));
         QCOMPARE(f.open(false).size(), QSize(1000, 600));
+        QCOMPARE(f.window->PictureDefault, 0); // no number: no picture chosen from it
     }
 
     // The controls scale with the client area down to three quarters; the "NCS coding"
@@ -173,6 +175,8 @@ private slots:
             f.settings.setValue(SettingsStore::PictureCustom, f.path(u"mine.png"_qs));
         });
         QCOMPARE(f.window->PictureDefault, 6);
+        // Scaled at start-up as when chosen from the menu.
+        QCOMPARE(f.window->imageList2().picture(7).size(), QSize(PictureList::kWidth, PictureList::kHeight));
         for (int expected : {7, 1, 2, 3, 4, 5, 6, 7, 1}) {
             QTest::mouseClick(f.find<QLabel>(u"listImage"_qs), Qt::LeftButton);
             QCOMPARE(f.window->PictureDefault, expected);
