@@ -87,7 +87,8 @@ int TraceTreeView::currentNode() const
 
 void TraceTreeView::mousePressEvent(QMouseEvent* event)
 {
-    m_mouseDown = true;
+    // Only the left button edits; the others select the value and nothing else.
+    m_mouseDown = event->button() == Qt::LeftButton;
     QTreeView::mousePressEvent(event);
     const QModelIndex index = indexAt(event->position().toPoint());
     if (index.isValid() && m_tree)

@@ -99,8 +99,9 @@ private slots:
         QVERIFY(f.dialogs.messages.isEmpty());
     }
 
-    // Clicks on a function, on a function without values or on a red line, and the keys
-    // that move through the tree, never open the change window.
+    // Clicks on a function, on a function without values or on a red line, right and
+    // middle clicks on a value, and the keys that move through the tree, never open the
+    // change window.
     void clicksAndKeysThatNeverEdit()
     {
         Fixture f;
@@ -108,6 +109,9 @@ private slots:
         ModalAnswer modal;
         for (int node : {1, 5, 4})
             QVERIFY(f.clickNode(node));
+        for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton})
+            QVERIFY(::clickNode(f.view(), f.tree(), 2, button));
+        QCOMPARE(f.view()->currentNode(), 2); // selected, nothing more
         f.view()->setFocus();
         f.view()->selectNode(1);
         for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_End, Qt::Key_Home,
@@ -169,6 +173,21 @@ private slots:
         QTRY_VERIFY(!f.search());
         f.click(u"cmdSearch"_qs); // the next opening starts afresh
         QVERIFY(f.searchText()->text().isEmpty());
+    }
+
+    // While another application is active the search window hides; it comes back with the program.
+    void searchHidesWhileAnotherApplicationIsActive()
+    {
+        Fixture f;
+        f.click(u"cmdSearch"_qs);
+        FrmSearch* search = f.search();
+        QVERIFY(search->isVisible());
+        emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
+        QVERIFY(!search->isVisible());
+        QCOMPARE(f.search(), search);
+        QCOMPARE(f.searchTag(), u"show"_qs);
+        emit qGuiApp->applicationStateChanged(Qt::ApplicationActive);
+        QVERIFY(search->isVisible());
     }
 
     // With the search window open, a click on a value shows the change window through it,
