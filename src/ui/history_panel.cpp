@@ -82,5 +82,7 @@ void HistoryPanel::ApplyTrace(const QList<TraceFunction>& wanted, const QString&
         m_applied->close();
     m_applied = new FrmApplied(source, outcome.report(), m_frmMain);
     m_applied->setAttribute(Qt::WA_DeleteOnClose);
+    const QRect frame = m_frmMain->frameGeometry();
+    m_applied->move(frame.left() + frame.width() / 2, frame.top());
     m_applied->show();
 }
