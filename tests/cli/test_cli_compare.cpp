@@ -68,7 +68,6 @@ private slots:
         QTest::newRow("one file") << QStringList{u"a.trc"_qs};
         QTest::newRow("unreadable files") << QStringList{u"/nonexistent/a.trc"_qs, u"/nonexistent/b.trc"_qs};
         QTest::newRow("output without name") << QStringList{u"a"_qs, u"b"_qs, u"--output"_qs};
-        QTest::newRow("unknown option") << QStringList{u"a"_qs, u"b"_qs, u"--fast"_qs};
     }
     void unusableArguments()
     {

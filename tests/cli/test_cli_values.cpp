@@ -64,10 +64,6 @@ private slots:
                                                    {u"values"_qs, QJsonArray{u"aktiv"_qs, u"nicht_aktiv"_qs}},
                                                    {u"loaded"_qs, QJsonArray{u"nicht_aktiv"_qs}},
                                                    {u"error"_qs, QJsonValue()}}));
-        QCOMPARE(array[1].toObject(),
-                 (QJsonObject{{u"function"_qs, u"BREMSE"_qs}, {u"values"_qs, QJsonArray()},
-                              {u"loaded"_qs, QJsonArray{u"ein"_qs}},
-                              {u"error"_qs, u"function not found in the function keyword file"_qs}}));
     }
 
     void refused_data()

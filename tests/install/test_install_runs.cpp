@@ -70,7 +70,6 @@ private slots:
         if (!removed.isEmpty())
             texts.append(f.at(removed) + message);
         QCOMPARE(f.dialogs.texts(), texts);
-        QCOMPARE(f.dialogs.messages[0].buttons, MessageButtons::YesNoCancel);
         QCOMPARE(f.view.lines, QStringList{u"earlier log"_qs});
         QCOMPARE(f.view.caption, u"earlier caption"_qs);
         QCOMPARE(TreeFiles::snapshot(f.root()), before);
