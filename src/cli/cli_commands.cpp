@@ -6,6 +6,7 @@ int runCheckUpdate(const QStringList& args, QTextStream& out, QTextStream& err);
 int runCompare(const QStringList& args, QTextStream& out, QTextStream& err);
 int runFindModule(const QStringList& args, QTextStream& out, QTextStream& err);
 int runInstall(const QStringList& args, QTextStream& out, QTextStream& err);
+int runRestore(const QStringList& args, QTextStream& out, QTextStream& err);
 int runTranslations(const QStringList& args, QTextStream& out, QTextStream& err);
 int runValues(const QStringList& args, QTextStream& out, QTextStream& err);
 
@@ -51,15 +52,30 @@ const QList<CliCommand>& cliCommands()
         {"install", "install an SP-daten data set or its WinKFP data into the tool folders", runInstall,
          "Usage: quillon-cli install sp-daten|winkfp --source <SP-daten folder> --backup yes|no\n"
          "                           [--ncs <folder>] [--ediabas <folder>] [--nfs <folder>]\n"
-         "                           [--create-chassis] [--settings <ini file>]\n\n"
+         "                           [--create-chassis] [--settings <ini file>] [--records <folder>]\n\n"
          "Runs \"Update SP-daten\" or \"Update WinKFP\" exactly as the buttons do. The log goes to\n"
          "standard output, ending with \"UPDATE READY\" and the result caption; messages and a\n"
          "progress bar (on a terminal) go to standard error. Tool folders default to the stored\n"
          "default folders (of --settings, or the user's settings).\n\n"
          "  --backup yes|no     the answer to the backup question\n"
-         "  --create-chassis    answer Yes when NCS Expert has no folder for the data set's chassis\n\n"
+         "  --create-chassis    answer Yes when NCS Expert has no folder for the data set's chassis\n"
+         "  --records <folder>  where the restore record of a run with backups goes (default: the\n"
+         "                      installs folder of the per-user data folder); its path is printed\n"
+         "                      as \"Restore record: <path>\" once the run has ended\n\n"
          "Exit status: 0 the installation is ready; 1 a step failed (the step and the error on\n"
          "standard error); 2 bad arguments or a check refused the run.\n"},
+        {"restore", "undo an installation that made backups, from its restore record", runRestore,
+         "Usage: quillon-cli restore <record>\n"
+         "       quillon-cli restore --list [--records <folder>]\n\n"
+         "Checks that every file the installation left is still as it left it and that its\n"
+         "backups are there, then undoes its changes newest first. The log goes to standard\n"
+         "output, ending with \"RESTORE READY\". --list prints the records newest first: time,\n"
+         "installation, data set folder, number of changes, \"restorable\" or why not, path.\n\n"
+         "  --records <folder>  the folder of the records (default: the installs folder of the\n"
+         "                      per-user data folder)\n\n"
+         "Exit status: 0 restored (or listed); 1 refused or stopped (the reason and every file on\n"
+         "standard error; run it again after a stop to carry on); 2 bad arguments or a record\n"
+         "that cannot be read.\n"},
         {"values", "list every possible value of each function of a trace", runValues,
          "Usage: quillon-cli values --ncs <NCS Expert folder> --chassis <name> --module <file> [--json]\n"
          "                          <trace file>\n\n"

@@ -2,6 +2,8 @@
 #include "common/busy_state.h"
 #include "common/clock.h"
 #include "common/paths.h"
+#include "common/program_folder.h"
+#include "install/restore_run.h"
 #include "install/install_observer.h"
 #include "install/install_runs.h"
 #include "install/install_state.h"
@@ -9,6 +11,7 @@
 #include "settings/settings_store.h"
 #include "settings/tool_folders.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QStringList>
 #include <QTextStream>
@@ -25,7 +28,7 @@ namespace {
 
 struct Options {
     int index = -1;
-    QString source, ncs, ediabas, nfs, settings;
+    QString source, ncs, ediabas, nfs, settings, records;
     MessageAnswer backup = MessageAnswer::Cancel;
     bool createChassis = false;
 };
@@ -54,6 +57,7 @@ QString parse(const QStringList& args, Options& o)
                           : arg == u"--ediabas"  ? &o.ediabas
                           : arg == u"--nfs"      ? &o.nfs
                           : arg == u"--settings" ? &o.settings
+                          : arg == u"--records"  ? &o.records
                                                  : nullptr;
         if (!target && arg != u"--backup")
             return QStringLiteral("unknown option ") + arg;
@@ -194,18 +198,27 @@ int runInstall(const QStringList& args, QTextStream& out, QTextStream& err)
     BusyState busy;
     CliView view(out, err);
     InstallContext context{state, folders, dialogs, clock, busy, ops, view, {}};
+    context.recordsFolder = options.records.isEmpty()
+                                ? Restore::recordsFolder(
+                                      ProgramFiles::forExecutable(QCoreApplication::applicationDirPath()).perUserFolder())
+                                : Paths::normalizeFolder(options.records);
 
     if (!cmdFolder_Click(context))
         return 2;
     const InstallRunResult result = cmdUpdate_Click(context, options.index);
     view.clearBar();
+    const auto printRecord = [&] {
+        if (!result.restoreRecord.isEmpty())
+            out << "Restore record: " << result.restoreRecord << '\n';
+        out.flush();
+    };
     switch (result.outcome) {
     case InstallRunResult::Outcome::Ready:
         out << view.caption << '\n';
-        out.flush();
+        printRecord();
         return 0;
     case InstallRunResult::Outcome::Failed:
-        out.flush();
+        printRecord();
         err << "quillon-cli install: failed at \"" << result.failedStep << "\": " << result.error << '\n';
         return 1;
     case InstallRunResult::Outcome::NotStarted:

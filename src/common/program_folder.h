@@ -29,6 +29,9 @@ public:
     // created; the per-user folder (made when missing) when neither.
     QString writeFolder(const QString& tail) const;
 
+    // The per-user application data folder (the one folder, when only one was given).
+    const QString& perUserFolder() const { return m_perUser; }
+
 private:
     QString m_besideProgram;
     QString m_perUser;

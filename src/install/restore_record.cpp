@@ -168,7 +168,7 @@ Result<std::unique_ptr<RestoreRecordWriter>> RestoreRecordWriter::create(FileOps
     if (!writer->m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         return R::failure(path + QStringLiteral(": ") + writer->m_file.errorString());
     writer->m_file.write(kMagic + '\n');
-    if (Status s = writer->line({"run", encode(kind), time.toString(Qt::ISODate).toLatin1(), encode(source)}); !s)
+    if (Status s = writer->line({"run", encode(kind), time.toString(Qt::ISODateWithMs).toLatin1(), encode(source)}); !s)
         return R::failure(s.error());
     return R(std::move(writer));
 }

@@ -1,0 +1,99 @@
+#include "common/paths.h"
+#include "common/program_folder.h"
+#include "install/install_observer.h"
+#include "install/real_file_ops.h"
+#include "install/restore_record.h"
+#include "install/restore_run.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <QTextStream>
+
+namespace {
+
+// The log line by line on standard output; nothing else of a window applies here.
+class LogOnly final : public InstallObserver {
+public:
+    explicit LogOnly(QTextStream& out) : m_out(out) {}
+    void setCaption(const QString&) override {}
+    void addLine(const QString& line) override { m_out << line << '\n'; }
+    void selectLastLine() override {}
+    void setPercentage(int) override {}
+    void processPendingEvents() override {}
+
+private:
+    QTextStream& m_out;
+};
+
+int list(const QString& folder, QTextStream& out)
+{
+    for (const Restore::RecordSummary& s : Restore::list(folder))
+        out << s.time.toString(u"yyyy-MM-dd hh:mm:ss"_qs) << '\t' << s.kind << '\t' << s.source << '\t' << s.changes
+            << " changes\t" << (s.refusal.isEmpty() ? u"restorable"_qs : s.refusal) << '\t' << s.path << '\n';
+    return 0;
+}
+
+} // namespace
+
+int runRestore(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    bool listing = false;
+    QString folder, record;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        QString problem;
+        if (arg == u"--list") {
+            listing = true;
+        } else if (arg == u"--records") {
+            if (i + 1 >= args.size() || args[i + 1].isEmpty())
+                problem = u"--records needs a value"_qs;
+            else
+                folder = args[++i];
+        } else if (arg.startsWith(u"--")) {
+            problem = u"unknown option "_qs + arg;
+        } else if (!record.isEmpty()) {
+            problem = u"unexpected argument "_qs + arg;
+        } else {
+            record = arg;
+        }
+        if (!problem.isEmpty()) {
+            err << "quillon-cli restore: " << problem << ". See quillon-cli restore --help.\n";
+            return 2;
+        }
+    }
+    if (listing == !record.isEmpty()) {
+        err << "quillon-cli restore: give a record or --list. See quillon-cli restore --help.\n";
+        return 2;
+    }
+    if (listing) {
+        if (folder.isEmpty())
+            folder = Restore::recordsFolder(
+                ProgramFiles::forExecutable(QCoreApplication::applicationDirPath()).perUserFolder());
+        return list(Paths::normalizeFolder(folder), out);
+    }
+
+    if (const auto readable = RestoreRecord::read(record); !readable) {
+        err << "quillon-cli restore: " << readable.error() << '\n';
+        return 2;
+    }
+    RealFileOps ops;
+    LogOnly log(out);
+    const Restore::Outcome outcome = Restore::run(record, ops, log);
+    switch (outcome.kind) {
+    case Restore::Outcome::Kind::Restored:
+        out << "RESTORE READY\n";
+        return 0;
+    case Restore::Outcome::Kind::Refused:
+        out.flush();
+        err << "quillon-cli restore: refused, nothing was changed:\n";
+        for (const QString& problem : outcome.problems)
+            err << "  " << problem << '\n';
+        return 1;
+    case Restore::Outcome::Kind::Failed:
+        out.flush();
+        err << "quillon-cli restore: stopped: " << outcome.problems.value(0)
+            << "\nRun it again to carry on.\n";
+        return 1;
+    }
+    return 1;
+}
