@@ -30,8 +30,9 @@ private slots:
         QCOMPARE(run.exitCode, 0);
         QStringList out = run.outLines();
         QCOMPARE(out.first(), f.at(u"EDIABAS/ECU"_qs));
-        QCOMPARE(out.mid(out.size() - 3),
+        QCOMPARE(out.mid(out.size() - 4, 3),
                  (QStringList{QString(), u"UPDATE READY"_qs, u"Update SP-daten ready [17 files updated]"_qs}));
+        QVERIFY(out.last().startsWith(u"Restore record: "_qs));
         QVERIFY(run.err.contains(u"Do you want to backup the existing files? -> Yes"_qs));
         QCOMPARE(QDir(f.at(u"EDIABAS"_qs)).entryList({u"ECU_2*"_qs}, QDir::Dirs).size(), 1);
 
