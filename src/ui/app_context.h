@@ -7,6 +7,8 @@
 #include <functional>
 
 class QDialog;
+class QSize;
+class PictureList;
 
 class BusyState;
 class Clock;
@@ -52,6 +54,13 @@ struct AppContext {
     std::function<QString(const QString& name)> translationOf;
     // The chassis and module data, owned by the chassis panel, which sets this when built.
     ModuleData* moduleData = nullptr;
+
+    // The main window's layout and picture panel, which it fills before the panels are built.
+    std::function<void(double layoutWidth)> setLayoutWidth; // and scales the controls to it
+    std::function<QSize()> designedWindowSize;              // as stored at start-up
+    PictureList* imageList2 = nullptr;
+    int* pictureDefault = nullptr; // the number of the picture shown
+    std::function<void(int index)> showPicture;
 };
 
 // Calls a hook when it is set.

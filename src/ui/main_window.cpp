@@ -96,8 +96,18 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     m_listItems->setModel(&m_session.listItemsModel());
 
     m_context.reset(new AppContext{m_settings, m_folders, m_dialogs, m_clock, services.programFiles,
-                                   services.historyFolder, m_busy, m_session, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}});
+                                   services.historyFolder, m_busy, m_session, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}});
     m_context->loadTraceFile = [this](const QString& path) { LoadTraceFile(path); };
+    m_context->setLayoutWidth = [this](double width) {
+        LayoutWidth = width;
+        ResizeControls();
+    };
+    m_context->designedWindowSize = [this] {
+        return QSize(qRound(m_controlLayout.at(0).width), qRound(m_controlLayout.at(0).height));
+    };
+    m_context->imageList2 = &m_pictures;
+    m_context->pictureDefault = &PictureDefault;
+    m_context->showPicture = [this](int index) { showPicture(index); };
 
     connect(&m_session, &TraceSession::treeVisibleChanged, this, [this](bool treeVisible) {
         m_tree->setVisible(treeVisible);

@@ -3,18 +3,20 @@
 #include "common/dialogs.h"
 #include "common/paths.h"
 #include "common/text_file.h"
+#include "common/window_layout.h"
 #include "settings/settings_store.h"
 #include "settings/tool_folders.h"
 #include "trace/trace_loader.h"
 #include "trace/trace_session.h"
 #include "tracetools/trace_compare.h"
 #include "ui/app_context.h"
-#include "ui/main_window.h"
+#include "ui/picture_list.h"
 
 #include <QAction>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -34,7 +36,7 @@ QString menuCaption(QString path)
 
 } // namespace
 
-MenuPanel::MenuPanel(MainWindow* frmMain, AppContext& context)
+MenuPanel::MenuPanel(QMainWindow* frmMain, AppContext& context)
     : QObject(frmMain),
       m_frmMain(frmMain),
       m_context(context),
@@ -186,21 +188,21 @@ void MenuPanel::setCustomPicture(const QString& path)
         showError(path + QStringLiteral("\r\nThis file is not a picture that can be shown."));
         return;
     }
-    PictureList& pictures = m_frmMain->imageList2();
+    PictureList& pictures = *m_context.imageList2;
     pictures.setCustom(loaded);
-    m_frmMain->PictureDefault = pictures.count();
-    m_frmMain->showPicture(m_frmMain->PictureDefault);
+    *m_context.pictureDefault = pictures.count();
+    m_context.showPicture(*m_context.pictureDefault);
     m_context.settings.setValue(SettingsStore::PictureCustom, path);
     m_context.settings.setValue(SettingsStore::PictureFolder, Paths::folderOf(path));
 }
 
 void MenuPanel::listImage_Click()
 {
-    int& shown = m_frmMain->PictureDefault;
+    int& shown = *m_context.pictureDefault;
     ++shown;
-    if (shown > m_frmMain->imageList2().count())
+    if (shown > m_context.imageList2->count())
         shown = 1;
-    m_frmMain->showPicture(shown);
+    m_context.showPicture(shown);
 }
 
 bool MenuPanel::eventFilter(QObject* watched, QEvent* event)
@@ -238,15 +240,13 @@ void MenuPanel::resetWindowSize()
 {
     if (m_frmMain->isMaximized())
         m_frmMain->showNormal();
-    const WindowLayout::Record& designed = m_frmMain->controlLayout().at(0);
-    m_frmMain->resize(qRound(designed.width), qRound(designed.height));
+    m_frmMain->resize(m_context.designedWindowSize());
 }
 
 void MenuPanel::showNcsCodingOnly(bool on)
 {
-    m_frmMain->LayoutWidth = on ? WindowLayout::kNcsOnlyWidth : WindowLayout::kFullWidth;
+    m_context.setLayoutWidth(on ? WindowLayout::kNcsOnlyWidth : WindowLayout::kFullWidth);
     action(QStringLiteral("sSettings_11"))->setChecked(on);
-    m_frmMain->ResizeControls();
     m_context.settings.setValue(SettingsStore::NCSonly, on ? QStringLiteral("True") : QStringLiteral("False"));
 }
 

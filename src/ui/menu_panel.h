@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QStringList>
 
-class MainWindow;
+class QMainWindow;
 class QAction;
 class QLabel;
 struct AppContext;
@@ -14,7 +14,7 @@ struct ToolFolders;
 class MenuPanel : public QObject {
     Q_OBJECT
 public:
-    MenuPanel(MainWindow* frmMain, AppContext& context);
+    MenuPanel(QMainWindow* frmMain, AppContext& context);
 
     void sFile_Click(int index);
     void ssFile_Click(int index);
@@ -48,7 +48,7 @@ private:
     void showNcsCodingOnly(bool on);
     void showError(const QString& text);
 
-    MainWindow* m_frmMain;
+    QMainWindow* m_frmMain;
     AppContext& m_context;
     QLabel* m_listImage;
     QStringList CompareLines1;
