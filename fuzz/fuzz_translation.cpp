@@ -28,13 +28,14 @@ struct PlainTable {
     }
 };
 
-// Name, comma, translation up to the next comma; lines without both are not entries.
+// Name, comma, translation up to the next comma; a line without a comma or without a
+// translation is not an entry (an empty name is one, and translates the empty name).
 PlainTable readPlain(const QStringList& lines)
 {
     PlainTable table;
     for (const QString& line : lines) {
         const QStringList fields = line.split(u',');
-        if (fields.size() < 2 || fields[0].isEmpty() || fields[1].isEmpty())
+        if (fields.size() < 2 || fields[1].isEmpty())
             continue;
         table.names.append(fields[0]);
         table.translations.append(fields[1]);

@@ -39,6 +39,7 @@ private slots:
         f.load();
         f.dialogs.queueOpenFile(f.path(u"backup/earlier.trc"_qs));
         f.action(u"sFileApply"_qs)->trigger();
+        QCOMPARE(f.dialogs.openRequests.last().folder, f.path(u"backup"_qs));
         QCOMPARE(applied(f), (QStringList{u"F1: ein --> aus"_qs, u"1 value changed"_qs}));
         f.dialogs.queueAnswer(MessageAnswer::No);
         f.dialogs.queueAnswer(MessageAnswer::No);
