@@ -1,6 +1,5 @@
-#include "common/text_file.h"
+#include "cli/cli_trace.h"
 #include "moduledata/module_ranking.h"
-#include "trace/trace_loader.h"
 #include "trace/trace_session.h"
 
 #include <QJsonArray>
@@ -73,18 +72,10 @@ int runFindModule(const QStringList& args, QTextStream& out, QTextStream& err)
     FindModuleOptions options;
     if (!parse(args, options, err))
         return 2;
-    const Result<QStringList> lines = TextFile::readLines(options.trace);
-    if (!lines) {
-        err << lines.error() << '\n';
-        return 2;
-    }
     // The trace must load as the window loads it, or the counts mean nothing.
     TraceSession session;
-    const QString built = BuildTraceTree(session.tree(), lines.value(), &session.TraceLines);
-    if (!built.isEmpty()) {
-        err << options.trace << ": " << built << '\n';
+    if (!loadTraceForCommand(options.trace, session, err))
         return 2;
-    }
     const Result<ModuleRanking> ranking = RankModules(options.folderNCS, options.chassis, session.TraceLines);
     if (!ranking) {
         err << ranking.error() << '\n';

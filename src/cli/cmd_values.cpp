@@ -1,11 +1,10 @@
 #include "cli/cli_dialogs.h"
+#include "cli/cli_trace.h"
 #include "common/busy_state.h"
-#include "common/text_file.h"
 #include "moduledata/chassis_data.h"
 #include "moduledata/module_data.h"
 #include "moduledata/possible_values_command.h"
 #include "moduledata/value_search_state.h"
-#include "trace/trace_loader.h"
 #include "trace/trace_session.h"
 
 #include <QTextStream>
@@ -170,17 +169,9 @@ int runValues(const QStringList& args, QTextStream& out, QTextStream& err)
     if (!parse(args, options, err))
         return 2;
 
-    const Result<QStringList> lines = TextFile::readLines(options.trace);
-    if (!lines) {
-        err << lines.error() << '\n';
-        return 2;
-    }
     TraceSession session;
-    const QString built = BuildTraceTree(session.tree(), lines.value(), &session.TraceLines);
-    if (!built.isEmpty()) {
-        err << options.trace << ": " << built << '\n';
+    if (!loadTraceForCommand(options.trace, session, err))
         return 2;
-    }
     session.showTree();
 
     ModuleData data;

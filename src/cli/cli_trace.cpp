@@ -1,0 +1,20 @@
+#include "cli/cli_trace.h"
+
+#include "common/text_file.h"
+#include "trace/trace_loader.h"
+#include "trace/trace_session.h"
+
+bool loadTraceForCommand(const QString& path, TraceSession& session, QTextStream& err)
+{
+    const Result<QStringList> lines = TextFile::readLines(path);
+    if (!lines) {
+        err << lines.error() << '\n';
+        return false;
+    }
+    const QString built = BuildTraceTree(session.tree(), lines.value(), &session.TraceLines);
+    if (!built.isEmpty()) {
+        err << path << ": " << built << '\n';
+        return false;
+    }
+    return true;
+}
