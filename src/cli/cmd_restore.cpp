@@ -27,7 +27,8 @@ private:
 
 int list(const QString& folder, QTextStream& out)
 {
-    for (const Restore::RecordSummary& s : Restore::list(folder))
+    RealFileOps ops;
+    for (const Restore::RecordSummary& s : Restore::list(folder, &ops))
         out << s.time.toString(u"yyyy-MM-dd hh:mm:ss"_qs) << '\t' << s.kind << '\t' << s.source << '\t' << s.changes
             << " changes\t" << (s.refusal.isEmpty() ? u"restorable"_qs : s.refusal) << '\t' << s.path << '\n';
     return 0;

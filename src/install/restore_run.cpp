@@ -77,7 +77,7 @@ QString recordsFolder(const QString& perUserFolder)
     return Paths::join(perUserFolder, QStringLiteral("\\installs"));
 }
 
-QList<RecordSummary> list(const QString& folder)
+QList<RecordSummary> list(const QString& folder, FileOps* checkWith)
 {
     QList<RecordSummary> summaries;
     const QStringList names = QDir(folder).entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name);
@@ -86,20 +86,34 @@ QList<RecordSummary> list(const QString& folder)
         s.path = FolderTree::child(folder, name);
         const auto record = RestoreRecord::read(s.path);
         if (!record) {
-            s.refusal = record.error();
+            s.problems = QStringList{record.error()};
         } else {
             s.kind = record->kind;
             s.time = record->time;
             s.source = record->source;
             s.changes = record->changes.size();
             if (record->restored)
-                s.refusal = QStringLiteral("already restored");
+                s.problems = QStringList{QStringLiteral("already restored")};
+            else if (checkWith)
+                s.problems = check(record.value(), *checkWith);
         }
+        if (!s.problems.isEmpty())
+            s.refusal = s.problems.size() == 1 ? s.problems.first()
+                                               : QStringLiteral("%1 (and %2 more)").arg(s.problems.first()).arg(s.problems.size() - 1);
         summaries.append(s);
     }
     std::stable_sort(summaries.begin(), summaries.end(),
                      [](const RecordSummary& a, const RecordSummary& b) { return a.time > b.time; });
     return summaries;
+}
+
+QString messageText(const QStringList& problems)
+{
+    constexpr qsizetype shown = 10; // the whole list is in the log or the window
+    QString text = problems.mid(0, shown).join(QStringLiteral("\r\n"));
+    if (problems.size() > shown)
+        text += QStringLiteral("\r\n… and %1 more").arg(problems.size() - shown);
+    return text;
 }
 
 QStringList check(const RestoreRecord& record, FileOps& ops)

@@ -1,13 +1,17 @@
 #include "ui/install_panel.h"
 
 #include "install/install_runs.h"
+#include "install/restore_installation.h"
+#include "install/restore_run.h"
 #include "install/winkfp_guide.h"
 #include "ui/app_context.h"
+#include "ui/frm_restore.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QListView>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 
@@ -45,12 +49,32 @@ InstallPanel::InstallPanel(QWidget* frmMain, AppContext& context)
         connect(m_cmdUpdate[index], &QPushButton::clicked, this, [this, index] { cmdUpdate_Click(index); });
     connect(m_cmdShow, &QPushButton::clicked, this, &InstallPanel::cmdShow_Click);
     frmMain->installEventFilter(this);
+
+    auto* settings = frmMain->findChild<QMenu*>(QStringLiteral("mSettings"));
+    settings->addSeparator();
+    auto* restore = settings->addAction(QStringLiteral("Restore an installation…"));
+    restore->setObjectName(QStringLiteral("sSettingsRestore"));
+    connect(restore, &QAction::triggered, this, &InstallPanel::sSettingsRestore_Click);
+}
+
+InstallContext InstallPanel::runContext()
+{
+    InstallContext run{m_state, m_context.folders, m_context.dialogs, m_context.clock,
+                       m_context.busy, m_ops, *this, m_context.closeSearchWindow};
+    // Every run the user allows backups for can be undone from its record.
+    run.recordsFolder = recordsFolder();
+    return run;
+}
+
+QString InstallPanel::recordsFolder() const
+{
+    const QString& perUser = m_context.programFiles.perUserFolder();
+    return perUser.isEmpty() ? QString() : Restore::recordsFolder(perUser);
 }
 
 void InstallPanel::cmdFolder_Click()
 {
-    InstallContext run{m_state, m_context.folders, m_context.dialogs, m_context.clock,
-                       m_context.busy, m_ops, *this, m_context.closeSearchWindow};
+    InstallContext run = runContext();
     ::cmdFolder_Click(run);
 }
 
@@ -60,9 +84,23 @@ void InstallPanel::cmdUpdate_Click(int index)
         return;
     m_running = true;
     m_sinceEvents.start();
-    InstallContext run{m_state, m_context.folders, m_context.dialogs, m_context.clock,
-                       m_context.busy, m_ops, *this, m_context.closeSearchWindow};
+    InstallContext run = runContext();
     ::cmdUpdate_Click(run, index);
+    flush();
+    m_running = false;
+}
+
+void InstallPanel::sSettingsRestore_Click()
+{
+    callHook(m_context.closeSearchWindow);
+    if (m_running)
+        return;
+    FrmRestore window(recordsFolder(), m_ops, m_context.dialogs, m_frmMain);
+    if (window.exec() != QDialog::Accepted)
+        return;
+    m_running = true;
+    m_sinceEvents.start();
+    RestoreInstallation(window.chosenRecord(), m_ops, *this, m_context.busy, m_context.dialogs);
     flush();
     m_running = false;
 }

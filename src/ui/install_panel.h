@@ -9,6 +9,7 @@
 #include <QObject>
 
 struct AppContext;
+struct InstallContext;
 class QLabel;
 class QListView;
 class QProgressBar;
@@ -31,6 +32,8 @@ public:
     void cmdFolder_Click();
     void cmdUpdate_Click(int index);
     void cmdShow_Click();
+    // Settings menu "Restore an installation…": the records window, then the restore.
+    void sSettingsRestore_Click();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -50,6 +53,9 @@ private:
     QString guideButtonCaption() const override;
     void setGuideButtonCaption(const QString& caption) override;
 
+    InstallContext runContext();
+    // Where the restore records are kept: the per-user data folder's installs folder.
+    QString recordsFolder() const;
     // Hands the collected lines to the list and applies the pending selection.
     void flush();
 

@@ -7,6 +7,7 @@
 #include <QListView>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 namespace {
 
@@ -32,6 +33,14 @@ struct Window : WindowFixture {
         return lines;
     }
 };
+
+// The tool folders outside NFS\DATA, which Update WinKFP changes.
+TreeSnapshot outsideData(const QString& root)
+{
+    TreeSnapshot all = TreeFiles::snapshot(root);
+    all.removeIf([](TreeSnapshot::iterator it) { return it.key().startsWith(u"NFS/DATA"_qs); });
+    return all;
+}
 
 } // namespace
 
@@ -86,6 +95,45 @@ private slots:
         QCOMPARE(w.caption(), u"Update SP-daten ready [3017 files updated]"_qs);
         QCOMPARE(w.log().last(), u"UPDATE READY"_qs);
         QVERIFY(w.window->isVisible());
+    }
+
+    // Both updates with backups can be undone from the Settings menu; the one whose file
+    // was edited afterwards is refused, naming the file, and the other goes back.
+    void restoreAnInstallation()
+    {
+        Window w;
+        const TreeSnapshot before = outsideData(w.tools.root());
+        for (int index : {0, 1}) {
+            w.dialogs.queueAnswer(MessageAnswer::Yes);
+            w.click(u"cmdUpdate_%1"_qs.arg(index));
+        }
+        const QString sgidc = w.tools.at(u"NFS/DATA/GDATEN/SGIDC.AS2"_qs);
+        QVERIFY(TestFiles::write(sgidc, "edited\r\n"));
+        QStringList rows;
+        const auto restore = [&](const QString& installation) {
+            ModalAnswer answer([&](QDialog* window) {
+                auto* list = child<QTreeWidget>(window, "listRestore");
+                rows.clear();
+                for (int row = 0; row < list->topLevelItemCount(); ++row) {
+                    QTreeWidgetItem* item = list->topLevelItem(row);
+                    rows.append(item->text(0) + u" - "_qs + item->text(4));
+                    if (item->text(0) == installation)
+                        list->setCurrentItem(item);
+                }
+                child<QPushButton>(window, "cmdRestore")->click();
+            });
+            w.action(u"sSettingsRestore"_qs)->trigger();
+        };
+        const QString edited = sgidc + u": changed since the installation"_qs;
+        restore(u"Update WinKFP"_qs);
+        rows.sort();
+        QCOMPARE(rows, (QStringList{u"Update SP-daten - yes"_qs, u"Update WinKFP - no: "_qs + edited}));
+        QCOMPARE(w.dialogs.texts().last(), u"This installation cannot be restored:\r\n"_qs + edited);
+        w.dialogs.queueAnswer(MessageAnswer::Yes);
+        restore(u"Update SP-daten"_qs);
+        QCOMPARE(w.log().last(), u"RESTORE READY"_qs);
+        QCOMPARE(outsideData(w.tools.root()), before);
+        QVERIFY(w.dialogs.allAnswersUsed());
     }
 };
 
