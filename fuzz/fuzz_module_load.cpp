@@ -10,18 +10,18 @@
 #include "moduledata/module_ranking.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <utility>
 
 namespace {
 
 QByteArray plainHex(const QByteArray& bytes)
 {
+    static const char digits[] = "0123456789ABCDEF";
     QByteArray hex;
-    char pair[4];
+    hex.reserve(bytes.size() * 3);
     for (const char byte : bytes) {
-        std::snprintf(pair, sizeof pair, "%02X ", static_cast<unsigned char>(byte));
-        hex += pair;
+        const auto code = static_cast<unsigned char>(byte);
+        hex.append(digits[code >> 4]).append(digits[code & 15]).append(' ');
     }
     hex.chop(1);
     return hex;

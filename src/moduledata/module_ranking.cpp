@@ -137,11 +137,15 @@ Result<ModuleRanking> RankModules(const QString& folderNCS, const QString& chass
                 control.progress(count, static_cast<int>(modules.size()));
         }
     };
+    // The calling thread is one of the workers: with one thread (or one module) no other
+    // thread is started at all.
+    const qsizetype threads = std::min<qsizetype>(
+        std::max(1, control.threads > 0 ? control.threads : QThread::idealThreadCount()), modules.size());
     QThreadPool pool;
-    const int threads = control.threads > 0 ? control.threads : QThread::idealThreadCount();
-    pool.setMaxThreadCount(std::max(1, threads));
-    for (int t = 0; t < pool.maxThreadCount() && t < modules.size(); ++t)
+    pool.setMaxThreadCount(static_cast<int>(std::max<qsizetype>(1, threads - 1)));
+    for (qsizetype t = 1; t < threads; ++t)
         pool.start(work);
+    work();
     pool.waitForDone();
 
     ModuleRanking ranking;
