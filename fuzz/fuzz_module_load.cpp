@@ -49,7 +49,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QByteArray moduleB = Fuzz::take(input, 2048);
     const QStringList trace = Fuzz::traceLines(input, wordsOf(fsw), 16);
 
-    const QString folderNCS = Fuzz::freshFolder(QStringLiteral("NCSEXPER"));
+    // The readers only read, and every input writes the same four files again: the folder
+    // is made once.
+    static const QString folderNCS = Fuzz::freshFolder(QStringLiteral("NCSEXPER"));
     const QString chassis = QStringLiteral("E60");
     const QString folder = folderNCS + QStringLiteral("/DATEN/E60/");
     Fuzz::writeFile(folder + QStringLiteral("SWTFSW01.DAT"), fsw);
