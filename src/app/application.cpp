@@ -63,6 +63,8 @@ int runQuillon(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillon"));
     QApplication::setApplicationVersion(QStringLiteral(QUILLON_VERSION));
+    // Lets the desktop match the window to the installed menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUILLON_APP_ID));
     const StartOptions options = parseOptions(app);
 
     const QString settingsFile = options.settingsFile.isEmpty() ? SettingsStore::defaultLocation()
