@@ -9,6 +9,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 QString timeText(const QDateTime& time)
@@ -40,8 +42,12 @@ FrmRestore::FrmRestore(const QString& recordsFolder, FileOps& ops, Dialogs& dial
         m_listRestore->addTopLevelItem(item);
     }
     m_listRestore->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The newest one that can be restored, which is the next to undo.
+    const auto restorable = std::find_if(m_records.cbegin(), m_records.cend(),
+                                         [](const Restore::RecordSummary& r) { return r.problems.isEmpty(); });
     if (!m_records.isEmpty())
-        m_listRestore->setCurrentItem(m_listRestore->topLevelItem(0));
+        m_listRestore->setCurrentItem(
+            m_listRestore->topLevelItem(restorable == m_records.cend() ? 0 : int(restorable - m_records.cbegin())));
 
     auto* cmdRestore = new QPushButton(QStringLiteral("Restore"), this);
     cmdRestore->setObjectName(QStringLiteral("cmdRestore"));

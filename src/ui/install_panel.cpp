@@ -1,5 +1,6 @@
 #include "ui/install_panel.h"
 
+#include "common/busy_state.h"
 #include "install/install_runs.h"
 #include "install/restore_installation.h"
 #include "install/restore_run.h"
@@ -14,6 +15,8 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
+
+#include <memory>
 
 namespace {
 template <typename T>
@@ -95,12 +98,16 @@ void InstallPanel::sSettingsRestore_Click()
     callHook(m_context.closeSearchWindow);
     if (m_running)
         return;
-    FrmRestore window(recordsFolder(), m_ops, m_context.dialogs, m_frmMain);
-    if (window.exec() != QDialog::Accepted)
+    // Checking the records reads every file they left: the hourglass while that runs.
+    auto window = [this] {
+        BusyScope busy(m_context.busy);
+        return std::make_unique<FrmRestore>(recordsFolder(), m_ops, m_context.dialogs, m_frmMain);
+    }();
+    if (window->exec() != QDialog::Accepted)
         return;
     m_running = true;
     m_sinceEvents.start();
-    RestoreInstallation(window.chosenRecord(), m_ops, *this, m_context.busy, m_context.dialogs);
+    RestoreInstallation(window->chosenRecord(), m_ops, *this, m_context.busy, m_context.dialogs);
     flush();
     m_running = false;
 }
