@@ -3,9 +3,11 @@
 //
 //   quillon_bench_install generate <folder> <files> <megabytes>
 //   quillon_bench_install install <data set folder> <tools folder>
+//   quillon_bench_install restore <data set folder> <tools folder> <records folder>
 //
 // install runs Update SP-daten, then Update WinKFP, both without backups, and prints the
-// time of each.
+// time of each. restore runs the two with backups and restore records, then restores
+// them newest first, and prints the time of each run and each restore.
 
 #include "common/busy_state.h"
 #include "common/clock.h"
@@ -14,6 +16,7 @@
 #include "install/install_runs.h"
 #include "install/install_state.h"
 #include "install/real_file_ops.h"
+#include "install/restore_run.h"
 #include "settings/tool_folders.h"
 
 #include <QCoreApplication>
@@ -26,18 +29,25 @@
 
 namespace {
 
+// Answers the backup question with backups, every other question with No.
 class Answers final : public Dialogs {
 public:
+    explicit Answers(bool backups) : m_backups(backups) {}
     QStringList messages;
     MessageAnswer message(const QString&, const QString& text, MessageIcon, MessageButtons buttons) override
     {
         messages.append(text);
-        return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
+        if (buttons == MessageButtons::Ok)
+            return MessageAnswer::Ok;
+        return buttons == MessageButtons::YesNoCancel && m_backups ? MessageAnswer::Yes : MessageAnswer::No;
     }
     QString openFile(const FileDialogRequest&) override { return {}; }
     QString saveFile(const FileDialogRequest&) override { return {}; }
     QString browseForFolder(const QString&) override { return {}; }
     bool startEditor(const QString&, QString*) override { return false; }
+
+private:
+    bool m_backups;
 };
 
 // Counts what a window would show, so the run does the same work per item.
@@ -109,7 +119,7 @@ int generate(const QString& root, int files, qint64 megabytes)
     return 0;
 }
 
-int install(const QString& dataSet, const QString& tools)
+int install(const QString& dataSet, const QString& tools, const QString& records = {})
 {
     QTextStream out(stdout);
     InstallState state;
@@ -118,14 +128,15 @@ int install(const QString& dataSet, const QString& tools)
     folders.FolderNCS = tools + QStringLiteral("/NCSEXPER");
     folders.FolderEDIABAS = tools + QStringLiteral("/EDIABAS");
     folders.FolderNFS = tools + QStringLiteral("/EC-APPS/NFS");
-    Answers dialogs;
+    Answers dialogs(!records.isEmpty());
     SystemClock clock;
     BusyState busy;
     RealFileOps ops;
     CountingView view;
-    InstallContext context{state, folders, dialogs, clock, busy, ops, view, {}};
+    InstallContext context{state, folders, dialogs, clock, busy, ops, view, {}, records};
 
     qint64 total = 0;
+    QStringList made;
     for (int index = 0; index < 2; ++index) {
         QElapsedTimer timer;
         timer.start();
@@ -138,8 +149,28 @@ int install(const QString& dataSet, const QString& tools)
         }
         out << (index == 0 ? "sp-daten " : "winkfp ") << ms << " ms, " << view.lines << " lines, " << view.caption
             << '\n';
+        made.prepend(result.restoreRecord);
     }
     out << "total " << total << " ms\n";
+    if (records.isEmpty())
+        return 0;
+
+    qint64 restoreTotal = 0;
+    for (const QString& record : made) {
+        view.clearLines();
+        QElapsedTimer timer;
+        timer.start();
+        const Restore::Outcome outcome = Restore::run(record, ops, view);
+        const qint64 ms = timer.elapsed();
+        restoreTotal += ms;
+        if (outcome.kind != Restore::Outcome::Kind::Restored) {
+            out << "restore failed: " << record << ": " << outcome.problems.join(u'\n') << '\n';
+            return 1;
+        }
+        out << "restore " << (record.contains(u"winkfp"_qs) ? "winkfp " : "sp-daten ") << ms << " ms, " << view.lines
+            << " lines\n";
+    }
+    out << "restore total " << restoreTotal << " ms\n";
     return 0;
 }
 
@@ -153,7 +184,10 @@ int main(int argc, char* argv[])
         return generate(args[2], args[3].toInt(), args[4].toLongLong());
     if (args.size() == 4 && args[1] == u"install")
         return install(args[2], args[3]);
+    if (args.size() == 5 && args[1] == u"restore")
+        return install(args[2], args[3], args[4]);
     std::fprintf(stderr, "usage: quillon_bench_install generate <folder> <files> <megabytes>\n"
-                         "       quillon_bench_install install <data set folder> <tools folder>\n");
+                         "       quillon_bench_install install <data set folder> <tools folder>\n"
+                         "       quillon_bench_install restore <data set folder> <tools folder> <records folder>\n");
     return 2;
 }

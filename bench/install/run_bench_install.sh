@@ -3,7 +3,9 @@
 # with the installation engine, copies the same folders with cp -a, and runs the install
 # again unchanged. Goals: the install at most 1.2 x cp -a; the unchanged Update SP-daten
 # (which compares dates) under one second. Update WinKFP replaces its folders whole on
-# every run by design, so its repeat is reported but has no goal.
+# every run by design, so its repeat is reported but has no goal. Then the same install
+# with backups and restore records, undone newest first: the restore at most 1.2 x that
+# install, and the tool folders afterwards equal to the empty ones it started from.
 #
 # Shared machines are noisy: the install and cp -a are timed in alternating order over
 # several rounds and the best round of each is compared.
@@ -76,3 +78,26 @@ echo "install (both runs), best of $rounds: $best_engine ms"
 echo "cp -a of the same copies, best of $rounds: $best_cp ms"
 echo "ratio: $(awk -v a="$best_engine" -v b="$best_cp" 'BEGIN {printf "%.2f", a / b}') (goal <= 1.2)"
 echo "unchanged Update SP-daten: $again ms (goal < 1000)"
+
+# Install with backups, then restore both runs; best round of each.
+best_backup=""; best_restore=""
+for ((r = 1; r <= rounds; r++)); do
+    tools "$work/restored"; tools "$work/pristine"
+    rm -rf "$work/records"
+    sync
+    "$driver" restore "$data" "$work/restored" "$work/records" > "$work/restore.txt"
+    b=$(awk '/^total/ {print $2}' "$work/restore.txt")
+    t=$(awk '/^restore total/ {print $3}' "$work/restore.txt")
+    echo "round $r: install with backups $b ms, restore $t ms"
+    [[ -z "$best_backup" || "$b" -lt "$best_backup" ]] && best_backup=$b
+    [[ -z "$best_restore" || "$t" -lt "$best_restore" ]] && best_restore=$t
+    if ! diff -r "$work/restored" "$work/pristine" > /dev/null; then
+        echo "restored folders DIFFER from the folders before the install" >&2
+        exit 1
+    fi
+done
+sed 's/^/  last restore round: /' "$work/restore.txt"
+echo "restored folders equal the folders before the install"
+echo "install with backups (both runs), best of $rounds: $best_backup ms"
+echo "restore (both runs), best of $rounds: $best_restore ms"
+echo "ratio: $(awk -v a="$best_restore" -v b="$best_backup" 'BEGIN {printf "%.2f", a / b}') (goal <= 1.2)"
