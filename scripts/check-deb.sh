@@ -60,6 +60,17 @@ zcat "$root/usr/share/doc/quillon/changelog.gz" | head -1 | grep -q "^quillon ($
 for page in quillon quillon-cli; do
     [[ -f "$root/usr/share/man/man1/$page.1.gz" ]] || fail "no manual page for $page"
 done
+# The manual page keeps up with the program: every command and every option its help texts
+# name must appear in it.
+manual="$(zcat "$root/usr/share/man/man1/quillon-cli.1.gz" | sed 's/\\-/-/g')"
+commands="$("$root/usr/bin/quillon-cli" --help | sed -n '/^Commands:/,$p' | awk 'NR > 1 { print $1 }')"
+[[ -n "$commands" ]] || fail "quillon-cli --help lists no commands"
+for command in $commands; do
+    grep -q "^\.B $command\b" <<<"$manual" || fail "the manual page does not describe $command"
+    for option in $("$root/usr/bin/quillon-cli" "$command" --help | grep -o -- '--[a-z-]*[a-z]' | sort -u); do
+        grep -qF -- "$option" <<<"$manual" || fail "the manual page does not name $command $option"
+    done
+done
 
 if command -v lintian >/dev/null; then
     # Errors and warnings fail the check; informational tags are only shown.
