@@ -81,4 +81,4 @@ if [[ $failures -gt 0 ]]; then
     echo "check-deb: $failures check(s) failed for $deb" >&2
     exit 1
 fi
-echo "check-deb: $deb passes"
+echo "check-deb: $deb ($(stat -c %s "$deb") bytes, installed $(dpkg-deb -f "$deb" Installed-Size) KiB) passes"
