@@ -75,4 +75,11 @@ if(UNIX AND NOT APPLE)
     set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 endif()
 
+if(MSVC)
+    # A native MSVC build (the public CI's installer) needs the Visual C++ runtime beside
+    # the program; the MinGW build ships its own runtime DLLs instead.
+    set(CMAKE_INSTALL_SYSTEM_RUNTIME_DESTINATION .)
+    include(InstallRequiredSystemLibraries)
+endif()
+
 include(CPack)
