@@ -14,6 +14,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
+#include <QIcon>
 #include <QStandardPaths>
 
 namespace {
@@ -65,6 +66,12 @@ int runQuillon(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(QUILLON_VERSION));
     // Lets the desktop match the window to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(QUILLON_APP_ID));
+    // The icon also for a window started from a build folder, and on Windows.
+    Q_INIT_RESOURCE(app_icon);
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icon/quillon-%1.png").arg(size));
+    QApplication::setWindowIcon(icon);
     const StartOptions options = parseOptions(app);
 
     const QString settingsFile = options.settingsFile.isEmpty() ? SettingsStore::defaultLocation()
