@@ -3,6 +3,7 @@
 #include "tree_snapshot.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 const QString InstallFixture::Golden = QStringLiteral(QUILLON_INSTALL_DATA "/golden_runs");
 const QString InstallFixture::DataSet = QStringLiteral("SP-E46");
@@ -29,4 +30,14 @@ QString InstallFixture::at(const QString& relative) const
 InstallContext InstallFixture::context()
 {
     return InstallContext{state, folders, dialogs, clock, busy, *ops, view, [this] { ++searchWindowClosed; }};
+}
+
+TreeSnapshot InstallFixture::tools(bool withTimes) const
+{
+    TreeSnapshot all = TreeFiles::snapshot(root());
+    all.removeIf([](TreeSnapshot::iterator it) { return it.key().startsWith(u"SP-"_qs); });
+    for (auto it = all.begin(); withTimes && it != all.end(); ++it)
+        if (!it.key().endsWith(u'/'))
+            it.value() += " @" + QByteArray::number(QFileInfo(root() + u'/' + it.key()).lastModified().toMSecsSinceEpoch());
+    return all;
 }

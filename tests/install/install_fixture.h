@@ -8,6 +8,7 @@
 #include "settings/tool_folders.h"
 #include "support/fixed_clock.h"
 #include "support/scripted_dialogs.h"
+#include "tree_snapshot.h"
 
 #include <QTemporaryDir>
 
@@ -23,6 +24,8 @@ public:
 
     QString root() const { return m_dir.path(); }
     QString at(const QString& relative) const;
+    // The tool folders, without the data set; withTimes adds each file's modification time.
+    TreeSnapshot tools(bool withTimes = false) const;
     InstallContext context();
 
     QTemporaryDir m_dir;

@@ -10,14 +10,6 @@ using Outcome = InstallRunResult::Outcome;
 
 namespace {
 
-// Everything but the data set.
-TreeSnapshot toolsSnapshot(const InstallFixture& f)
-{
-    TreeSnapshot all = TreeFiles::snapshot(f.root());
-    all.removeIf([](TreeSnapshot::iterator it) { return it.key().startsWith(u"SP-"_qs); });
-    return all;
-}
-
 // The place a file of the tools may have been saved to: some folder on its path with the
 // backup suffix.
 QStringList backupPlaces(const QString& path)
@@ -93,7 +85,7 @@ private slots:
         QCOMPARE(f.view.lines.mid(f.view.lines.size() - 2), (QStringList{QString(), u"UPDATE READY"_qs}));
         QVERIFY(f.view.updateButtonsEnabled && !f.busy.isBusy() && f.view.logVisible);
         const TreeSnapshot expected = TreeFiles::snapshot(InstallFixture::Golden + u"/expected"_qs);
-        const TreeSnapshot actual = toolsSnapshot(f);
+        const TreeSnapshot actual = f.tools();
         QCOMPARE(actual.keys(), expected.keys());
         for (const QString& file : expected.keys())
             QCOMPARE(actual.value(file), expected.value(file));
@@ -130,7 +122,7 @@ private slots:
             InstallFixture f(&faulty);
             QString captionAtFault;
             faulty.onFailure = [&] { captionAtFault = f.view.caption; };
-            const TreeSnapshot before = toolsSnapshot(f);
+            const TreeSnapshot before = f.tools();
             TreeSnapshot dataSet = TreeFiles::snapshot(f.at(InstallFixture::DataSet));
             QSet<QByteArray> written;
             for (const QByteArray& bytes : dataSet)
@@ -148,7 +140,7 @@ private slots:
             QCOMPARE(f.view.lines.mid(f.view.lines.size() - 2), (QStringList{QString(), u"UPDATE READY"_qs}));
             QVERIFY2(f.view.updateButtonsEnabled && !f.busy.isBusy(), qPrintable(where));
 
-            const TreeSnapshot after = toolsSnapshot(f);
+            const TreeSnapshot after = f.tools();
             for (auto it = before.begin(); it != before.end(); ++it) {
                 const QString& file = it.key();
                 if (file.endsWith(u'/'))

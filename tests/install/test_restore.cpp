@@ -5,23 +5,11 @@
 #include "tree_snapshot.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QTest>
 
 using Kind = Restore::Outcome::Kind;
 
 namespace {
-
-// The tool folders (not the data set) with each file's bytes and modification time.
-TreeSnapshot tools(const InstallFixture& f)
-{
-    TreeSnapshot all = TreeFiles::snapshot(f.root());
-    all.removeIf([](TreeSnapshot::iterator it) { return it.key().startsWith(u"SP-"_qs); });
-    for (auto it = all.begin(); it != all.end(); ++it)
-        if (!it.key().endsWith(u'/'))
-            it.value() += " @" + QByteArray::number(QFileInfo(f.root() + u'/' + it.key()).lastModified().toMSecsSinceEpoch());
-    return all;
-}
 
 // One installation with backups into a fixture, its record kept in records.
 struct Installed {
@@ -55,57 +43,46 @@ void addRuns(bool newChassis = true)
 class TestRestore : public QObject {
     Q_OBJECT
 private slots:
-    void installThenRestore_data() { addRuns(); }
-    void installThenRestore()
-    {
-        QFETCH(int, index);
-        QFETCH(QString, dataSet);
-        InstallFixture original(nullptr, dataSet);
-        Installed run(index, dataSet);
-        QCOMPARE(run.result.outcome, InstallRunResult::Outcome::Ready);
-        QVERIFY(tools(run.f) != tools(original));
-        RealFileOps ops;
-        QCOMPARE(run.restore(ops).kind, Kind::Restored);
-        QCOMPARE(tools(run.f), tools(original));
-        QCOMPARE(run.f.view.lines.last(), QString());
-
-        const auto again = run.restore(ops); // a restored record is refused
-        QCOMPARE(again.kind, Kind::Refused);
-        QCOMPARE(again.problems, QStringList{u"this installation was already restored"_qs});
-        QCOMPARE(Restore::list(run.records.path()).value(0).refusal, u"already restored"_qs);
-    }
-
-    // A restore stopped by its k-th file operation leaves every file as the run left it
-    // or as it was before (or gone with a folder the run moved away); a second restore
-    // finishes the job and so shows nothing was lost.
+    // A restore gives the tool folders back, and a second one is refused. A restore stopped
+    // by its k-th file operation leaves every file as the run left it or as it was before
+    // (or gone with a folder the run moved away); a second restore finishes the job and so
+    // shows nothing was lost.
     void restoreFaultAtEveryOperation_data() { addRuns(); }
     void restoreFaultAtEveryOperation()
     {
         QFETCH(int, index);
         QFETCH(QString, dataSet);
-        const TreeSnapshot before = tools(InstallFixture(nullptr, dataSet));
+        const TreeSnapshot before = InstallFixture(nullptr, dataSet).tools(true);
         int operations = 0;
         {
             Installed run(index, dataSet);
+            QCOMPARE(run.result.outcome, InstallRunResult::Outcome::Ready);
+            QVERIFY(run.f.tools(true) != before);
             RealFileOps real;
             FaultyFileOps counting(real);
             QCOMPARE(run.restore(counting).kind, Kind::Restored);
             operations = counting.count();
+            QCOMPARE(run.f.tools(true), before);
+            QCOMPARE(run.f.view.lines.last(), QString());
+            const auto again = run.restore(real);
+            QCOMPARE(again.kind, Kind::Refused);
+            QCOMPARE(again.problems, QStringList{u"this installation was already restored"_qs});
+            QCOMPARE(Restore::list(run.records.path()).value(0).refusal, u"already restored"_qs);
         }
         QVERIFY(operations > 10);
         for (int k = 1; k <= operations; ++k) {
             const QString where = u"operation "_qs + QString::number(k);
             Installed run(index, dataSet);
-            const TreeSnapshot after = tools(run.f); // SGIDC.AS2 is written at the run's own time
+            const TreeSnapshot after = run.f.tools(true); // SGIDC.AS2 is written at the run's own time
             RealFileOps real;
             FaultyFileOps faulty(real, k);
             QVERIFY2(run.restore(faulty).kind == Kind::Failed, qPrintable(where));
-            const TreeSnapshot middle = tools(run.f);
+            const TreeSnapshot middle = run.f.tools(true);
             for (auto it = middle.begin(); it != middle.end(); ++it)
                 QVERIFY2(before.value(it.key()) == it.value() || after.value(it.key()) == it.value(),
                          qPrintable(where + u": "_qs + it.key()));
             QVERIFY2(run.restore(real).kind == Kind::Restored, qPrintable(where));
-            QVERIFY2(tools(run.f) == before, qPrintable(where));
+            QVERIFY2(run.f.tools(true) == before, qPrintable(where));
         }
     }
 
@@ -126,14 +103,14 @@ private slots:
             const QString where = u"operation "_qs + QString::number(k);
             RealFileOps real;
             FaultyFileOps faulty(real, k);
-            const TreeSnapshot before = tools(InstallFixture(nullptr, dataSet));
+            const TreeSnapshot before = InstallFixture(nullptr, dataSet).tools(true);
             Installed run(index, dataSet, &faulty);
             QVERIFY2(run.result.outcome == InstallRunResult::Outcome::Failed, qPrintable(where));
             QVERIFY2(!run.result.restoreRecord.isEmpty(), qPrintable(where));
             QVERIFY2(RestoreRecord::read(run.result.restoreRecord)->failure == u"injected failure"_qs, qPrintable(where));
             const auto restored = run.restore(real);
             QVERIFY2(restored.kind == Kind::Restored, qPrintable(where + restored.problems.join(u'\n')));
-            QVERIFY2(tools(run.f) == before, qPrintable(where));
+            QVERIFY2(run.f.tools(true) == before, qPrintable(where));
         }
     }
 
@@ -171,13 +148,13 @@ private slots:
             QVERIFY(QFile::remove(file));
         else
             QVERIFY(TreeFiles::build(run.f.root(), {{path, bytes}}));
-        const TreeSnapshot edited = tools(run.f);
+        const TreeSnapshot edited = run.f.tools(true);
         RealFileOps ops;
         const auto outcome = run.restore(ops);
         QCOMPARE(outcome.kind, Kind::Refused);
         QCOMPARE(outcome.problems.size(), 1);
         QVERIFY2(outcome.problems[0].startsWith(file + problem), qPrintable(outcome.problems[0]));
-        QCOMPARE(tools(run.f), edited);
+        QCOMPARE(run.f.tools(true), edited);
     }
 
     void noBackupNoRecord()

@@ -1,7 +1,6 @@
 #include "support/window_fixture.h"
 #include "ui/trace_tree_view.h"
 
-#include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QListView>
@@ -99,27 +98,6 @@ private slots:
         f.settings.setValue(SettingsStore::PictureDefault, QStringLiteral("six"));
         QCOMPARE(f.open(false).size(), QSize(1000, 600));
         QCOMPARE(f.window->PictureDefault, 0); // no number: no picture chosen from it
-    }
-
-    // The controls scale with the client area down to three quarters; the "NCS coding"
-    // frame fills the width when chosen alone.
-    void controlsScaleWithTheWindow()
-    {
-        Fixture f;
-        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
-        auto* frame1 = f.find<QGroupBox>(u"Frame1"_qs);
-        auto* client = f.window->centralWidget();
-        QTRY_COMPARE(frame1->width(), 433);
-        client->resize(300, 200);
-        QTRY_COMPARE(frame1->width(), qRound(433 * 0.75));
-        client->resize(888, 529);
-        QTRY_COMPARE(frame1->width(), 433);
-
-        for (const bool alone : {true, false}) {
-            f.action(u"sSettings_11"_qs)->trigger();
-            QCOMPARE(f.settings.value(SettingsStore::NCSonly, QString()), alone ? u"True"_qs : u"False"_qs);
-            QTRY_COMPARE(frame1->width(), alone ? qRound(433 * 888.0 / 448.0) : 433);
-        }
     }
 
     // Entries that hand a file to the editor, to a copy, or empty it, or say it is not there.
