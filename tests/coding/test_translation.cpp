@@ -3,6 +3,7 @@
 #include "common/ansi_codec.h"
 #include "support/scripted_dialogs.h"
 #include "support/test_files.h"
+#include "support/tree_text.h"
 #include "trace/trace_loader.h"
 #include "trace/trace_session.h"
 
@@ -11,14 +12,6 @@
 #include <QTest>
 
 namespace {
-
-QStringList texts(const TraceTree& tree)
-{
-    QStringList result;
-    for (int i = 1; i <= tree.count(); ++i)
-        result.append(tree.text(i));
-    return result;
-}
 
 const QByteArray kCsv = "TAGFAHRLICHT,Daytime running Lights\r\naktiv,\xd6lpumpe An\r\nNICHT_AKTIV,Off\r\n"
                         "k\xfchlerl\xfc" "fter,K\xfchler-L\xfc" "fter\r\n"
@@ -81,16 +74,16 @@ private slots:
         Fixture f(kCsv);
         QAbstractItemModelTester tester(&f.session.tree(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         f.session.tree().setSorted(true);
-        const QByteArray plain = Ansi::encode(texts(f.session.tree()).join(u'\n'));
+        const QByteArray plain = Ansi::encode(TreeText::texts(f.session.tree()).join(u'\n'));
         f.toggle();
         QVERIFY(f.session.Translated);
-        QCOMPARE(texts(f.session.tree()),
+        QCOMPARE(TreeText::texts(f.session.tree()),
                  (QStringList{u"TAGFAHRLICHT  -  DAYTIME RUNNING LIGHTS"_qs, u"aktiv  -  \u00f6lpumpe an"_qs,
                               u"K\u00dcHLERL\u00dc" "FTER  -  K\u00dcHLER-L\u00dc" "FTER"_qs, u"nicht_aktiv  -  off"_qs,
                               u"STRASSE"_qs, u"wert_1"_qs, u"OHNE_WERTE  -  without values"_qs}));
         f.toggle();
         QVERIFY(!f.session.Translated);
-        QCOMPARE(Ansi::encode(texts(f.session.tree()).join(u'\n')), plain);
+        QCOMPARE(Ansi::encode(TreeText::texts(f.session.tree()).join(u'\n')), plain);
         QVERIFY(f.dialogs.messages.isEmpty());
     }
 
@@ -114,7 +107,7 @@ private slots:
         QCOMPARE(f.dialogs.texts(), QStringList{message.replace(u"%1"_qs, translationsPath(f.program.path()))});
         QCOMPARE(f.dialogs.messages.first().icon, MessageIcon::Exclamation);
         QVERIFY(!f.session.Translated);
-        QCOMPARE(texts(f.session.tree()), QStringList(kTrace).replaceInStrings(u"\t"_qs, QString()));
+        QCOMPARE(TreeText::texts(f.session.tree()), QStringList(kTrace).replaceInStrings(u"\t"_qs, QString()));
     }
 };
 

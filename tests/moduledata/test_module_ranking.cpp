@@ -54,7 +54,6 @@ private slots:
     {
         QTest::addColumn<ExtraFiles>("extra");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("demo look-alikes") << ExtraFiles() << kDemoRanking;
         const QByteArray lcm = TestFiles::read(kDemo + u"/DATEN/DEM/LCM_DEM.C05"_qs);
         QTest::newRow("tie by name, empty and data-less files last")
             << ExtraFiles{{u"A_COPY.C05"_qs, lcm}, {u"0_EMPTY.C01"_qs, ""}, {u"HEADER.C01"_qs, lcm.left(40)}}

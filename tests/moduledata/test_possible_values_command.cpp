@@ -76,7 +76,6 @@ private slots:
         QTest::addColumn<QStringList>("messages");
         const QStringList noTrace{u"Load TRC-file first."_qs};
         const QStringList noModule{u"Select chassis and module first."_qs};
-        QTest::newRow("nothing loaded") << u"no trace, no module"_qs << noTrace;
         QTest::newRow("no trace, module chosen") << u"no trace"_qs << noTrace;
         QTest::newRow("list shown instead of the tree") << u"list, no module"_qs << noTrace;
         QTest::newRow("trace, no module") << u"no module"_qs << noModule;

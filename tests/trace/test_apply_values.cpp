@@ -1,3 +1,4 @@
+#include "support/tree_text.h"
 #include "trace/apply_values.h"
 #include "trace/trace_loader.h"
 #include "trace/trace_session.h"
@@ -12,18 +13,6 @@ namespace {
 QList<TraceFunction> functions(const QStringList& lines)
 {
     return ReadTraceFunctions(lines).value();
-}
-
-// Nodes in collection order: text, "*" bold, "[tag]", "#image" unless chosen, "~" blue.
-QString marks(const TraceTree& tree)
-{
-    QStringList nodes;
-    for (int i = 1; i <= tree.count(); ++i)
-        nodes.append(tree.text(i) + (tree.bold(i) ? u"*"_qs : QString())
-                     + (tree.tag(i).isEmpty() ? QString() : u'[' + tree.tag(i) + u']')
-                     + (tree.image(i) == NodeImage::Chosen ? QString() : u'#' + QString::number(tree.image(i)))
-                     + (tree.color(i) == NodeColor::Blue ? u"~"_qs : QString()));
-    return nodes.join(u'|');
 }
 
 QString lookup(const QString& name)
@@ -83,7 +72,7 @@ private slots:
         session.Translated = translated;
         const Outcome outcome = ApplyTraceValues(session, functions(wanted), lookup);
         QTEST(outcome.report(), "report");
-        QTEST(marks(session.tree()), "tree");
+        QTEST(TreeText::marks(session.tree()), "tree");
         QTEST(session.ChangeCount, "changeCount");
         QCOMPARE(outcome.complete(), !outcome.report().first().startsWith(u"not applied"_qs));
     }
@@ -122,7 +111,7 @@ private slots:
         const Outcome outcome =
             ApplyTraceValues(session, functions({u"F1"_qs, u"\t"_qs + wanted, u"F2"_qs, u"\ty"_qs}), {});
         QTEST(outcome.report(), "report");
-        QTEST(marks(tree), "tree");
+        QTEST(TreeText::marks(tree), "tree");
         QTEST(session.ChangeCount, "changeCount");
     }
 };

@@ -1,21 +1,9 @@
+#include "support/tree_text.h"
 #include "trace/trace_loader.h"
 #include "trace/trace_tree.h"
 
 #include <QAbstractItemModelTester>
 #include <QTest>
-
-namespace {
-
-// Every node's text in collection order.
-QStringList collectionTexts(const TraceTree& tree)
-{
-    QStringList texts;
-    for (int i = 1; i <= tree.count(); ++i)
-        texts.append(tree.text(i));
-    return texts;
-}
-
-} // namespace
 
 class TestTraceTree : public QObject {
     Q_OBJECT
@@ -27,10 +15,10 @@ private slots:
         TraceTree tree;
         QAbstractItemModelTester tester(&tree, QAbstractItemModelTester::FailureReportingMode::QtTest);
         BuildTraceTree(tree, {u"zeta"_qs, u"\t1"_qs, u"Alpha"_qs, u"\tmitte"_qs, u"beta"_qs}, nullptr);
-        const QStringList collection = collectionTexts(tree);
+        const QStringList collection = TreeText::texts(tree);
         tree.setSorted(true);
         QCOMPARE(tree.roots(), (QList<int>{3, 5, 1}));
-        QCOMPARE(collectionTexts(tree), collection);
+        QCOMPARE(TreeText::texts(tree), collection);
         QVERIFY(tree.addRoot(u"gamma"_qs, u"gamma"_qs, 1).ok());
         QCOMPARE(tree.roots(), (QList<int>{3, 5, 6, 1}));
         tree.setText(3, u"zz"_qs);
@@ -60,11 +48,11 @@ private slots:
         QVERIFY(!tree.addRoot(u"A"_qs, u"other"_qs, 1).ok());
         QCOMPARE(tree.indexOfKey(u"a"_qs), 0);
         tree.removeNode(2); // a1
-        QCOMPARE(collectionTexts(tree), (QStringList{u"A"_qs, u"a2"_qs, u"B"_qs, u"b1"_qs}));
+        QCOMPARE(TreeText::texts(tree), (QStringList{u"A"_qs, u"a2"_qs, u"B"_qs, u"b1"_qs}));
         QCOMPARE(tree.indexOfKey(u"B"_qs), 3);
         QCOMPARE(tree.parentIndex(4), 3);
         tree.removeNode(1); // A with its child
-        QCOMPARE(collectionTexts(tree), (QStringList{u"B"_qs, u"b1"_qs}));
+        QCOMPARE(TreeText::texts(tree), (QStringList{u"B"_qs, u"b1"_qs}));
         QCOMPARE(tree.indexOfKey(u"A"_qs), 0);
         QVERIFY(tree.addRoot(u"A"_qs, u"A"_qs, 1).ok());
         tree.clear();

@@ -1,3 +1,4 @@
+#include "support/tree_text.h"
 #include "trace/trace_loader.h"
 #include "trace/trace_session.h"
 #include "trace/value_editing.h"
@@ -8,30 +9,6 @@
 #include <optional>
 
 using namespace ValueEditing;
-
-namespace {
-
-// Every node in collection order: text, "*" when bold, "#image" for images other than
-// the chosen mark, "~" when blue, "[tag]" when tagged.
-QString snapshot(const TraceTree& tree)
-{
-    QStringList nodes;
-    for (int i = 1; i <= tree.count(); ++i) {
-        QString node = tree.text(i);
-        if (tree.bold(i))
-            node += u'*';
-        if (tree.image(i) != NodeImage::Chosen)
-            node += u'#' + QString::number(tree.image(i));
-        if (tree.color(i) == NodeColor::Blue)
-            node += u'~';
-        if (!tree.tag(i).isEmpty())
-            node += u'[' + tree.tag(i) + u']';
-        nodes.append(node);
-    }
-    return nodes.join(u'|');
-}
-
-} // namespace
 
 class TestValueEditing : public QObject {
     Q_OBJECT
@@ -73,7 +50,7 @@ private slots:
             QCOMPARE(change.quickChange, change.oldValue.contains(u"aktiv"));
             QVERIFY(FinishValueChange(*m_session, change, step.section(u'=', 1), {}).ok());
         }
-        QTEST(snapshot(m_session->tree()), "tree");
+        QTEST(TreeText::marks(m_session->tree()), "tree");
         QTEST(m_session->ChangeCount, "changeCount");
         QCOMPARE(quickChanged(u"aktiv"_qs), u"nicht_aktiv"_qs);
         QCOMPARE(quickChanged(u"nicht_aktiv"_qs), u"aktiv"_qs);
@@ -133,7 +110,7 @@ private slots:
         // The red line keeps its colour; the snapshot shows the rest.
         QCOMPARE(t.color(t.count()), NodeColor::Red);
         t.setColor(t.count(), NodeColor::Normal);
-        QTEST(snapshot(t), "tree");
+        QTEST(TreeText::marks(t), "tree");
         QTEST(m_session->ChangeCount, "changeCount");
     }
 };
