@@ -46,6 +46,14 @@ private slots:
         f.click(u"cmdSave"_qs);
         QCOMPARE(TestFiles::read(manipulationFilePath(f.ncs())), trace(u"aus"_qs));
 
+        f.load();
+        QString functions; // the snapshot just kept holds the functions of the trace shown
+        ModalAnswer same([&functions](QDialog* window) {
+            functions = child<QTreeWidget>(window, "listHistory")->topLevelItem(0)->text(3);
+        });
+        f.action(u"sEditHistory"_qs)->trigger();
+        QCOMPARE(functions, u"match"_qs);
+
         QVERIFY(TestFiles::write(defaultTracePath(f.ncs()), trace(u"aus"_qs, true)));
         f.load();
         QStringList row;
