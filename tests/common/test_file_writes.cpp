@@ -102,8 +102,9 @@ private slots:
         QVERIFY(!status.ok());
         QVERIFY2(status.error().startsWith(f.at(named) + u": "_qs) && status.error().contains(cause),
                  qPrintable(status.error()));
-        if (operation != u"append")
+        if (operation != u"append") // the old file stays, and nothing half-written beside it
             QCOMPARE(TestFiles::read(target), QByteArray("old"));
+        QCOMPARE(QDir(f.at(u"tools"_qs)).entryList(QDir::Files | QDir::Hidden), QStringList{u"T"_qs});
     }
 
     // Beside a read-only program the program's files are still read from there; what is

@@ -27,6 +27,17 @@ QByteArray Mid(const QByteArray& s, qsizetype start, qsizetype length = -1)
     return start > s.size() ? QByteArray() : s.mid(start - 1, length);
 }
 
+QByteArray HexToText(const QByteArray& hex)
+{
+    QByteArray text;
+    for (qsizetype position = 1; position <= hex.size(); position += 3) {
+        bool ok = false;
+        const int code = Mid(hex, position, 2).toInt(&ok, 16);
+        text.append(static_cast<char>(ok ? code : 0));
+    }
+    return text;
+}
+
 bool isMarker(const QByteArray& text)
 {
     return text == "12 00 01" || text == "12 00 00";
@@ -153,17 +164,6 @@ void Run::FindFunctionValues(const QString& name, int index, bool calibrate)
 }
 
 } // namespace
-
-QByteArray HexToText(const QByteArray& hex)
-{
-    QByteArray text;
-    for (qsizetype position = 1; position <= hex.size(); position += 3) {
-        bool ok = false;
-        const int code = Mid(hex, position, 2).toInt(&ok, 16);
-        text.append(static_cast<char>(ok ? code : 0));
-    }
-    return text;
-}
 
 bool SearchPossibleValues(TraceTree& tree, const QStringList& traceLines, ModuleData& data, int& markerDistance)
 {

@@ -11,8 +11,6 @@ struct ModuleData;
 // the oracle the fast byte search is compared with.
 namespace Reference {
 
-QByteArray HexToText(const QByteArray& hex);
-
 // Calibration, vote and value pass; returns whether a function was not found.
 bool SearchPossibleValues(TraceTree& tree, const QStringList& traceLines, ModuleData& data, int& markerDistance);
 

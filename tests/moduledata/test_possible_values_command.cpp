@@ -46,15 +46,6 @@ struct Fixture {
         });
     }
     void press() { press(&data); }
-    // Picks the function's value at position `chosen` of its children as a change.
-    void pick(int function, int chosen)
-    {
-        const QList<int> children = session.tree().children(function);
-        for (qsizetype i = 0; i < children.size(); ++i)
-            session.tree().setImage(children[i], i == chosen ? NodeImage::Chosen : NodeImage::None);
-        session.tree().setBold(function, true);
-        session.ChangeCount = 1;
-    }
     // The function's values as "text|image".
     QStringList values(int function = 1) const
     {
@@ -101,7 +92,9 @@ private slots:
     }
 
     // The first press keeps a value changed before it, chosen, but no longer as a change; a
-    // second press starts again from the trace and loses the value picked in between.
+    // second press starts again from the trace and loses the value picked in between. The
+    // search runs on untranslated names: translation off before it (two nodes), on after it
+    // (four); the second press rebuilds the tree untranslated, so it only switches back on.
     void pressesAndChanges()
     {
         Fixture f;
@@ -110,8 +103,10 @@ private slots:
         tree.setTag(2, u"aktiv"_qs);
         tree.setBold(1, true);
         f.session.ChangeCount = 1;
+        f.session.Translated = true;
         f.press();
         QCOMPARE(f.values(), (QStringList{u"aktiv|0"_qs, u"aus|0"_qs, u"nicht_aktiv|1"_qs}));
+        QCOMPARE(f.toggles, (QStringList{u"0:2"_qs, u"1:4"_qs}));
         QVERIFY(!tree.bold(1));
         QCOMPARE(f.session.ChangeCount, 0);
         QVERIFY(f.session.ValuesShown && !f.session.ValuesIncomplete);
@@ -119,28 +114,19 @@ private slots:
         QVERIFY(!f.busy.isBusy());
         QCOMPARE(f.state.MarkerDistance, 27);
 
-        f.pick(1, 1); // aus
-        tree.setColor(tree.children(1).first(), NodeColor::Blue);
-        f.press();
-        QCOMPARE(f.values(), (QStringList{u"aktiv|1"_qs, u"aus|0"_qs, u"nicht_aktiv|0"_qs}));
-        QVERIFY(!tree.bold(1));
-        QCOMPARE(tree.color(tree.children(1).first()), NodeColor::Normal);
-        QCOMPARE(f.session.ChangeCount, 0);
-    }
-
-    // The search runs on untranslated names and the translation comes back afterwards: off
-    // before the search (two nodes), on after it (four). A second press rebuilds the tree
-    // untranslated, so it only switches back on.
-    void translationOffAndOn()
-    {
-        Fixture f;
-        f.session.Translated = true;
-        f.press();
-        QCOMPARE(f.toggles, (QStringList{u"0:2"_qs, u"1:4"_qs}));
+        const QList<int> values = tree.children(1); // aus picked as a change
+        for (const int value : values)
+            tree.setImage(value, value == values[1] ? NodeImage::Chosen : NodeImage::None);
+        tree.setColor(values[0], NodeColor::Blue);
+        tree.setBold(1, true);
+        f.session.ChangeCount = 1;
         f.toggles.clear();
         f.press();
+        QCOMPARE(f.values(), (QStringList{u"aktiv|1"_qs, u"aus|0"_qs, u"nicht_aktiv|0"_qs}));
         QCOMPARE(f.toggles, QStringList{u"1:4"_qs});
-        QVERIFY(f.session.Translated);
+        QVERIFY(!tree.bold(1) && f.session.Translated);
+        QCOMPARE(tree.color(tree.children(1).first()), NodeColor::Normal);
+        QCOMPARE(f.session.ChangeCount, 0);
         f.toggles.clear();
         f.session.Translated = false;
         f.press();

@@ -1,4 +1,3 @@
-#include "moduledata/hex_text.h"
 #include "moduledata/possible_values.h"
 #include "moduledata/value_search.h"
 #include "moduledata/value_search_state.h"
@@ -36,10 +35,10 @@ QByteArray valueEntry(const QByteArray& id, int lengthByte = 0x08)
     return bytes({(lengthByte + 4) & 0xFF, 0x10, 0x00}) + id + bytes({lengthByte, 0x55});
 }
 
-// Marker 12 00 01, filler, the function ID `distance` bytes after the marker's start.
-QByteArray record(const QByteArray& id, const QByteArray& entries, int distance = 9)
+// Marker 12 00 01, filler, the function ID nine bytes after the marker's start.
+QByteArray record(const QByteArray& id, const QByteArray& entries)
 {
-    return bytes({0x12, 0x00, 0x01}) + QByteArray(distance - 3, '\x55') + id + bytes({0x55}) + entries;
+    return bytes({0x12, 0x00, 0x01, 0x55, 0x55, 0x55, 0x55, 0x55, 0x55}) + id + bytes({0x55}) + entries;
 }
 
 const QByteArray kFsw = "SWTFSW" + bytes({0}) + fswEntry(kLicht, "LICHT");
@@ -122,9 +121,6 @@ private slots:
         QTest::newRow("found, shown once, sorted")
             << kFsw << pad + record(kLicht, valueEntry(kNichtAktiv) + valueEntry(kAktiv) + valueEntry(kAus)) << kPsw
             << QStringList{u"aktiv|1|0"_qs, u"aus|0|0"_qs, u"nicht_aktiv|0|0"_qs} << 27;
-        QTest::newRow("function not in the keyword data")
-            << "SWTFSW" + bytes({0}) + fswEntry(kLicht, "LICHTER") << pad + record(kLicht, valueEntry(kAus)) << kPsw
-            << QStringList{u"function not found in the function keyword file|3|2"_qs} << 0;
         QTest::newRow("name at the very start has no ID")
             << "LICHT" + bytes({0}) + kFsw.mid(7) << pad + record(kLicht, valueEntry(kAus)) << kPsw
             << QStringList{u"function id missing in the function keyword file|3|2"_qs} << 0;
@@ -134,20 +130,14 @@ private slots:
         QTest::newRow("empty value name")
             << kFsw << pad + record(kLicht, valueEntry(bytes({0xEE, 0xEE}))) << kPsw + pswEntry(bytes({0xEE, 0xEE}), "")
             << QStringList{u"broken value name in the value keyword file|3|2"_qs} << 27;
-        // The cache holds "aus" under another name: the cache wins.
-        QTest::newRow("cached name wins") << kFsw << pad + record(kLicht, valueEntry(kAus)) << kPsw
-                                          << QStringList{u"aktiv|1|0"_qs, u"aus_gemerkt|0|0"_qs} << 27;
     }
     void functionValues()
     {
         QFETCH(QByteArray, fsw);
         QFETCH(QByteArray, module);
         QFETCH(QByteArray, psw);
-        ModuleData data = moduleDataFrom(fsw, psw, module);
-        if (QByteArray(QTest::currentDataTag()).startsWith("cached"))
-            data.ValueNames.insert("A3 B3", u"aus_gemerkt"_qs);
         Outcome fast;
-        compareWithReference(kTrace, data, 0, fast);
+        compareWithReference(kTrace, moduleDataFrom(fsw, psw, module), 0, fast);
         QStringList values; // the first function's children
         for (const QString& node : fast.nodes.mid(1))
             values.append(node.mid(2).section(u'|', 0, 2));
@@ -213,57 +203,6 @@ private slots:
                 }
             }
         }
-    }
-
-    void vote_data()
-    {
-        QTest::addColumn<QList<int>>("samples");
-        QTest::addColumn<int>("distance");
-        QTest::newRow("all equal") << QList<int>{30, 30, 30, 30, 30} << 30;
-        QTest::newRow("three of five, first differs") << QList<int>{27, 33, 39, 33, 33} << 33;
-        QTest::newRow("four of five") << QList<int>{27, 39, 39, 39, 39} << 39;
-        QTest::newRow("two pairs: the fifth") << QList<int>{27, 27, 30, 30, 33} << 33;
-        QTest::newRow("all different: the fifth") << QList<int>{39, 36, 33, 30, 27} << 27;
-    }
-    void vote()
-    {
-        QFETCH(QList<int>, samples);
-        QTEST(VoteMarkerDistance({samples[0], samples[1], samples[2], samples[3], samples[4]}), "distance");
-    }
-
-    // Five functions sampled six lines apart: the majority distance is kept even when the
-    // first sample differs, and the functions inside the skipped lines are not probed.
-    void calibrationSamplesEverySixthLine()
-    {
-        QByteArray fsw = "SWTFSW" + bytes({0});
-        QByteArray module(6, '\x55');
-        QStringList trace;
-        const QList<int> sampled = {9, 12, 12, 10, 12};
-        for (int block = 0; block < 5; ++block) {
-            const QByteArray id = bytes({0x40 + block, 0x01});
-            const QByteArray skippedId = bytes({0x60 + block, 0x01});
-            const QByteArray name = "S" + QByteArray::number(block);
-            fsw += fswEntry(id, name) + fswEntry(skippedId, "X" + name);
-            module += record(id, valueEntry(kAus), sampled[block]) + record(skippedId, valueEntry(kAus), 11);
-            trace += QStringList{QString::fromLatin1(name), u"\taus"_qs, u"XS"_qs + QString::number(block), u"\taus"_qs,
-                                 u"\taus"_qs, u"\taus"_qs};
-        }
-        Outcome fast;
-        compareWithReference(trace, moduleDataFrom(fsw, kPsw, module), 0, fast);
-        QCOMPARE(fast.distance, 36);
-    }
-
-    // Qt's own hex dump is the reference: two upper-case digits per byte, one blank between.
-    void hexText()
-    {
-        QByteArray all;
-        for (int b = 0; b < 256; ++b)
-            all.append(static_cast<char>(b));
-        const QByteArray hex = all.toHex(' ').toUpper();
-        QCOMPARE(HexText::TextToHex(all), hex);
-        QCOMPARE(HexText::HexToText(hex), all);
-        QCOMPARE(Reference::HexToText(hex), all);
-        QCOMPARE(HexText::TextToHex(QByteArray()), QByteArray());
     }
 };
 

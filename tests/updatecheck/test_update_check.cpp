@@ -1,6 +1,8 @@
+#include "common/clock.h"
 #include "common/paths.h"
 #include "updatecheck/family_files.h"
 #include "updatecheck/update_check.h"
+#include "updatecheck/update_plan.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,6 +21,34 @@ QString listLine(const QString& number, const QString& hardware)
 QString hisLine(const QString& from, const QString& to)
 {
     return from + u' ' + to + QStringLiteral(" 20240101");
+}
+
+const QDateTime kWhen(QDate(2024, 3, 9), QTime(14, 5, 7));
+
+QByteArray header()
+{
+    return "===================================================\r\n"
+           "       Generated with Quillon\r\n"
+           "===================================================\r\n"
+           "\r\n";
+}
+
+QByteArray entry(const QByteArray& number)
+{
+    return "Date\t\t: " + DateText::general(kWhen).toLatin1() + "\r\n"
+           "\r\n"
+           "Assembly number\t: " + number + "\r\n"
+           "Hardware number\t: 7100000\r\n"
+           "\r\n"
+           "ECU family\t: DEMO_DME\r\n"
+           "Update to\t: 7000003\r\n"
+           "===================================================\r\n"
+           "\r\n";
+}
+
+UpdatePlanEntry planEntry(const QString& number)
+{
+    return {number, u"7100000"_qs, u"DEMO_DME"_qs, u"7000003"_qs};
 }
 
 } // namespace
@@ -41,15 +71,10 @@ private slots:
         const QString noUpdate = u"No update available"_qs;
         const QStringList listABC = {dat + listLine(a, hw) + u'|' + listLine(b, hw) + u'|' + listLine(c, hw)};
 
-        QTest::newRow("six characters") << listABC << u"700000"_qs << u"Nothing found..."_qs << QString()
-                                        << u"Assembly number must be 7 digit"_qs;
         QTest::newRow("eight characters") << listABC << u"70000011"_qs << u"Nothing found..."_qs << QString()
                                           << u"Assembly number must be 7 digit"_qs;
-        QTest::newRow("not listed") << listABC << u"7999999"_qs << u"Nothing found..."_qs << QString()
-                                    << u"Check assembly line data"_qs;
         QTest::newRow("letters are only length-tested")
             << QStringList{dat + listLine(u"AB12CDE"_qs, hw)} << u"AB12CDE"_qs << found << hwText << noUpdate;
-        QTest::newRow("found without history") << listABC << a << found << hwText << noUpdate;
         QTest::newRow("chain A-B-C, same hardware")
             << listABC + QStringList{his + hisLine(a, b) + u'|' + hisLine(b, c)} << a << found << hwText
             << u"Update available --> 7000003"_qs;
@@ -119,6 +144,30 @@ private slots:
         QVERIFY(writeAssemblyData(dir.path(), {u"FAM/FAM.DAT|"_qs + listLine(u"7000001"_qs, u"7100000"_qs)}));
         QVERIFY(QDir(dir.path()).rename(u"DATA"_qs, u"Data"_qs));
         QCOMPARE(CheckForUpdate(dir.path(), u"7000001"_qs).familyText(), u"Found in ECU family FAM"_qs);
+    }
+
+    // A header only on a missing or empty plan; what the user wrote stays as it is. A plan
+    // that cannot be written is left to the check-update command's test.
+    void headerOnlyOnAnEmptyFile_data()
+    {
+        QTest::addColumn<QByteArray>("before"); // null: no file
+        QTest::addColumn<QByteArray>("afterOne");
+        QTest::newRow("missing") << QByteArray() << header() + entry("7000001");
+        QTest::newRow("empty") << QByteArray("") << header() + entry("7000001");
+        QTest::newRow("the user's text kept as it is") << QByteArray("x") << QByteArray("x") + entry("7000001");
+    }
+    void headerOnlyOnAnEmptyFile()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, afterOne);
+        QTemporaryDir dir;
+        const QString plan = updatePlanPath(dir.path());
+        QCOMPARE(QFileInfo(plan).fileName(), u"Updateplan.txt"_qs);
+        QVERIFY(before.isNull() || TestFiles::write(plan, before));
+        QVERIFY(AppendToUpdatePlan(dir.path(), planEntry(u"7000001"_qs), kWhen).ok());
+        QCOMPARE(TestFiles::read(plan), afterOne);
+        QVERIFY(AppendToUpdatePlan(dir.path(), planEntry(u"7000002"_qs), kWhen).ok());
+        QCOMPARE(TestFiles::read(plan), afterOne + entry("7000002"));
     }
 };
 

@@ -3,7 +3,7 @@
 
 #include <QTest>
 
-class TestPaths : public QObject {
+class TestPathsAndDates : public QObject {
     Q_OBJECT
 private slots:
     void folderAndName_data()
@@ -33,7 +33,23 @@ private slots:
         QCOMPARE(Paths::normalizeFolder(u"/"_qs), u"/"_qs);
         QCOMPARE(DateText::stamp(QDateTime(QDate(2024, 1, 2), QTime(3, 4, 5))), u"20240102_030405"_qs);
     }
+
+    // The coding log and the update plan are kept for years: the year has four digits,
+    // in the locale's order of day, month and year.
+    void generalDateHasAFourDigitYear_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("German") << u"de_DE"_qs << u"31.12.2012 23:59:59"_qs;
+        QTest::newRow("British") << u"en_GB"_qs << u"31/12/2012 23:59:59"_qs;
+        QTest::newRow("Dutch") << u"nl_NL"_qs << u"31-12-2012 23:59:59"_qs;
+    }
+    void generalDateHasAFourDigitYear()
+    {
+        QFETCH(QString, locale);
+        QTEST(DateText::general(QDateTime(QDate(2012, 12, 31), QTime(23, 59, 59)), QLocale(locale)), "text");
+    }
 };
 
-QTEST_GUILESS_MAIN(TestPaths)
-#include "test_paths.moc"
+QTEST_GUILESS_MAIN(TestPathsAndDates)
+#include "test_paths_and_dates.moc"

@@ -1,0 +1,319 @@
+#include "common/paths.h"
+#include "support/cli_run.h"
+#include "support/test_files.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString kDemo = QStringLiteral(QUILLON_SOURCE_DIR "/demo/");
+const QString kNcs = kDemo + u"NCSEXPER"_qs;
+const QString kNfs = kDemo + u"EC-APPS/NFS"_qs;
+const QString kDemoTrace = kNcs + u"/WORK/FSW_PSW.TRC"_qs;
+
+// A function name with a byte above 127, a function without values (never written to the
+// MAN file) and one with two value lines.
+const QStringList kCurrent{u"GRÖSSE"_qs, u"\tklein"_qs, u"LEER"_qs, u"ZWEI"_qs, u"\ta"_qs, u"\tb"_qs};
+// TAGFAHRLICHT is in the demo's data, BREMSE in no keyword file, AKUSTIK_VERRIEGELN not in the module.
+const QStringList kValues{u"TAGFAHRLICHT"_qs, u"\tnicht_aktiv"_qs, u"BREMSE"_qs,
+                          u"\tein"_qs,        u"AKUSTIK_VERRIEGELN"_qs, u"\taktiv"_qs};
+const QStringList kCompared{u"FUNKTION_A"_qs, u"\taktiv"_qs, u"\t\twert_01"_qs, u"GRÖSSE"_qs, u"\t\tklein"_qs};
+
+QByteArray lf(const QStringList& lines)
+{
+    return TestFiles::crlf(lines).replace("\r\n", "\n");
+}
+
+QStringList replaced(QStringList lines, qsizetype index, const QString& line)
+{
+    lines[index] = line;
+    return lines;
+}
+
+QStringList found(const QString& number, const QString& family, const QString& hardware, const QString& result)
+{
+    return {number, u"  ECU family      : "_qs + family, u"  Hardware number : "_qs + hardware,
+            u"  Result          : "_qs + result};
+}
+
+// The assembly numbers in the plan, in the order they were added.
+QStringList planNumbers(const QString& programFolder)
+{
+    QStringList numbers;
+    for (const QString& line : QString::fromLatin1(TestFiles::read(programFolder + u"/Updateplan.txt"_qs)).split(u"\r\n"_qs))
+        if (line.startsWith(u"Assembly number\t: "))
+            numbers.append(line.mid(18));
+    return numbers;
+}
+
+} // namespace
+
+// Every command run as a user runs it. "@name" in arguments is a file in the test's folder:
+// current (kCurrent), values (kValues), man (holding "old" before each test) and the
+// broken traces valuefirst and twice.
+class TestCli : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    QString at(const QString& name) const { return Paths::toNative(m_dir.filePath(name)); }
+    CliRun run(QStringList arguments) const
+    {
+        for (QString& argument : arguments)
+            if (argument.startsWith(u'@'))
+                argument = at(argument.mid(1));
+        return runCli(arguments);
+    }
+
+private slots:
+    void init()
+    {
+        QVERIFY(TestFiles::write(at(u"current"_qs), TestFiles::crlf(kCurrent)));
+        QVERIFY(TestFiles::write(at(u"values"_qs), TestFiles::crlf(kValues)));
+        QVERIFY(TestFiles::write(at(u"valuefirst"_qs), TestFiles::crlf({u"\tx"_qs, u"F"_qs})));
+        QVERIFY(TestFiles::write(at(u"twice"_qs), TestFiles::crlf({u"ZWEI"_qs, u"\tx"_qs, u"ZWEI"_qs})));
+        QVERIFY(TestFiles::write(at(u"man"_qs), "old"));
+    }
+
+    // Exit status 2, the reason on standard error, nothing on standard output (compare: its
+    // header only), nothing written.
+    void refusals_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+        const QString apply = u"apply"_qs, from = u"--from"_qs, output = u"--output"_qs;
+        QTest::newRow("apply, value line first") << QStringList{apply, from, u"@valuefirst"_qs, output, u"@man"_qs,
+                                                                u"@current"_qs} << u"before the first function"_qs;
+        QTest::newRow("apply, function twice") << QStringList{apply, from, u"@twice"_qs, output, u"@man"_qs, u"@current"_qs}
+                                               << u"occurs twice"_qs;
+        QTest::newRow("apply, unreadable wanted trace")
+            << QStringList{apply, from, u"@missing"_qs, output, u"@man"_qs, u"@current"_qs} << u"missing"_qs;
+        QTest::newRow("apply, MAN file over the current trace")
+            << QStringList{apply, from, u"@values"_qs, output, u"@current"_qs, u"@current"_qs} << u"must not be"_qs;
+        const QString check = u"check-update"_qs, data = u"--data"_qs;
+        QTest::newRow("check-update, no data folder") << QStringList{check, u"7561023"_qs} << data;
+        QTest::newRow("check-update, no number") << QStringList{check, data, kNfs} << u"assembly number"_qs;
+        QTest::newRow("check-update, unknown option")
+            << QStringList{check, data, kNfs, u"--fast"_qs, u"7561023"_qs} << u"--fast"_qs;
+        QTest::newRow("check-update, DATA missing") << QStringList{check, data, kNcs, u"7561023"_qs} << u"not found"_qs;
+        QTest::newRow("compare, one file") << QStringList{u"compare"_qs, u"@current"_qs} << u"Usage:"_qs;
+        QTest::newRow("compare, unreadable files") << QStringList{u"compare"_qs, u"@a.trc"_qs, u"@b.trc"_qs} << u"a.trc"_qs;
+        QTest::newRow("compare, output without name")
+            << QStringList{u"compare"_qs, u"@current"_qs, u"@current"_qs, output} << u"--output needs"_qs;
+        const QStringList findModule{u"find-module"_qs, u"--ncs"_qs, kNcs, u"--chassis"_qs};
+        QTest::newRow("find-module, no such chassis") << findModule + QStringList{u"E99"_qs, kDemoTrace}
+                                                      << u"E99 not found."_qs;
+        QTest::newRow("find-module, unreadable trace") << findModule + QStringList{u"DEM"_qs, u"@missing.trc"_qs}
+                                                       << u"missing.trc"_qs;
+        QTest::newRow("translations, unreadable table")
+            << QStringList{u"translations"_qs, u"--table"_qs, u"@missing.csv"_qs, kDemoTrace} << u"missing.csv"_qs;
+        const QStringList values{u"values"_qs, u"--ncs"_qs, kNcs, u"--chassis"_qs, u"DEM"_qs};
+        const QString module = u"--module"_qs, lcm = u"LCM_DEM.C05"_qs;
+        QTest::newRow("values, no module") << values + QStringList{u"@values"_qs} << u"Usage:"_qs;
+        QTest::newRow("values, option without value") << values + QStringList{module} << u"--module needs a value"_qs;
+        QTest::newRow("values, unknown option") << values + QStringList{u"--fast"_qs} << u"unknown option --fast"_qs;
+        QTest::newRow("values, two traces") << values + QStringList{module, lcm, u"@values"_qs, u"@values"_qs}
+                                            << u"only one trace"_qs;
+        QTest::newRow("values, missing trace") << values + QStringList{module, lcm, u"@x.trc"_qs} << u"x.trc"_qs;
+        QTest::newRow("values, missing chassis")
+            << values + QStringList{u"--chassis"_qs, u"E00"_qs, module, lcm, u"@values"_qs} << u"SWTFSW*.DAT not found."_qs;
+        QTest::newRow("values, missing module") << values + QStringList{module, u"XYZ.C01"_qs, u"@values"_qs}
+                                                << u"XYZ.C01"_qs;
+    }
+    void refusals()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        const CliRun result = run(arguments);
+        QCOMPARE(result.exitCode, 2);
+        QVERIFY2(result.err.contains(message), qPrintable(result.err));
+        if (arguments[0] != u"compare") // compare prints its header before it reads the files
+            QCOMPARE(result.out, QString());
+        QCOMPARE(TestFiles::read(at(u"man"_qs)), QByteArray("old"));
+        QCOMPARE(TestFiles::read(at(u"current"_qs)), TestFiles::crlf(kCurrent));
+    }
+
+    void apply_data()
+    {
+        QTest::addColumn<QByteArray>("wanted");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QStringList>("out");
+        QTest::addColumn<QByteArray>("man");
+        const QString leer = u"not applied: LEER (only in the current trace)"_qs;
+        QTest::newRow("LF wanted trace against a CR LF current one")
+            << lf({u"ZWEI"_qs, u"\ta"_qs, u"\tc"_qs, u"GRÖSSE"_qs, u"\tgroß"_qs}) << 0
+            << QStringList{u"GRÖSSE: klein --> groß"_qs, u"ZWEI: b --> c"_qs, leer, u"2 values changed"_qs}
+            << TestFiles::crlf({u"GRÖSSE"_qs, u"\tgroß"_qs, u"ZWEI"_qs, u"\ta"_qs, u"\tc"_qs});
+        QTest::newRow("not everything applied")
+            << TestFiles::crlf({u"ZWEI"_qs, u"\tx"_qs, u"NEU"_qs, u"\tja"_qs}) << 1
+            << QStringList{u"not applied: GRÖSSE (only in the current trace)"_qs, leer,
+                           u"not applied: ZWEI (2 value lines, 1 in the wanted trace)"_qs,
+                           u"not applied: NEU (only in the wanted trace)"_qs, u"0 values changed"_qs}
+            << TestFiles::crlf({u"GRÖSSE"_qs, u"\tklein"_qs, u"ZWEI"_qs, u"\ta"_qs, u"\tb"_qs});
+    }
+    void apply()
+    {
+        QFETCH(QByteArray, wanted);
+        QVERIFY(TestFiles::write(at(u"from"_qs), wanted));
+        const CliRun result = run({u"apply"_qs, u"--from"_qs, u"@from"_qs, u"--output"_qs, u"@man"_qs, u"@current"_qs});
+        QTEST(result.exitCode, "exitCode");
+        QTEST(result.outLines(), "out");
+        QCOMPARE(result.err, QString());
+        QTEST(TestFiles::read(at(u"man"_qs)), "man");
+        QCOMPARE(TestFiles::read(at(u"current"_qs)), TestFiles::crlf(kCurrent)); // the traces are only read
+    }
+
+    // SP-daten knows a newer number than the tools' NFS.
+    void checkUpdate_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QStringList>("numbers");
+        QTest::addColumn<QStringList>("out");
+        const QString dme = u"DEMO_DME"_qs, result = u"  Result          : Nothing found... "_qs;
+        QTest::newRow("NFS") << kNfs << QStringList{u"7561023"_qs, u"6932480"_qs, u"1234567"_qs, u"756102"_qs}
+                             << found(u"7561023"_qs, dme, u"7561000"_qs, u"Update available --> 7561025"_qs)
+                                    + found(u"6932480"_qs, u"DEMO_LCM"_qs, u"6932400"_qs, u"No update available"_qs)
+                                    + QStringList{u"1234567"_qs, result + u"Check assembly line data"_qs, u"756102"_qs,
+                                                  result + u"Assembly number must be 7 digit"_qs};
+        QTest::newRow("SP-daten") << kDemo + u"SP-DATEN-DEM"_qs << QStringList{u"7561023"_qs}
+                                  << found(u"7561023"_qs, dme, u"7561000"_qs, u"Update available --> 7561026"_qs);
+    }
+    void checkUpdate()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QStringList, numbers);
+        const CliRun result = run(QStringList{u"check-update"_qs, u"--data"_qs, folder} + numbers);
+        QTEST(result.outLines(), "out");
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(result.err, QString());
+    }
+
+    // Only numbers with an update go to the plan; a second run appends to it, and a plan
+    // that cannot be written makes the run end with 1 after all answers were given.
+    void checkUpdatePlan()
+    {
+        QTemporaryDir program;
+        const QStringList common{u"check-update"_qs, u"--data"_qs, kNfs, u"--plan"_qs, u"--program-folder"_qs,
+                                 program.path()};
+        CliRun result = run(common + QStringList{u"7561023"_qs, u"6932480"_qs, u"1234567"_qs, u"6941010"_qs});
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(result.out.count(u"Added to"_qs), 2);
+        QCOMPARE(run(common + QStringList{u"7561024"_qs}).exitCode, 0);
+        QCOMPARE(planNumbers(program.path()), (QStringList{u"7561023"_qs, u"6941010"_qs, u"7561024"_qs}));
+
+        QVERIFY(QFile::remove(program.filePath(u"Updateplan.txt"_qs)));
+        QVERIFY(QDir(program.path()).mkpath(u"Updateplan.txt"_qs));
+        result = run(common + QStringList{u"7561023"_qs, u"6941010"_qs});
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY(result.out.contains(u"Update available --> 6941020"_qs));
+        QCOMPARE(result.err.count(u"Updateplan.txt"_qs), 2);
+    }
+
+    // Compared with kCompared; the export is written only after a complete comparison.
+    void compare_data()
+    {
+        QTest::addColumn<QStringList>("file2");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QStringList>("result");
+        QTest::newRow("identical") << kCompared << 0 << QStringList{u"0 differences"_qs};
+        QTest::newRow("one changed value, non-ASCII function")
+            << replaced(kCompared, 4, u"\t\tgroß"_qs) << 1
+            << QStringList{u"GRÖSSE"_qs, u"File 1 --> klein"_qs, u"File 2 --> groß"_qs, QString(), u"1 difference"_qs};
+        // Lines that differ only in their tabs are listed; each under its function's line.
+        QTest::newRow("tabs only, two lines of one function")
+            << replaced(replaced(kCompared, 1, u"\t\taktiv"_qs), 2, u"\twert_02"_qs) << 1
+            << QStringList{u"FUNKTION_A"_qs, u"File 1 --> aktiv"_qs,   u"File 2 --> aktiv"_qs,   QString(),
+                           u"FUNKTION_A"_qs, u"File 1 --> wert_01"_qs, u"File 2 --> wert_02"_qs, QString(),
+                           u"2 differences"_qs};
+        QTest::newRow("different length") << kCompared.mid(0, 4) << 2
+                                          << QStringList{u"Comparison not possible, trace files do not match!"_qs};
+        QTest::newRow("first line differs") << replaced(kCompared, 0, u"FUNKTION_Z"_qs) << 2 << QStringList();
+    }
+    void compare()
+    {
+        QFETCH(QStringList, file2);
+        QFETCH(int, exitCode);
+        QFETCH(QStringList, result);
+        QVERIFY(TestFiles::write(at(u"one.trc"_qs), TestFiles::crlf(kCompared)));
+        QVERIFY(TestFiles::write(at(u"two.trc"_qs), TestFiles::crlf(file2)));
+        QFile::remove(at(u"export.txt"_qs));
+        const CliRun ran = run({u"compare"_qs, u"@one.trc"_qs, u"@two.trc"_qs, u"--output"_qs, u"@export.txt"_qs});
+        QCOMPARE(ran.exitCode, exitCode);
+        const QStringList expected = QStringList{u"Trace differences:"_qs, QString(), u"File 1 --> "_qs + at(u"one.trc"_qs),
+                                                 u"File 2 --> "_qs + at(u"two.trc"_qs), QString()}
+                                     + result;
+        QCOMPARE(ran.outLines(), expected);
+        QCOMPARE(ran.err.isEmpty(), exitCode != 2 || !result.isEmpty());
+        const QString rule(51, u'=');
+        QCOMPARE(TestFiles::read(at(u"export.txt"_qs)),
+                 exitCode == 2 ? QByteArray()
+                               : TestFiles::crlf(QStringList{rule, u"       Generated with Quillon"_qs, rule, QString()}
+                                                 + expected));
+    }
+
+    void findModule()
+    {
+        const QStringList arguments{u"find-module"_qs, u"--ncs"_qs, kNcs, u"--chassis"_qs, u"DEM"_qs, kDemoTrace};
+        const CliRun text = run(arguments);
+        QCOMPARE(text.exitCode, 0);
+        QCOMPARE(text.outLines(), (QStringList{u"LCM_DEM.C05\t39\t39"_qs, u"LCM_DEM.C06\t37\t40"_qs,
+                                               u"LCM_DEM.C04\t36\t39"_qs, u"LCM_DEM.C03\t29\t30"_qs,
+                                               u"KOMBI.C02\t8\t8"_qs, u"ZKE_DEM.C07\t7\t7"_qs}));
+        const CliRun json = run(QStringList{u"find-module"_qs, u"--json"_qs} + arguments.mid(1));
+        const QJsonObject best = QJsonDocument::fromJson(json.out.toUtf8()).array().first().toObject();
+        QCOMPARE(best.value(u"module"_qs).toString(), u"LCM_DEM.C05"_qs);
+        QCOMPARE(best.value(u"functions"_qs).toInt(), 40);
+        QVERIFY(best.value(u"error"_qs).isNull());
+    }
+
+    void translations()
+    {
+        const CliRun result = run({u"translations"_qs, u"--table"_qs, kDemo + u"program-files/Translations.csv"_qs,
+                                   u"--missing"_qs, u"@missing.csv"_qs, kDemoTrace});
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(result.outLines(), (QStringList{u"functions: 38 of 40 translated"_qs, u"values: 13 of 15 translated"_qs,
+                                                 u"missing: 4 names written to "_qs + at(u"missing.csv"_qs)}));
+        QCOMPARE(TestFiles::read(at(u"missing.csv"_qs)),
+                 QByteArray("einmal,\r\nLICHTHUPE_ANZAHL,\r\nREGENSENSOR_EMPFINDLICHKEIT,\r\nstufe_2,\r\n"));
+    }
+
+    void values_data()
+    {
+        QTest::addColumn<QStringList>("traceLines");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");
+        QTest::newRow("functions missing")
+            << kValues << 1
+            << u"TAGFAHRLICHT\n\t  aktiv\n\t* nicht_aktiv\nBREMSE\n\t! function not found in the function keyword "
+               u"file\nAKUSTIK_VERRIEGELN\n\t! function not found in the module file\n"_qs;
+        QTest::newRow("all found") << kValues.mid(0, 2) << 0 << u"TAGFAHRLICHT\n\t  aktiv\n\t* nicht_aktiv\n"_qs;
+    }
+    void values()
+    {
+        QFETCH(QStringList, traceLines);
+        QFETCH(int, exitCode);
+        QVERIFY(TestFiles::write(at(u"values"_qs), TestFiles::crlf(traceLines)));
+        const QStringList arguments{u"values"_qs,   u"--ncs"_qs,       kNcs,       u"--chassis"_qs,
+                                    u"DEM"_qs,      u"--module"_qs,    u"LCM_DEM.C05"_qs, u"@values"_qs};
+        const CliRun result = run(arguments);
+        QTEST(result.out, "out");
+        QCOMPARE(result.exitCode, exitCode);
+        QCOMPARE(result.err.contains(u"Not all parameters are found."_qs), exitCode == 1);
+        if (exitCode == 0)
+            return;
+        const CliRun json = run(arguments.mid(0, 5) + QStringList{u"--json"_qs} + arguments.mid(5));
+        QCOMPARE(json.exitCode, 1);
+        const QJsonArray array = QJsonDocument::fromJson(json.out.toUtf8()).array();
+        QCOMPARE(array.size(), 3);
+        QCOMPARE(array[0].toObject(), (QJsonObject{{u"function"_qs, u"TAGFAHRLICHT"_qs},
+                                                   {u"values"_qs, QJsonArray{u"aktiv"_qs, u"nicht_aktiv"_qs}},
+                                                   {u"loaded"_qs, QJsonArray{u"nicht_aktiv"_qs}},
+                                                   {u"error"_qs, QJsonValue()}}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "test_cli.moc"
