@@ -57,6 +57,7 @@ private slots:
         const QStringList log = w.log();
         QCOMPARE(log.first(), w.tools.at(u"EDIABAS/ECU"_qs));
         QCOMPARE(log.mid(log.size() - 2), (QStringList{QString(), u"UPDATE READY"_qs}));
+        QCOMPARE(w.find<QListView>(u"listCopy"_qs)->currentIndex().row(), log.size() - 1); // kept in view
 
         // Cancel at the question copies nothing; Yes runs the other update.
         w.dialogs.queueAnswer(MessageAnswer::Cancel);
