@@ -58,6 +58,9 @@ private slots:
         tree.clear();
         QCOMPARE(tree.count(), 0);
         QCOMPARE(tree.addRoot(u"X"_qs, u"X"_qs, 1).value(), 1);
+        QVERIFY(tree.addRoot(QString(), QString(), 1).ok()); // an empty name is a key too
+        tree.removeNode(2);
+        QVERIFY(tree.addRoot(QString(), QString(), 1).ok());
     }
 
     // Changes inside a batch reach a view as one reset; outside it as a change of the node.
