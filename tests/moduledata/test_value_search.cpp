@@ -1,3 +1,4 @@
+#include "moduledata/hex_text.h"
 #include "moduledata/possible_values.h"
 #include "moduledata/value_search.h"
 #include "moduledata/value_search_state.h"
@@ -203,6 +204,17 @@ private slots:
                 }
             }
         }
+    }
+    // Qt's own hex dump is the reference: two upper-case digits per byte, one blank between.
+    void hexText()
+    {
+        QByteArray all;
+        for (int b = 0; b < 256; ++b)
+            all.append(static_cast<char>(b));
+        const QByteArray hex = all.toHex(' ').toUpper();
+        QCOMPARE(HexText::TextToHex(all), hex);
+        QCOMPARE(HexText::HexToText(hex), all);
+        QCOMPARE(HexText::TextToHex(QByteArray()), QByteArray());
     }
 };
 
