@@ -82,4 +82,8 @@ if(MSVC)
     include(InstallRequiredSystemLibraries)
 endif()
 
+if(WIN32)
+    include(${CMAKE_CURRENT_LIST_DIR}/WindowsPackage.cmake)
+endif()
+
 include(CPack)

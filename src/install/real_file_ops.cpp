@@ -46,6 +46,24 @@ Status replaceWith(const fs::path& partial, const QString& target)
 {
     std::error_code error;
     fs::rename(partial, toPath(target), error);
+#ifdef Q_OS_WIN
+    // Windows refuses to replace a file marked read-only (data sets copied from a CD
+    // often are); the copy takes its place all the same, as it does elsewhere.
+    if (error) {
+        std::error_code retry;
+        const fs::path to = toPath(target);
+        const fs::perms old = fs::status(to, retry).permissions();
+        if (!retry && (old & fs::perms::owner_write) == fs::perms::none) {
+            fs::permissions(to, fs::perms::owner_write, fs::perm_options::add, retry);
+            if (!retry) {
+                error.clear();
+                fs::rename(partial, to, error);
+                if (error)
+                    fs::permissions(to, old, fs::perm_options::replace, retry);
+            }
+        }
+    }
+#endif
     if (error) {
         std::error_code ignored;
         fs::remove(partial, ignored);

@@ -17,8 +17,15 @@ SettingsStore::~SettingsStore() = default;
 
 QString SettingsStore::defaultLocation()
 {
+#ifdef Q_OS_WIN
+    // The roaming profile (%APPDATA%\Quillon), where Windows programs keep their settings;
+    // Qt's config location there is the local, non-roaming one.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return QDir::toNativeSeparators(QDir(folder).filePath(QStringLiteral("Quillon.ini")));
+#else
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     return QDir(folder).filePath(QStringLiteral("Quillon/Quillon.ini"));
+#endif
 }
 
 QString SettingsStore::fileName() const

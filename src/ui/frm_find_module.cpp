@@ -3,6 +3,7 @@
 #include "common/dialogs.h"
 
 #include <QDialogButtonBox>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
@@ -25,8 +26,8 @@ FrmFindModule::FrmFindModule(const QString& folderNCS, const QString& chassis, c
     m_progFindModule->setRange(0, 0);
     m_listModules = new QListWidget(this);
     m_listModules->setObjectName(QStringLiteral("listModules"));
-    // The counts line up in columns.
-    m_listModules->setFont(QFont(QStringLiteral("monospace")));
+    // The counts line up in columns. The system's fixed font: Windows has no "monospace".
+    m_listModules->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     m_cmdOK = buttons->button(QDialogButtonBox::Ok);
     m_cmdOK->setObjectName(QStringLiteral("cmdOK"));

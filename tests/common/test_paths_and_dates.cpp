@@ -26,11 +26,14 @@ private slots:
     {
 #ifdef Q_OS_WIN
         QCOMPARE(Paths::join(u"C:\\NCSEXPER"_qs, u"\\WORK\\FSW_PSW.TRC"_qs), u"C:\\NCSEXPER\\WORK\\FSW_PSW.TRC"_qs);
+        // A picked folder is shown and stored with backslashes; a drive's root keeps its own.
+        QCOMPARE(Paths::normalizeFolder(u"C:/NCSEXPER/"_qs), u"C:\\NCSEXPER"_qs);
+        QCOMPARE(Paths::normalizeFolder(u"D:/"_qs), u"D:\\"_qs);
 #else
         QCOMPARE(Paths::join(u"/x/NCSEXPER"_qs, u"\\WORK\\FSW_PSW.TRC"_qs), u"/x/NCSEXPER/WORK/FSW_PSW.TRC"_qs);
-#endif
         QCOMPARE(Paths::normalizeFolder(u"/tmp/x/"_qs), u"/tmp/x"_qs);
         QCOMPARE(Paths::normalizeFolder(u"/"_qs), u"/"_qs);
+#endif
         QCOMPARE(DateText::stamp(QDateTime(QDate(2024, 1, 2), QTime(3, 4, 5))), u"20240102_030405"_qs);
     }
 

@@ -1,4 +1,5 @@
 #include "install_fixture.h"
+#include "support/test_files.h"
 #include "tree_snapshot.h"
 
 #include <QFile>
@@ -32,6 +33,7 @@ private slots:
     }
     void winKfpWithLinks()
     {
+        QUILLON_NEEDS_SYMLINKS();
         QFETCH(MessageAnswer, answer);
         QFETCH(QString, link);
         QFETCH(QString, pointsTo);

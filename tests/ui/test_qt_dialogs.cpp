@@ -9,6 +9,15 @@
 class TestQtDialogs : public QObject {
     Q_OBJECT
 private slots:
+#ifdef Q_OS_WIN
+    // Every Windows has Notepad; without a display (the offscreen test run) it ends at once.
+    void editorIsNotepad()
+    {
+        QString error;
+        QVERIFY(QtDialogs().startEditor(u"FSW_PSW.MAN"_qs, &error));
+        QCOMPARE(error, QString());
+    }
+#else
     // FSW_PSW.MAN goes to a plain-text editor, never to the handler of its file type.
     void editorIsAPlainTextEditor_data()
     {
@@ -39,9 +48,13 @@ private slots:
         if (installed)
             QTRY_COMPARE(TestFiles::read(bin.filePath(u"args"_qs)), QFile::encodeName(opened) + '\n');
     }
+#endif
 
     void folderPickerStartsAtTheTop()
     {
+#ifdef Q_OS_WIN
+        QSKIP("Windows' own picker opens at This PC; the offscreen run has only Qt's, which cannot show it");
+#endif
         QString shownFolder;
         ModalAnswer modal([&shownFolder](QDialog* dialog) {
             shownFolder = static_cast<QFileDialog*>(dialog)->directory().absolutePath();

@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Takes docs/screenshot-<platform>.png: Quillon on the demo data on a virtual X display.
+#   scripts/screenshot.sh linux     build/default/src/quillon (xcb)
+#   scripts/screenshot.sh windows   build/windows/src/quillon.exe under Wine (windows plugin)
+set -euo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+platform="${1:-}"
+display=":${QUILLON_SCREENSHOT_DISPLAY:-97}"
+scratch="$(mktemp -d "${TMPDIR:-/tmp}/quillon-shot-XXXXXX")"
+out="$here/docs/screenshot-$platform.png"
+
+Xvfb "$display" -screen 0 1280x860x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+program=""
+cleanup() {
+    [[ -n "$program" ]] && kill "$program" 2>/dev/null || true
+    [[ "$platform" == windows ]] && wineserver -k 2>/dev/null || true
+    kill "$xvfb" 2>/dev/null || true
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+export DISPLAY="$display"
+
+# The demo's folders, named the way the platform names them.
+cp -a "$here/demo/." "$scratch/"
+mkdir -p "$scratch/program" "$scratch/NCSEXPER/SGDAT" "$scratch/EC-APPS/NFS/DATA" "$scratch/EC-APPS/NFS/SGDAT"
+[[ -d "$scratch/program-files" ]] && cp -a "$scratch/program-files/." "$scratch/program/"
+case "$platform" in
+    linux)
+        root="$scratch"
+        run=("$here/build/default/src/quillon")
+        export QT_QPA_PLATFORM=xcb
+        ;;
+    windows)
+        # Its own Wine prefix: the server of this one keeps the virtual display, and
+        # stopping it afterwards ends nothing else.
+        export QUILLON_WINEPREFIX="${QUILLON_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/quillon}/wineprefix-display"
+        source "$here/scripts/windows-env.sh"
+        quillon_wine_ready
+        root="Z:${scratch//\//\\}"
+        run=(/usr/lib/wine/wine64 "$here/build/windows/src/quillon.exe")
+        ;;
+    *) echo "usage: scripts/screenshot.sh linux|windows" >&2; exit 2 ;;
+esac
+sep=/; [[ "$platform" == windows ]] && sep='\'
+cat > "$scratch/settings.ini" <<INI
+[Settings]
+FolderNCS=$root${sep}NCSEXPER
+FolderEDIABAS=$root${sep}EDIABAS
+FolderNFS=$root${sep}EC-APPS${sep}NFS
+FolderBackup=$root${sep}backup
+INI
+
+"${run[@]}" --settings "$root${sep}settings.ini" --program-folder "$root${sep}program" \
+    --history-folder "$root${sep}history" >"$scratch/quillon.log" 2>&1 &
+program=$!
+window=""
+for _ in $(seq 1 120); do
+    window="$(xdotool search --onlyvisible --name '^Quillon' 2>/dev/null | head -n 1)" && [[ -n "$window" ]] && break
+    sleep 1
+done
+[[ -n "$window" ]] || { cat "$scratch/quillon.log" >&2; echo "screenshot.sh: no Quillon window appeared" >&2; exit 1; }
+sleep 3 # let it finish painting
+import -window "$window" "$out"
+echo "$out: $(identify -format '%wx%h' "$out")"
