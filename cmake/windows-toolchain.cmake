@@ -17,8 +17,11 @@ set(ENV{QUILLON_WINDOWS_QT} "${QUILLON_WINDOWS_QT}")
 
 set(qt_toolchain "${QUILLON_WINDOWS_QT}/lib/cmake/Qt6/qt.toolchain.cmake")
 if(NOT EXISTS "${qt_toolchain}")
-    message(FATAL_ERROR "No Windows Qt at ${QUILLON_WINDOWS_QT}: run scripts/windows-qt.sh first")
+    message(FATAL_ERROR "No Windows Qt at ${QUILLON_WINDOWS_QT}: scripts/test-windows.sh or scripts/package.sh windows unpack it")
 endif()
 # Tests and try_run go through Wine with the private prefix and the paths to Qt's DLLs.
-set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh")
+# The prefix is named here, not found from $HOME, which each test sets to its own folder.
+get_filename_component(quillon_cache "${QUILLON_WINDOWS_QT}" DIRECTORY)
+set(CMAKE_CROSSCOMPILING_EMULATOR /usr/bin/env "QUILLON_WINDOWS_QT=${QUILLON_WINDOWS_QT}"
+    "QUILLON_WINEPREFIX=${quillon_cache}/wineprefix" "${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh")
 include("${qt_toolchain}")

@@ -37,6 +37,24 @@ case "$platform" in
         export QUILLON_WINEPREFIX="${QUILLON_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/quillon}/wineprefix-display"
         source "$here/scripts/windows-env.sh"
         quillon_wine_ready
+        # Wine's own dialog font ("MS Shell Dlg", a Tahoma that Qt cannot use) would make
+        # Qt fall back to the first font it knows, a serif one. Windows 10 gives programs
+        # Segoe UI 9 pt; the nearest font here is Liberation Sans at the same size.
+        python3 - "$scratch/font.reg" <<'PY'
+import sys
+face = "Liberation Sans".encode("utf-16-le")
+def logfont(weight):
+    head = bytes.fromhex("F4FFFFFF" + "00" * 12 + weight + "00" * 7 + "22")
+    return ",".join("%02x" % b for b in head + face + bytes(64 - len(face)))
+lines = ["Windows Registry Editor Version 5.00", "",
+         "[HKEY_CURRENT_USER\\Control Panel\\Desktop\\WindowMetrics]"]
+for key in ("MessageFont", "MenuFont", "StatusFont", "IconFont", "SmCaptionFont"):
+    lines.append('"%s"=hex:%s' % (key, logfont("90010000")))
+lines.append('"CaptionFont"=hex:%s' % logfont("BC020000"))
+open(sys.argv[1], "w").write("\r\n".join(lines) + "\r\n")
+PY
+        /usr/lib/wine/wine64 regedit /S "$scratch/font.reg"
+        wineserver -w
         root="Z:${scratch//\//\\}"
         run=(/usr/lib/wine/wine64 "$here/build/windows/src/quillon.exe")
         ;;

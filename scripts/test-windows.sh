@@ -12,10 +12,13 @@ jobs="${QUILLON_JOBS:-$(nproc)}"
 declare -A not_under_wine=(
 )
 
+# Each fault-injection run repeats a whole installation per file operation; under Wine
+# that outlasts Qt Test's five minutes per test function.
+export QTEST_FUNCTION_TIMEOUT=1200000
 quillon_wine_ready
 # One Wine server (and its helper processes) for the whole run: started per test, it
 # would cost seconds each time and hold the test's output open after it has ended.
-wineserver -p </dev/null >/dev/null 2>&1
+wineserver -p </dev/null >/dev/null 2>&1 || true  # fails when one already runs
 /usr/lib/wine/wine64 cmd /c exit </dev/null >/dev/null 2>&1
 trap 'wineserver -k 2>/dev/null || true' EXIT
 cd "$here"

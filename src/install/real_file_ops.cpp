@@ -9,6 +9,12 @@
 #include <filesystem>
 #include <system_error>
 
+#ifdef Q_OS_WIN
+#define NOMINMAX
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#endif
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -71,6 +77,32 @@ Status replaceWith(const fs::path& partial, const QString& target)
     }
     return {};
 }
+
+#ifdef Q_OS_WIN
+// MinGW's std::filesystem sets file times in whole seconds, while NTFS keeps them to
+// 100 ns: the copy takes its source's time through the system itself, exactly.
+std::error_code copyWriteTime(const QString& source, const QString& target)
+{
+    const auto open = [](const QString& path, DWORD access) {
+        return CreateFileW(reinterpret_cast<const wchar_t*>(path.utf16()), access,
+                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                           FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    };
+    FILETIME written{};
+    bool ok = false;
+    if (HANDLE from = open(source, FILE_READ_ATTRIBUTES); from != INVALID_HANDLE_VALUE) {
+        ok = GetFileTime(from, nullptr, nullptr, &written);
+        CloseHandle(from);
+    }
+    if (HANDLE to = ok ? open(target, FILE_WRITE_ATTRIBUTES) : INVALID_HANDLE_VALUE; to != INVALID_HANDLE_VALUE) {
+        ok = SetFileTime(to, nullptr, nullptr, &written);
+        CloseHandle(to);
+    } else {
+        ok = false;
+    }
+    return ok ? std::error_code() : std::error_code(static_cast<int>(GetLastError()), std::system_category());
+}
+#endif
 
 } // namespace
 
@@ -183,10 +215,14 @@ Status RealFileOps::copyFile(const QString& source, const QString& target)
 
     // Only the owner may set a file's time; a target written in place keeps the time of
     // the copy, which is later than the source's and so still counts as up to date.
+#ifdef Q_OS_WIN
+    std::error_code error = copyWriteTime(source, to.fileName());
+#else
     std::error_code error;
     const fs::file_time_type time = fs::last_write_time(toPath(source), error);
     if (!error)
         fs::last_write_time(toPath(to.fileName()), time, error);
+#endif
     if (inPlace)
         return {};
     if (error)

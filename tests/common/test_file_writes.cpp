@@ -98,7 +98,11 @@ private slots:
         QTest::addColumn<QString>("operation");
         QTest::addColumn<QString>("named"); // the file the message must begin with
         QTest::addColumn<QString>("cause");
+#ifdef Q_OS_WIN
+        QTest::newRow("copy from a folder") << u"copy folder"_qs << u"source"_qs << u"Access denied"_qs;
+#else
         QTest::newRow("copy from a folder") << u"copy folder"_qs << u"source"_qs << u"directory"_qs;
+#endif
 #ifdef Q_OS_UNIX
         QTest::newRow("copy onto a full disk") << u"copy"_qs << u"tools/T"_qs << u"File too large"_qs;
         QTest::newRow("replace on a full disk") << u"replace"_qs << u"tools/T"_qs << u"File too large"_qs;
@@ -153,6 +157,12 @@ private slots:
     {
         QFETCH(bool, readOnly);
         QFETCH(QStringList, files);
+#ifdef Q_OS_WIN
+        // There a folder's write permission is an access list, which the permission bits
+        // set here do not reach (and Wine, run as root, would not enforce).
+        if (readOnly)
+            QSKIP("no read-only folder can be made here");
+#endif
         Folder f;
         QDir().mkpath(f.at(u"tools"_qs));
         for (const QString& file : files) {

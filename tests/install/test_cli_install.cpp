@@ -1,3 +1,4 @@
+#include "common/paths.h"
 #include "install_fixture.h"
 #include "support/cli_run.h"
 #include "support/test_files.h"
@@ -42,8 +43,10 @@ private slots:
 
         // The tool folders from a settings file this time.
         const QString ini = f.at(u"settings.ini"_qs);
-        QVERIFY(TestFiles::write(ini, "[Settings]\nFolderNCS=" + f.at(u"NCSEXPER"_qs).toUtf8() + "\nFolderEDIABAS="
-                                          + f.at(u"EDIABAS"_qs).toUtf8() + "\nFolderNFS=" + f.at(u"NFS"_qs).toUtf8() + "\n"));
+        // Backslashes escaped, as QSettings writes Windows paths.
+        const auto value = [&](const QString& folder) { return f.at(folder).replace(u"\\"_qs, u"\\\\"_qs).toUtf8(); };
+        QVERIFY(TestFiles::write(ini, "[Settings]\nFolderNCS=" + value(u"NCSEXPER"_qs) + "\nFolderEDIABAS="
+                                          + value(u"EDIABAS"_qs) + "\nFolderNFS=" + value(u"NFS"_qs) + "\n"));
         run = install(QStringList{u"winkfp"_qs, u"--backup"_qs, u"no"_qs, u"--settings"_qs, ini} + source);
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.outLines().last(), u"Update WinKFP ready [3 folders updated]"_qs);
@@ -74,7 +77,7 @@ private slots:
         QStringList full = toolArgs(f);
         for (const QString& arg : args)
             full += arg.startsWith(u'@') ? QStringList{u"--source"_qs, f.at(arg.mid(1))} : QStringList{arg};
-        message.replace(u"@"_qs, f.root() + u'/');
+        message.replace(u"@"_qs, Paths::toNative(f.root() + u'/'));
         const TreeSnapshot before = TreeFiles::snapshot(f.root());
         const CliRun run = install(full);
         QCOMPARE(run.exitCode, 2);

@@ -23,7 +23,8 @@ CliRun runProgram(const QString& program, const QStringList& arguments, const QB
     if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
         return run;
     run.exitCode = process.exitCode();
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
+    // Text written to a Windows console stream ends its lines with CR LF.
+    run.out = QString::fromUtf8(process.readAllStandardOutput()).replace(u"\r\n"_qs, u"\n"_qs);
+    run.err = QString::fromUtf8(process.readAllStandardError()).replace(u"\r\n"_qs, u"\n"_qs);
     return run;
 }

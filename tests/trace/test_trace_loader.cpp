@@ -22,9 +22,11 @@ struct Fixture {
     QString file(const QByteArray& bytes, const QString& name = u"WORK/FSW_PSW.TRC"_qs)
     {
         TestFiles::write(dir.filePath(name), bytes);
-        return dir.filePath(name);
+        return Paths::toNative(dir.filePath(name));
     }
-    TraceLoadOutcome load(const QString& path) { return LoadTraceFile(path, dir.path(), session, busy, dialogs); }
+    // The NCS folder as the settings hold it: in the platform's own form.
+    QString ncs() const { return Paths::toNative(dir.path()); }
+    TraceLoadOutcome load(const QString& path) { return LoadTraceFile(path, ncs(), session, busy, dialogs); }
     // "F:" for functions, "V:" for values, in collection order.
     QStringList nodes() const
     {
@@ -113,7 +115,7 @@ private slots:
     {
         Fixture f;
         const QString path = f.file("A\r\n\t1\r\n");
-        QCOMPARE(path, defaultTracePath(f.dir.path()));
+        QCOMPARE(path, defaultTracePath(f.ncs()));
         f.load(path);
         QVERIFY(f.session.DefaultTraceLoaded);
         f.load(Paths::join(f.dir.path(), u"\\WORK\\.\\FSW_PSW.TRC"_qs));
