@@ -95,6 +95,7 @@ private slots:
             << QStringList{apply, from, u"@values"_qs, output, u"@current"_qs, u"@current"_qs} << u"must not be"_qs;
         const QString check = u"check-update"_qs, data = u"--data"_qs;
         QTest::newRow("check-update, no data folder") << QStringList{check, u"7561023"_qs} << data;
+        QTest::newRow("check-update, folder missing") << QStringList{check, u"7561023"_qs, data} << u"--data needs a folder"_qs;
         QTest::newRow("check-update, no number") << QStringList{check, data, kNfs} << u"assembly number"_qs;
         QTest::newRow("check-update, unknown option")
             << QStringList{check, data, kNfs, u"--fast"_qs, u"7561023"_qs} << u"--fast"_qs;
