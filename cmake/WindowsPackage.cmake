@@ -49,3 +49,6 @@ set(CPACK_NSIS_MODIFY_PATH OFF)
 set(CPACK_NSIS_MUI_ICON "${PROJECT_SOURCE_DIR}/packaging/windows/quillon.ico")
 set(CPACK_NSIS_MUI_UNIICON "${PROJECT_SOURCE_DIR}/packaging/windows/quillon.ico")
 set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
+# A 64-bit installer: the program is 64-bit anyway, and it runs where 32-bit programs
+# cannot (Wine without its 32-bit half).
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
