@@ -14,12 +14,13 @@ fail() { echo "check-windows-install: $*" >&2; exit 1; }
 wine_c() { /usr/lib/wine/wine64 cmd /c "$@" 2>/dev/null | tr -d '\r'; }
 # The installed program must run from its own folder alone: no Qt or MinGW from the
 # toolchain on its path, no plugin folder from outside.
-installed() { env -u WINEPATH -u WINEQT_PLUGIN_PATH /usr/lib/wine/wine64 "$@" 2>&1 | tr -d '\r'; }
+installed() { env -u WINEPATH -u WINEQT_PLUGIN_PATH /usr/lib/wine/wine64 "$@" 2>/dev/null | tr -d '\r'; }
 
 program_dir="$WINEPREFIX/drive_c/Program Files/Quillon"
 # Nothing left from an earlier run may pass for this one's work.
 rm -rf "$program_dir"
 find "$WINEPREFIX/drive_c" -depth -path '*/Start Menu/Programs/Quillon' -exec rm -rf {} +
+/usr/lib/wine/wine64 reg delete 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quillon' /f >/dev/null 2>&1 || true
 /usr/lib/wine/wine64 "$setup" /S
 wineserver -w
 for f in quillon.exe quillon-cli.exe Uninstall.exe Qt6Core.dll Qt6Widgets.dll libstdc++-6.dll \
@@ -37,8 +38,10 @@ cli="C:\\Program Files\\Quillon\\quillon-cli.exe"
 # the Linux build's after turning separators round.
 cd "$here"
 values=(values --ncs demo/NCSEXPER --chassis DEM --module LCM_DEM.C05 demo/NCSEXPER/WORK/FSW_PSW.TRC)
-expected="$("$linux_cli" "${values[@]}")"
-actual="$(installed "$cli" "${values[@]}" | tr '\\' '/')"
+# The demo trace holds a function its module lacks: both end with exit code 1 and say so
+# on standard error; standard output is what is compared.
+expected="$("$linux_cli" "${values[@]}" 2>/dev/null)" || true
+actual="$(installed "$cli" "${values[@]}" | tr '\\' '/')" || true
 [[ -n "$expected" ]] || fail "the Linux build printed nothing for: ${values[*]}"
 diff <(echo "$expected") <(echo "$actual") || fail "values on the demo data differs from the Linux build"
 echo "installed quillon-cli.exe: --version and values match the Linux build ($(wc -l <<<"$expected") lines)"
