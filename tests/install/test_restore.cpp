@@ -142,7 +142,7 @@ private slots:
         QFETCH(QString, problem);
         Installed run(index, u"SP-E46"_qs);
         QString file = run.f.at(path);
-        if (file.endsWith(u'/'))
+        if (path.endsWith(u'/')) // a folder: the native path ends in the separator
             file.chop(1);
         if (bytes.isEmpty())
             QVERIFY(QFile::remove(file));
