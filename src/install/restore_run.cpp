@@ -202,15 +202,17 @@ Status undo(const RestoreRecord& record, const RecordedChange& c, FileOps& ops, 
         say(QStringLiteral("delete backup --> "), c.other);
         return ops.removeFile(c.other);
     case Kind::Replaced:
-        if (QFileInfo(c.path).exists() && Fingerprint::of(c.path) == record.kept.value(c.other))
+    case Kind::Deleted: {
+        // Already back when a stopped restore got this far: a replaced file matches its saved
+        // original, a deleted one is simply there again.
+        const bool back = c.kind == Kind::Replaced
+            ? QFileInfo(c.path).exists() && Fingerprint::of(c.path) == record.kept.value(c.other)
+            : present(ops, c.path);
+        if (back)
             return {};
         say(QStringLiteral("restore --> "), c.path);
         return ops.isLink(c.other) ? ops.copyLink(c.other, c.path) : ops.copyFile(c.other, c.path);
-    case Kind::Deleted:
-        if (present(ops, c.path))
-            return {};
-        say(QStringLiteral("restore --> "), c.path);
-        return ops.isLink(c.other) ? ops.copyLink(c.other, c.path) : ops.copyFile(c.other, c.path);
+    }
     case Kind::New:
         if (!ops.fileExists(c.path) && !ops.isLink(c.path))
             return {};
