@@ -107,6 +107,10 @@ private slots:
         QFile::setPermissions(in(u"tgt/OLD/RO"_qs), QFile::ReadOwner | QFile::ExeOwner);
         QVERIFY(sync().ReplaceFolders(S, T, MessageAnswer::No).ok());
         QVERIFY(!QFileInfo::exists(in(u"tgt/OLD"_qs)));
+        // Root deletes a read-only folder regardless, so the permission fix is looked at itself.
+        QFile::setPermissions(in(u"outside"_qs), QFile::ReadOwner | QFile::ExeOwner);
+        QVERIFY(RealFileOps().allowChanges(in(u"outside"_qs)).ok());
+        QVERIFY(QFileInfo(in(u"outside"_qs)).permissions() & QFile::WriteOwner);
         QCOMPARE(TreeFiles::snapshot(in(u"outside"_qs)), (TreeSnapshot{{u"KEEP.DAT"_qs, "keep"}}));
         QCOMPARE(QFileInfo(in(u"tgt/FAM/LOOP"_qs)).symLinkTarget(), in(u"src"_qs));
         QVERIFY(!QFileInfo::exists(in(u"tgt/TOPLINK"_qs)));

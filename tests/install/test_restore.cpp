@@ -157,6 +157,14 @@ private slots:
         QCOMPARE(run.f.tools(true), edited);
     }
 
+    // Ten problems are shown whole; beyond that the rest are counted.
+    void messageShowsTen()
+    {
+        const QStringList ten(10, u"x"_qs);
+        QCOMPARE(Restore::messageText(ten), QStringList(10, u"x"_qs).join(u"\r\n"_qs));
+        QVERIFY(Restore::messageText(ten + QStringList{u"y"_qs}).endsWith(u"x\r\n… and 1 more"_qs));
+    }
+
     void noBackupNoRecord()
     {
         InstallFixture f;

@@ -65,6 +65,21 @@ private slots:
         QVERIFY(f.session().treeVisible());
     }
 
+    // Both files come from the compare menu; the export is offered once they were compared.
+    void compareTwoTraces()
+    {
+        DemoWindow f;
+        const QString one = defaultTracePath(f.ncs()), two = f.dir.filePath(u"two.trc"_qs);
+        QVERIFY(TestFiles::write(two, TestFiles::read(one).replace("\tnicht_aktiv", "\taktiv")));
+        f.dialogs.queueOpenFile(one);
+        f.action(u"ssFile_1"_qs)->trigger();
+        f.dialogs.queueOpenFile(two);
+        f.action(u"ssFile_2"_qs)->trigger();
+        QVERIFY2(f.session().listItems().contains(u"11 differences"_qs), qPrintable(f.session().listItems().join(u'|')));
+        QVERIFY(f.action(u"ssFile_4"_qs)->isEnabled());
+        QVERIFY(f.dialogs.messages.isEmpty());
+    }
+
     void translationReportExports()
     {
         DemoWindow f;
