@@ -1,3 +1,5 @@
+#include "coding/coding_history.h"
+#include "coding/leftover_manipulation_file.h"
 #include "coding/save_manipulation_file.h"
 #include "common/paths.h"
 #include "common/text_file.h"
@@ -26,6 +28,7 @@ struct Fixture {
     QTemporaryDir dir;
     QString ncs = Paths::toNative(dir.filePath(u"NCSEXPER"_qs));
     QString program = Paths::toNative(dir.filePath(u"program"_qs));
+    QString history = Paths::toNative(dir.filePath(u"history"_qs));
     TraceSession session;
     ScriptedDialogs dialogs;
     FixedClock clock;
@@ -33,25 +36,24 @@ struct Fixture {
     QList<int> saveModes;
     int toggles = 0;
 
-    explicit Fixture(const QStringList& trace = kTrace)
+    Fixture()
     {
         TestFiles::write(manPath(), kOldMan);
         QDir().mkpath(program);
-        BuildTraceTree(session.tree(), trace, &session.TraceLines);
+        BuildTraceTree(session.tree(), kTrace, &session.TraceLines);
         session.showTree();
         session.DefaultTraceLoaded = true;
     }
     QString manPath() const { return manipulationFilePath(ncs); }
     QString logPath() const { return program + u"/Codinglog.txt"_qs; }
 
-    // Moves the chosen mark of function to a new value (none for an empty value).
+    // Moves the chosen mark of function to a new value.
     void change(const QString& function, const QString& value)
     {
         const int node = session.tree().indexOfKey(function);
         for (int child : session.tree().children(node))
             session.tree().setImage(child, NodeImage::None);
-        if (!value.isEmpty())
-            session.tree().addChild(node, value, NodeImage::Chosen);
+        session.tree().addChild(node, value, NodeImage::Chosen);
         ++session.ChangeCount;
     }
     void translate()
@@ -75,7 +77,7 @@ struct Fixture {
             if (mode == 1)
                 saveTag = u"FSW_PSW [DEM-LCM].TRC"_qs;
         };
-        SaveManipulationFile({ncs, program, u"DEM"_qs, u"LCM"_qs}, session, dialogs, clock, saveTag, calls);
+        SaveManipulationFile({ncs, program, u"DEM"_qs, u"LCM"_qs, history}, session, dialogs, clock, saveTag, calls);
     }
 };
 
@@ -96,14 +98,10 @@ private slots:
         const QString mismatch = u"Items in list do not match with TRC-file.\r\nCheck and run again."_qs;
         const QString man = QDir::toNativeSeparators(u"/WORK/FSW_PSW.MAN"_qs);
         QTest::newRow("empty list beats incomplete") << u"list= incomplete"_qs << u"Load TRC-file first."_qs << warn;
-        QTest::newRow("start-up list") << u"list=Start NCS Expert"_qs << u"Load TRC-file first."_qs << warn;
         QTest::newRow("saved already") << u"list=Changed values:"_qs << u"Already saved MAN-file."_qs << warn;
         QTest::newRow("incomplete beats unchanged") << u"incomplete unchanged"_qs << errors << warn;
         QTest::newRow("nothing changed") << u"unchanged"_qs << u"There is nothing changed."_qs << warn;
-        QTest::newRow("function without chosen value") << u"unmark"_qs << mismatch << warn;
         QTest::newRow("function with two chosen values") << u"second"_qs << mismatch << warn;
-        QTest::newRow("trace function without a value") << u"emptyfunction"_qs << mismatch << warn;
-        QTest::newRow("WORK folder missing") << u"nowork"_qs << man << critical;
         QTest::newRow("MAN path is a folder") << u"mandir"_qs << man << critical;
 #ifdef Q_OS_UNIX
         QTest::newRow("disk full") << u"full"_qs << man << critical;
@@ -114,9 +112,8 @@ private slots:
     void refused()
     {
         QFETCH(QString, setup);
-        Fixture f(setup == u"emptyfunction" ? QStringList{u"LEER"_qs, u"LICHT"_qs, u"\taktiv"_qs} : kTrace);
-        if (setup != u"emptyfunction")
-            f.change(u"LICHT"_qs, setup == u"unmark" ? QString() : u"nicht_aktiv"_qs);
+        Fixture f;
+        f.change(u"LICHT"_qs, u"nicht_aktiv"_qs);
         if (setup == u"second")
             f.session.tree().addChild(f.session.tree().indexOfKey(u"LICHT"_qs), u"zwei"_qs, NodeImage::Chosen);
         f.session.ValuesIncomplete = setup.contains(u"incomplete");
@@ -128,8 +125,6 @@ private slots:
             f.session.setListItems(first == u" incomplete" ? QStringList() : QStringList{first, QString()});
             f.session.showList();
         }
-        if (setup == u"nowork")
-            QVERIFY(QDir(f.ncs + u"/WORK"_qs).removeRecursively());
         if (setup == u"mandir")
             QVERIFY(QFile::remove(f.manPath()) && QDir().mkpath(f.manPath()));
         if (setup == u"translated")
@@ -147,12 +142,10 @@ private slots:
         QVERIFY2(f.dialogs.texts().first().contains(message), qPrintable(f.dialogs.texts().first()));
         QTEST(int(f.dialogs.messages.first().icon), "icon");
         // The old MAN file stays as it was and nothing half-written is left beside it.
-        const QFileInfo man(f.manPath());
-        if (man.isFile())
-            QCOMPARE(TestFiles::read(f.manPath()), kOldMan);
-        QCOMPARE(man.exists(), setup != u"nowork");
-        QCOMPARE(QDir(f.ncs + u"/WORK"_qs).entryList(QDir::Files | QDir::Hidden).size(), man.isFile() ? 1 : 0);
-        QVERIFY(!QFileInfo::exists(f.logPath()));
+        const bool manFile = setup != u"mandir";
+        QCOMPARE(TestFiles::read(f.manPath()), manFile ? kOldMan : QByteArray());
+        QCOMPARE(QDir(f.ncs + u"/WORK"_qs).entryList(QDir::Files | QDir::Hidden).size(), manFile ? 1 : 0);
+        QVERIFY(!QFileInfo::exists(f.logPath()) && !QFileInfo::exists(f.history));
         QCOMPARE(f.session.ChangeCount, unchanged ? 0 : 1);
         QCOMPARE(f.session.listItems(), listBefore);
         QCOMPARE(f.session.treeVisible(), treeBefore);
@@ -160,8 +153,9 @@ private slots:
         QVERIFY(f.saveModes.isEmpty());
     }
 
-    // The MAN file byte for byte, the backups asked for, the list and the log; translated
-    // names are switched off first and never reach the file.
+    // The MAN file byte for byte, the backups asked for, the list, the log and the history;
+    // translated names are switched off first and never reach the file. A history that
+    // cannot be written changes nothing of the save, and is told last.
     void saves_data()
     {
         QTest::addColumn<bool>("defaultTrace");
@@ -170,19 +164,20 @@ private slots:
         QTest::addColumn<QStringList>("questions");
         QTest::addColumn<QList<int>>("modes");
         QTest::addColumn<QString>("backup");
+        QTest::addColumn<bool>("historyBlocked");
         const QString trcQuestion = u"MAN-file is saved.\r\nDo you want to backup the TRC-file?"_qs;
         const QString manQuestion = u"Do you want to backup the MAN-file?"_qs;
         using A = MessageAnswer;
         QTest::newRow("default trace, both") << true << false << QList<A>{A::Yes, A::Yes}
                                              << QStringList{trcQuestion, manQuestion} << QList<int>{1, 2}
-                                             << u"FSW_PSW [DEM-LCM].TRC"_qs;
+                                             << u"FSW_PSW [DEM-LCM].TRC"_qs << false;
         // The tag of an earlier save never reaches the log.
         QTest::newRow("default trace, none, translated") << true << true << QList<A>{A::No, A::No}
                                                          << QStringList{trcQuestion, manQuestion} << QList<int>{}
-                                                         << QString();
-        QTest::newRow("other trace") << false << false << QList<A>{A::Yes}
-                                     << QStringList{u"MAN-file is saved.\r\n"_qs + manQuestion} << QList<int>{2}
-                                     << QString();
+                                                         << QString() << false;
+        QTest::newRow("other trace, history blocked")
+            << false << false << QList<A>{A::Yes}
+            << QStringList{u"MAN-file is saved.\r\n"_qs + manQuestion} << QList<int>{2} << QString() << true;
     }
     void saves()
     {
@@ -190,7 +185,9 @@ private slots:
         QFETCH(bool, translated);
         QFETCH(QList<MessageAnswer>, answers);
         QFETCH(QString, backup);
+        QFETCH(bool, historyBlocked);
         Fixture f;
+        QVERIFY(!historyBlocked || TestFiles::write(f.history, "a file where the folder should be"));
         f.session.DefaultTraceLoaded = defaultTrace;
         f.change(u"BLINKEN"_qs, u"vier_mal"_qs);
         if (translated)
@@ -199,10 +196,14 @@ private slots:
             f.dialogs.queueAnswer(answer);
         f.save();
         QCOMPARE(f.toggles, translated ? 1 : 0);
-        QTEST(f.dialogs.texts(), "questions");
+        QStringList texts = f.dialogs.texts();
+        if (historyBlocked) // told last, after the questions
+            QVERIFY(texts.takeLast().startsWith(u"MAN-file is saved, but the coding history could not keep it"_qs));
+        QTEST(texts, "questions");
         QVERIFY(f.dialogs.allAnswersUsed());
         QTEST(f.saveModes, "modes");
-        QCOMPARE(TestFiles::read(f.manPath()), QByteArray("LICHT\r\n\taktiv\r\nBLINKEN\r\n\tvier_mal\r\n"));
+        const QStringList saved{u"LICHT"_qs, u"\taktiv"_qs, u"BLINKEN"_qs, u"\tvier_mal"_qs};
+        QCOMPARE(TestFiles::read(f.manPath()), TestFiles::crlf(saved));
         QCOMPARE(f.session.ChangeCount, 0);
         QVERIFY(!f.session.treeVisible());
         QCOMPARE(f.session.listItems().mid(0, 6), (QStringList{u"Changed values:"_qs, QString(), u"BLINKEN"_qs,
@@ -213,6 +214,60 @@ private slots:
                  (QStringList{u"Module changed\t: DEM - LCM"_qs, QString(), u"Changed values\t: BLINKEN"_qs,
                               u"\t\t  drei_mal --> vier_mal"_qs, QString(), u"Backup saved as\t: "_qs + backup,
                               QString(51, u'='), QString()}));
+        const QList<CodingHistory::Snapshot> kept = CodingHistory::ListSnapshots(f.history);
+        QCOMPARE(kept.size(), historyBlocked ? 0 : 1);
+        if (!historyBlocked) {
+            QCOMPARE(QDir(kept[0].folder).dirName(), u"20121231_235959 DEM - LCM"_qs);
+            QCOMPARE(TestFiles::read(CodingHistory::tracePath(kept[0])), TestFiles::crlf(kTrace));
+            QCOMPARE(TestFiles::read(CodingHistory::manipulationPath(kept[0])), TestFiles::crlf(saved));
+        }
+    }
+
+    // A MAN file left in WORK by another trace would be coded into the next module.
+    void leftover_data()
+    {
+        QTest::addColumn<QByteArray>("man"); // null: no file
+        QTest::addColumn<int>("answer");     // the answer to the question, when one is asked
+        QTest::addColumn<QString>("counts"); // "N of its M" of the question; empty: no question
+        QTest::addColumn<bool>("emptied");
+        const int yes = int(MessageAnswer::Yes);
+        const int no = int(MessageAnswer::No);
+        QTest::newRow("none") << QByteArray() << yes << QString() << false;
+        QTest::newRow("empty") << QByteArray("") << yes << QString() << false;
+        QTest::newRow("written for the trace, other values")
+            << QByteArray("LICHT\r\n\tnicht_aktiv\r\nBLINKEN\r\n\teins\r\n") << yes << QString() << false;
+        QTest::newRow("foreign, Yes") << QByteArray("SITZ\r\n\tein\r\nBLINKEN\r\n\tdrei_mal\r\nTUER\n\tauf\n")
+                                      << yes << u"2 of its 3"_qs << true;
+        QTest::newRow("foreign, No") << QByteArray("SITZ\r\n\tein\r\n") << no << u"1 of its 1"_qs << false;
+        QTest::newRow("same functions, other order")
+            << QByteArray("BLINKEN\r\n\tdrei_mal\r\nLICHT\r\n\taktiv\r\n") << yes << u"0 of its 2"_qs << true;
+    }
+    void leftover()
+    {
+        QFETCH(QByteArray, man);
+        QFETCH(int, answer);
+        QFETCH(QString, counts);
+        QFETCH(bool, emptied);
+        Fixture f;
+        QVERIFY(man.isNull() ? QFile::remove(f.manPath()) : TestFiles::write(f.manPath(), man));
+        if (!counts.isEmpty())
+            f.dialogs.queueAnswer(MessageAnswer(answer));
+
+        QCOMPARE(GuardLeftoverManipulationFile(f.ncs, kTrace, f.dialogs), emptied);
+
+        QStringList expected;
+        if (!counts.isEmpty())
+            expected << u"FSW_PSW.MAN in WORK was not written for this trace (%1 functions are not in it). "
+                        u"NCS Expert would code it into this module. Empty it now?"_qs.arg(counts);
+        if (emptied)
+            expected << f.manPath() + u" emptied."_qs;
+        QCOMPARE(f.dialogs.texts(), expected);
+        if (!counts.isEmpty()) {
+            QCOMPARE(f.dialogs.messages[0].icon, MessageIcon::Exclamation);
+            QCOMPARE(f.dialogs.messages[0].buttons, MessageButtons::YesNo);
+        }
+        QCOMPARE(QFileInfo::exists(f.manPath()), !man.isNull());
+        QCOMPARE(TestFiles::read(f.manPath()), emptied ? QByteArray() : man);
     }
 };
 

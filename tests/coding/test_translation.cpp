@@ -1,4 +1,5 @@
 #include "coding/translation.h"
+#include "coding/translation_coverage.h"
 #include "coding/translation_table.h"
 #include "common/ansi_codec.h"
 #include "support/scripted_dialogs.h"
@@ -19,6 +20,12 @@ const QByteArray kCsv = "TAGFAHRLICHT,Daytime running Lights\r\naktiv,\xd6lpumpe
 
 const QStringList kTrace = {u"TAGFAHRLICHT"_qs, u"\taktiv"_qs, u"K\u00dcHLERL\u00dc" "FTER"_qs, u"\tnicht_aktiv"_qs,
                             u"STRASSE"_qs,      u"\twert_1"_qs, u"OHNE_WERTE"_qs};
+
+// Functions LICHT (translated), Gong and BLINKER; values aktiv (twice, once as AKTIV),
+// laut, blinker, a comma name, an empty value and "zwei" written with a tab inside.
+const QStringList kCoverageTrace = {u"LICHT"_qs, u"\taktiv"_qs, u"Gong"_qs, u"\tlaut"_qs, u"\tAKTIV"_qs, u"BLINKER"_qs,
+                                    u"\tblinker"_qs, u"\tzw\tei"_qs, u"\t"_qs, u"\tlinks,rechts"_qs, u"\tGröße"_qs};
+const QStringList kCoverageTable = {u"licht,light"_qs, u"AKTIV,on"_qs, u"laut,"_qs, u"zwei,two"_qs};
 
 // A program folder with a table (none for a null csv), the trace in a session, and the messages.
 struct Fixture {
@@ -108,6 +115,44 @@ private slots:
         QCOMPARE(f.dialogs.messages.first().icon, MessageIcon::Exclamation);
         QVERIFY(!f.session.Translated);
         QCOMPARE(TreeText::texts(f.session.tree()), QStringList(kTrace).replaceInStrings(u"\t"_qs, QString()));
+    }
+
+    void coverage()
+    {
+        TranslationTable table;
+        table.addLines(kCoverageTable);
+        const TranslationCoverage coverage = MeasureTranslationCoverage(kCoverageTrace, table);
+        QCOMPARE(DescribeTranslationCoverage(coverage),
+                 (QStringList{u"functions: 1 of 3 translated"_qs, u"values: 2 of 6 translated"_qs}));
+        QCOMPARE(coverage.missingFunctions, (QStringList{u"BLINKER"_qs, u"Gong"_qs}));
+        QCOMPARE(coverage.missingValues, (QStringList{u"blinker"_qs, u"Größe"_qs, u"laut"_qs, u"links,rechts"_qs}));
+    }
+
+    void exportBytes_data()
+    {
+        QTest::addColumn<QByteArray>("table"); // null: no table file
+        QTest::addColumn<QByteArray>("lineEnd");
+        QTest::newRow("no table") << QByteArray() << QByteArray("\r\n");
+        QTest::newRow("LF table") << QByteArray("a,b\nc,d\r\n") << QByteArray("\n");
+        QTest::newRow("CR table") << QByteArray("a,b\rc,d") << QByteArray("\r");
+        QTest::newRow("one line, no end") << QByteArray("a,b") << QByteArray("\r\n");
+    }
+    // The export takes the table's line end so that it can be pasted into it.
+    void exportBytes()
+    {
+        QFETCH(QByteArray, table);
+        QFETCH(QByteArray, lineEnd);
+        QTemporaryDir dir;
+        const QString tablePath = dir.filePath(u"Translations.csv"_qs);
+        if (!table.isNull())
+            QVERIFY(TestFiles::write(tablePath, table));
+        TranslationTable known;
+        known.addLines(kCoverageTable);
+        const QString exportPath = dir.filePath(u"missing.csv"_qs);
+        const TranslationCoverage coverage = MeasureTranslationCoverage(kCoverageTrace, known);
+        QVERIFY(ExportMissingTranslations(exportPath, coverage, tablePath).ok());
+        QCOMPARE(TestFiles::read(exportPath),
+                 "BLINKER," + lineEnd + "Gong," + lineEnd + "Gr\xF6\xDF" "e," + lineEnd + "laut," + lineEnd);
     }
 };
 

@@ -35,8 +35,6 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("lines");
-        QTest::newRow("empty file") << QByteArray() << QStringList();
-        QTest::newRow("crlf") << QByteArray("a\r\nb\r\n") << QStringList{u"a"_qs, u"b"_qs};
         QTest::newRow("mixed") << QByteArray("a\r\nb\nc\rd") << QStringList{u"a"_qs, u"b"_qs, u"c"_qs, u"d"_qs};
         QTest::newRow("empty lines kept") << QByteArray("\r\na\r\n\n") << QStringList{u""_qs, u"a"_qs, u""_qs};
         QTest::newRow("cr cr lf is two ends") << QByteArray("a\r\r\nb") << QStringList{u"a"_qs, u""_qs, u"b"_qs};

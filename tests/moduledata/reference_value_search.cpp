@@ -1,7 +1,6 @@
 #include "reference_value_search.h"
 
 #include "common/ansi_codec.h"
-#include "moduledata/hex_text.h"
 #include "moduledata/module_data.h"
 #include "moduledata/value_search_messages.h"
 #include "trace/trace_tree.h"
@@ -25,17 +24,6 @@ qsizetype InStr(qsizetype start, const QByteArray& s, const QByteArray& pattern)
 QByteArray Mid(const QByteArray& s, qsizetype start, qsizetype length = -1)
 {
     return start > s.size() ? QByteArray() : s.mid(start - 1, length);
-}
-
-QByteArray HexToText(const QByteArray& hex)
-{
-    QByteArray text;
-    for (qsizetype position = 1; position <= hex.size(); position += 3) {
-        bool ok = false;
-        const int code = Mid(hex, position, 2).toInt(&ok, 16);
-        text.append(static_cast<char>(ok ? code : 0));
-    }
-    return text;
 }
 
 bool isMarker(const QByteArray& text)
@@ -102,7 +90,7 @@ void Run::FindFunctionValues(const QString& name, int index, bool calibrate)
     }
     if (p - 2 < 1)
         return Fail(index, calibrate, ValueSearchMessage::functionIdMissing());
-    const QByteArray id = HexText::TextToHex(Mid(FswData, p - 2, 2));
+    const QByteArray id = Mid(FswData, p - 2, 2).toHex(' ').toUpper();
 
     // The ID's first occurrence with a record marker at the distance (calibrating: any).
     QByteArray marker;
@@ -156,7 +144,7 @@ void Run::FindFunctionValues(const QString& name, int index, bool calibrate)
             const qsizetype z = InStr(1, tail, "00");
             if (z - 2 < 0) // no 00, or nothing before it
                 return Fail(index, calibrate, ValueSearchMessage::valueNameBroken());
-            valueName = Ansi::decode(HexToText(tail.left(z - 2)));
+            valueName = Ansi::decode(QByteArray::fromHex(tail.left(z - 2)));
             data.ValueNames.insert(valueId, valueName);
         }
         AddValueNode(valueName, index);

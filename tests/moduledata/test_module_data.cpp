@@ -26,6 +26,14 @@ QString demoCopy(const QTemporaryDir& dir, const ExtraFiles& extra = {})
     return ncs;
 }
 
+// A DATEN folder with one chassis "CH" holding the given files.
+QString chassisCH(const QTemporaryDir& dir, const ExtraFiles& files)
+{
+    const QString ncs = dir.filePath(u"NCSEXPER"_qs);
+    TreeFiles::build(ncs + u"/DATEN/CH"_qs, files);
+    return ncs;
+}
+
 QStringList traceLines()
 {
     return TextFile::readLines(kDemo + u"/WORK/FSW_PSW.TRC"_qs).value();
@@ -42,7 +50,7 @@ QStringList summary(const QList<ModuleFit>& fits)
 
 } // namespace
 
-class TestModuleRanking : public QObject {
+class TestModuleData : public QObject {
     Q_OBJECT
 private slots:
     // The demo's look-alikes, a tie broken by name, empty and data-less files last. C04 and
@@ -110,8 +118,73 @@ private slots:
     {
         const ModuleFit fit{u"CAS.C32"_qs, 6612, 6648, {}};
         QCOMPARE(DescribeModuleFit(fit, 6783, 9), u"CAS.C32     6,612 of 6,783 values, 6,648 functions"_qs);
+        // Names that differ only in case still get a fixed order, so a ranking never flickers.
+        const ModuleFit upper{u"A.C01"_qs, 1, 1, {}}, lower{u"a.c01"_qs, 1, 1, {}};
+        QVERIFY(RanksBefore(upper, lower) && !RanksBefore(lower, upper));
+    }
+
+    void loadChassis_data()
+    {
+        QTest::addColumn<ExtraFiles>("files");
+        QTest::addColumn<QStringList>("modules");
+        QTest::addColumn<QByteArray>("fswData");
+        QTest::addColumn<QByteArray>("pswHex");
+        QTest::addColumn<QString>("error"); // the message's end, or empty
+        const QByteArray fsw("\x01\x05NAME\x00", 7);
+        const QByteArray psw("head\x00KEYWORD\x01\xFF", 14);
+        const QByteArray pswHex("4B 45 59 57 4F 52 44 01 FF");
+        QTest::newRow("lower-case names") << ExtraFiles{{u"swtfsw01.dat"_qs, fsw}, {u"swtpsw01.dat"_qs, psw},
+                                                     {u"m.c02"_qs, "m"}, {u"README.TXT"_qs, "r"}}
+                                          << QStringList{u"m.c02"_qs} << fsw << pswHex << QString();
+        QTest::newRow("value keywords missing") << ExtraFiles{{u"SWTFSW01.DAT"_qs, fsw}} << QStringList() << fsw
+                                                << QByteArray() << u"SWTPSW*.DAT not found."_qs;
+        QTest::newRow("no KEYWORD") << ExtraFiles{{u"SWTFSW01.DAT"_qs, fsw}, {u"SWTPSW01.DAT"_qs, "keyword KEYWOR"}}
+                                    << QStringList() << fsw << QByteArray() << u"SWTPSW01.DAT."_qs;
+    }
+    void loadChassis()
+    {
+        QFETCH(ExtraFiles, files);
+        QFETCH(QStringList, modules);
+        QFETCH(QString, error);
+        QTemporaryDir dir;
+        const QString ncs = chassisCH(dir, files);
+        // Data of an earlier chassis and module must not survive the choice.
+        ModuleData data;
+        data.FswData = data.PswHex = data.ModuleHex = "6F 6C 64";
+        const Result<QStringList> loaded = LoadChassis(ncs, u"CH"_qs, data);
+        QCOMPARE(loaded.ok(), error.isEmpty());
+        if (loaded)
+            QCOMPARE(loaded.value(), modules);
+        else
+            QVERIFY2(loaded.error().endsWith(error), qPrintable(loaded.error()));
+        QCOMPARE(ChassisModules(ncs, u"CH"_qs), modules);
+        QTEST(data.FswData, "fswData");
+        QTEST(data.PswHex, "pswHex");
+        QVERIFY(data.ModuleHex.isEmpty());
+    }
+
+    void loadModule_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArray>("moduleHex");
+        QTest::newRow("after INDIVID and 13 bytes")
+            << QByteArray("head INDIVID0123456789ABC" + QByteArray("\x12\x00\xFF", 3)) << QByteArray("12 00 FF");
+        QTest::newRow("no INDIVID: from the 20th byte")
+            << QByteArray("ABCDEFGHIJKLMNOPQRSTUV") << QByteArray("54 55 56");
+        QTest::newRow("no INDIVID, short file") << QByteArray("ABCDEFGHIJKLMNOPQR") << QByteArray();
+    }
+    void loadModule()
+    {
+        QFETCH(QByteArray, bytes);
+        QTemporaryDir dir;
+        const QString ncs = chassisCH(dir, {{u"M.C01"_qs, bytes}});
+        ModuleData data;
+        data.ValueNames.insert("01 02", u"aktiv"_qs);
+        QVERIFY(LoadModule(ncs, u"CH"_qs, u"M.C01"_qs, data));
+        QTEST(data.ModuleHex, "moduleHex");
+        QVERIFY(data.ValueNames.isEmpty());
     }
 };
 
-QTEST_GUILESS_MAIN(TestModuleRanking)
-#include "test_module_ranking.moc"
+QTEST_GUILESS_MAIN(TestModuleData)
+#include "test_module_data.moc"
