@@ -1,10 +1,53 @@
 #include "common/ansi_codec.h"
+#include "common/paths.h"
+#include "common/program_folder.h"
 #include "common/text_file.h"
+#include "install/real_file_ops.h"
 #include "support/test_files.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+namespace {
+
+constexpr auto kAll = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup
+                      | QFile::ReadOther | QFile::ExeOther;
+constexpr auto kReadOnlyFolder = kAll & ~QFile::WriteOwner;
+constexpr auto kWritableByAll = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup
+                                | QFile::ReadOther | QFile::WriteOther;
+
+// Runs work without the superuser's rights, so that folder permissions count also where
+// the tests run as root.
+template <typename Work>
+auto asOrdinaryUser(Work work)
+{
+#ifndef Q_OS_UNIX
+    return work();
+#else
+    const bool root = geteuid() == 0;
+    if (root && (setegid(65534) != 0 || seteuid(65534) != 0))
+        qFatal("cannot drop the superuser's rights");
+    auto result = work();
+    if (root && (seteuid(0) != 0 || setegid(0) != 0))
+        qFatal("cannot take the superuser's rights back");
+    return result;
+#endif
+}
+
+struct Folder {
+    QTemporaryDir dir;
+    Folder() { QFile::setPermissions(dir.path(), kAll); }
+    ~Folder() { QFile::setPermissions(dir.filePath(u"tools"_qs), kAll); }
+    QString at(const QString& relative) const { return Paths::toNative(dir.filePath(relative)); }
+};
+
+} // namespace
 
 class TestTextFile : public QObject {
     Q_OBJECT
@@ -46,34 +89,137 @@ private slots:
         QTEST(TextFile::splitLines(bytes), "lines");
     }
 
-    void writingAndAppendingEndEveryLineWithCrLf()
+    // A shared folder the user may not create files in, holding a file they may write.
+    void writableFileInAReadOnlyFolder_data()
     {
-        QCOMPARE(TextFile::joinLines({u"a"_qs, u""_qs, u"\tb"_qs}), QByteArray("a\r\n\r\n\tb\r\n"));
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("log.txt"));
-        QVERIFY(TextFile::appendLines(path, {u"one"_qs}).ok());
-        QVERIFY(TextFile::appendLines(path, {u"two"_qs}).ok());
-        QCOMPARE(TestFiles::read(path), QByteArray("one\r\ntwo\r\n"));
+        QTest::addColumn<bool>("copy");
+        QTest::newRow("replace a file") << false;
+        QTest::newRow("copy over a file") << true;
+    }
+    void writableFileInAReadOnlyFolder()
+    {
+        QFETCH(bool, copy);
+        Folder f;
+        const QString target = f.at(u"tools/FSW_PSW.MAN"_qs);
+        QVERIFY(TestFiles::write(target, "old") && TestFiles::write(f.at(u"source"_qs), "new"));
+        QFile::setPermissions(target, kWritableByAll);
+        QFile::setPermissions(f.at(u"source"_qs), kWritableByAll);
+        QFile::setPermissions(f.at(u"tools"_qs), kReadOnlyFolder);
+        const Status written = asOrdinaryUser([&] {
+            return copy ? RealFileOps().copyFile(f.at(u"source"_qs), target)
+                        : TextFile::writeBytesAtomically(target, "new");
+        });
+        QVERIFY2(written.ok(), qPrintable(written.error()));
+        QCOMPARE(TestFiles::read(target), QByteArray("new"));
+        QCOMPARE(QDir(f.at(u"tools"_qs)).entryList(QDir::Files | QDir::Hidden), QStringList{u"FSW_PSW.MAN"_qs});
     }
 
-    // Failures that meet every user, root included: the message names the file and nothing
-    // half-written is left behind (a full disk: test_file_writes).
-    void failuresLeaveNothing_data()
+    // A file marked read-only (data sets copied from a CD often are) is replaced and
+    // deleted all the same: Windows refuses both until the mark is cleared.
+    void readOnlyFileIsReplacedAndDeleted()
     {
-        QTest::addColumn<QString>("path");
-        QTest::newRow("missing folder") << u"gone/out.txt"_qs;
-        QTest::newRow("a folder in the file's place") << u"out.txt"_qs;
+        Folder f;
+        const QString target = f.at(u"FSW_PSW.MAN"_qs);
+        QVERIFY(TestFiles::write(target, "old") && TestFiles::write(f.at(u"source"_qs), "new"));
+        QFile::setPermissions(target, QFile::ReadOwner);
+        const Status copied = RealFileOps().copyFile(f.at(u"source"_qs), target);
+        QVERIFY2(copied.ok(), qPrintable(copied.error()));
+        QCOMPARE(TestFiles::read(target), QByteArray("new"));
+        QFile::setPermissions(target, QFile::ReadOwner);
+        const Status removed = RealFileOps().removeFile(target);
+        QVERIFY2(removed.ok(), qPrintable(removed.error()));
+        QVERIFY(!QFileInfo::exists(target));
     }
-    void failuresLeaveNothing()
+
+    // Failures name the file and the cause, and leave the old file whole with nothing
+    // half-written beside it. All but the full disk meet root as well.
+    void failuresNameTheFileAndTheCause_data()
     {
-        QFETCH(QString, path);
-        QTemporaryDir dir;
-        QVERIFY(path.contains(u'/') || QDir().mkpath(dir.filePath(path)));
-        const Status written = TextFile::writeLinesAtomically(dir.filePath(path), {u"a line"_qs});
-        QVERIFY2(!written.ok() && written.error().contains(u"out.txt"_qs), qPrintable(written.error()));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
-        const auto read = TextFile::readLines(dir.filePath(u"gone/file.trc"_qs));
-        QVERIFY(!read.ok() && read.error().contains(QStringLiteral("file.trc")));
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<QString>("named"); // the file the message must begin with
+        QTest::addColumn<QString>("cause");
+#ifdef Q_OS_WIN
+        QTest::newRow("copy from a folder") << u"copy folder"_qs << u"source"_qs << u"Access denied"_qs;
+#else
+        QTest::newRow("copy from a folder") << u"copy folder"_qs << u"source"_qs << u"directory"_qs;
+#endif
+        QTest::newRow("replace a folder") << u"replace"_qs << u"tools"_qs << QString();
+        QTest::newRow("replace in a missing folder") << u"replace"_qs << u"gone/T"_qs << QString();
+        QTest::newRow("read a missing file") << u"read"_qs << u"gone/T"_qs << QString();
+#ifdef Q_OS_UNIX
+        QTest::newRow("copy onto a full disk") << u"copy"_qs << u"tools/T"_qs << u"File too large"_qs;
+        QTest::newRow("replace on a full disk") << u"replace"_qs << u"tools/T"_qs << u"File too large"_qs;
+        QTest::newRow("append on a full disk") << u"append"_qs << u"tools/T"_qs << u"File too large"_qs;
+#endif
+    }
+    void failuresNameTheFileAndTheCause()
+    {
+        QFETCH(QString, operation);
+        QFETCH(QString, named);
+        QFETCH(QString, cause);
+        Folder f;
+        const QString target = f.at(named);
+        const QByteArray big(10000, 'x');
+        QVERIFY(TestFiles::write(f.at(u"tools/T"_qs), "old") && TestFiles::write(f.at(u"source/BIG"_qs), big));
+        // A "disk" that takes only 4096 bytes per file: writes past it fail after a short write.
+        const Status status = [&] {
+            const TestFiles::FileSizeLimit fullDisk(4096);
+            if (operation == u"copy folder")
+                return RealFileOps().copyFile(f.at(u"source"_qs), f.at(u"tools/T"_qs));
+            if (operation == u"copy")
+                return RealFileOps().copyFile(f.at(u"source/BIG"_qs), target);
+            if (operation == u"replace")
+                return TextFile::writeBytesAtomically(target, big);
+            if (operation == u"read")
+                return Status::failure(TextFile::readLines(target).error());
+            return TextFile::appendLines(target, {QString::fromLatin1(big)});
+        }();
+        QVERIFY(!status.ok());
+        QVERIFY2(status.error().startsWith(f.at(named) + u": "_qs) && status.error().contains(cause),
+                 qPrintable(status.error()));
+        if (operation != u"append")
+            QCOMPARE(TestFiles::read(f.at(u"tools/T"_qs)), QByteArray("old"));
+        QCOMPARE(QDir(f.at(u"tools"_qs)).entryList(QDir::Files | QDir::Hidden), QStringList{u"T"_qs});
+        const auto all = QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot;
+        QCOMPARE(QDir(f.dir.path()).entryList(all), (QStringList{u"source"_qs, u"tools"_qs}));
+    }
+
+    // Beside a read-only program the program's files are still read from there; what is
+    // written goes where it can be written.
+    void programFilesBesideAReadOnlyProgram_data()
+    {
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<QStringList>("files"); // below "tools" (beside) or "user"
+        QTest::addColumn<QString>("readFrom");
+        QTest::addColumn<QString>("writeTo");
+        const QString table = u"/Translations.csv"_qs, log = u"/Codinglog.txt"_qs;
+        QTest::newRow("writable") << false << QStringList{u"tools"_qs + table} << u"tools"_qs << u"tools"_qs;
+        QTest::newRow("read-only, table beside")
+            << true << QStringList{u"tools"_qs + table, u"user"_qs + table} << u"tools"_qs << u"user"_qs;
+        QTest::newRow("read-only, table per user") << true << QStringList{u"user"_qs + table} << u"user"_qs << u"user"_qs;
+        QTest::newRow("read-only, writable log beside")
+            << true << QStringList{u"tools"_qs + log} << u"tools"_qs << u"tools"_qs;
+    }
+    void programFilesBesideAReadOnlyProgram()
+    {
+        QFETCH(bool, readOnly);
+        QFETCH(QStringList, files);
+#ifdef Q_OS_WIN
+        // There a folder's write permission is an access list, which the permission bits
+        // set here do not reach (and Wine, run as root, would not enforce).
+        if (readOnly)
+            QSKIP("no read-only folder can be made here");
+#endif
+        Folder f;
+        QDir().mkpath(f.at(u"tools"_qs));
+        for (const QString& file : files) {
+            QVERIFY(TestFiles::write(f.at(file), "x"));
+            QFile::setPermissions(f.at(file), kWritableByAll);
+        }
+        QFile::setPermissions(f.at(u"tools"_qs), readOnly ? kReadOnlyFolder : kAll | QFile::WriteOther);
+        const ProgramFiles places(f.at(u"tools"_qs), f.at(u"user"_qs));
+        QTEST(asOrdinaryUser([&] { return Paths::nameOf(places.readFolder(u"\\Translations.csv"_qs)); }), "readFrom");
+        QTEST(asOrdinaryUser([&] { return Paths::nameOf(places.writeFolder(u"\\Codinglog.txt"_qs)); }), "writeTo");
     }
 };
 
