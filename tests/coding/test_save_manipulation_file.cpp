@@ -227,31 +227,27 @@ private slots:
     void leftover_data()
     {
         QTest::addColumn<QByteArray>("man"); // null: no file
-        QTest::addColumn<int>("answer");     // the answer to the question, when one is asked
         QTest::addColumn<QString>("counts"); // "N of its M" of the question; empty: no question
-        QTest::addColumn<bool>("emptied");
-        const int yes = int(MessageAnswer::Yes);
-        const int no = int(MessageAnswer::No);
-        QTest::newRow("none") << QByteArray() << yes << QString() << false;
-        QTest::newRow("empty") << QByteArray("") << yes << QString() << false;
+        QTest::addColumn<bool>("emptied");   // also the answer: Yes empties, No keeps
+        QTest::newRow("none") << QByteArray() << QString() << false;
+        QTest::newRow("empty") << QByteArray("") << QString() << false;
         QTest::newRow("written for the trace, other values")
-            << QByteArray("LICHT\r\n\tnicht_aktiv\r\nBLINKEN\r\n\teins\r\n") << yes << QString() << false;
+            << QByteArray("LICHT\r\n\tnicht_aktiv\r\nBLINKEN\r\n\teins\r\n") << QString() << false;
         QTest::newRow("foreign, Yes") << QByteArray("SITZ\r\n\tein\r\nBLINKEN\r\n\tdrei_mal\r\nTUER\n\tauf\n")
-                                      << yes << u"2 of its 3"_qs << true;
-        QTest::newRow("foreign, No") << QByteArray("SITZ\r\n\tein\r\n") << no << u"1 of its 1"_qs << false;
+                                      << u"2 of its 3"_qs << true;
+        QTest::newRow("foreign, No") << QByteArray("SITZ\r\n\tein\r\n") << u"1 of its 1"_qs << false;
         QTest::newRow("same functions, other order")
-            << QByteArray("BLINKEN\r\n\tdrei_mal\r\nLICHT\r\n\taktiv\r\n") << yes << u"0 of its 2"_qs << true;
+            << QByteArray("BLINKEN\r\n\tdrei_mal\r\nLICHT\r\n\taktiv\r\n") << u"0 of its 2"_qs << true;
     }
     void leftover()
     {
         QFETCH(QByteArray, man);
-        QFETCH(int, answer);
         QFETCH(QString, counts);
         QFETCH(bool, emptied);
         Fixture f;
         QVERIFY(man.isNull() ? QFile::remove(f.manPath()) : TestFiles::write(f.manPath(), man));
         if (!counts.isEmpty())
-            f.dialogs.queueAnswer(MessageAnswer(answer));
+            f.dialogs.queueAnswer(emptied ? MessageAnswer::Yes : MessageAnswer::No);
 
         QCOMPARE(GuardLeftoverManipulationFile(f.ncs, kTrace, f.dialogs), emptied);
 
