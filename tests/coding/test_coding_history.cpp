@@ -1,5 +1,6 @@
 #include "coding/coding_history.h"
 #include "common/clock.h"
+#include "trace/trace_functions.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -36,6 +37,11 @@ private slots:
         QCOMPARE(QDir(kept[1].folder).dirName(), u"20240101_112000 E60 - A_B"_qs);
         QCOMPARE(kept.last().time, first.addSecs(60 * 2));
         QVERIFY(QFileInfo::exists(dir.filePath(u"notes"_qs)));
+        // A kept state tells what its MAN file changed and what it shares with the loaded
+        // trace; one without its files cannot be read.
+        const auto details = CodingHistory::ReadSnapshot(kept[1], ReadTraceFunctions(kTrace).value());
+        QVERIFY(details && details->changedValues == 1 && details->sharedFunctions == 2);
+        QVERIFY(!CodingHistory::ReadSnapshot(kept.last(), {}));
     }
 };
 

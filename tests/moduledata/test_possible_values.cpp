@@ -178,6 +178,7 @@ private slots:
         const QByteArray hex = all.toHex(' ').toUpper();
         QCOMPARE(HexText::TextToHex(all), hex);
         QCOMPARE(HexText::HexToText(hex), all);
+        QCOMPARE(HexText::HexToText("4G 41"), QByteArray("\0A", 2)); // a pair that is no number
         QCOMPARE(HexText::TextToHex(QByteArray()), QByteArray());
     }
 

@@ -104,6 +104,8 @@ private slots:
         QCOMPARE(resets, 1);
         QVERIFY(changed.isEmpty());
         tree.setColor(2, NodeColor::Blue);
+        tree.setText(2, tree.text(2)); // the same text, and a node that does not exist: no change
+        tree.setText(99, u"x"_qs);
         QCOMPARE(changed, QList<int>{2});
         QCOMPARE(tree.data(tree.modelIndex(2), TraceTree::ImageRole).toInt(), NodeImage::Warning);
     }
