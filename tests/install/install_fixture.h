@@ -29,6 +29,7 @@ public:
     InstallContext context();
 
     QTemporaryDir m_dir;
+    QTemporaryDir records; // for the runs that keep restore records
     RealFileOps realOps;
     FileOps* ops;
     InstallState state;

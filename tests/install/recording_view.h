@@ -2,7 +2,6 @@
 
 #include "install/install_observer.h"
 
-#include <QList>
 #include <QStringList>
 
 // Records everything the installation shows, as the controls would hold it.
@@ -10,19 +9,16 @@ class RecordingView final : public InstallView {
 public:
     QString caption;
     QStringList lines;
-    QList<int> percentages;
     int selectedLine = -1; // index of the selected line, -1 for none
-    int pendingEventRuns = 0;
     bool logVisible = false;
     bool updateButtonsEnabled = true;
-    QString sourceFolder;
     QString guideCaption = QStringLiteral("Show WinKFP");
 
     void setCaption(const QString& text) override { caption = text; }
     void addLine(const QString& line) override { lines.append(line); }
     void selectLastLine() override { selectedLine = static_cast<int>(lines.size()) - 1; }
-    void setPercentage(int percent) override { percentages.append(percent); }
-    void processPendingEvents() override { ++pendingEventRuns; }
+    void setPercentage(int) override {}
+    void processPendingEvents() override {}
     void clearLines() override
     {
         lines.clear();
@@ -31,7 +27,7 @@ public:
     void showLog() override { logVisible = true; }
     void showPicture() override { logVisible = false; }
     void setUpdateButtonsEnabled(bool enabled) override { updateButtonsEnabled = enabled; }
-    void setSourceFolder(const QString& folder) override { sourceFolder = folder; }
+    void setSourceFolder(const QString&) override {}
     QString guideButtonCaption() const override { return guideCaption; }
     void setGuideButtonCaption(const QString& text) override { guideCaption = text; }
 };

@@ -23,36 +23,6 @@ CliRun install(const QStringList& args)
 class TestCliInstall : public QObject {
     Q_OBJECT
 private slots:
-    void runsBothInstallsAndRepeats()
-    {
-        InstallFixture f;
-        const QStringList source{u"--source"_qs, f.at(InstallFixture::DataSet)};
-        CliRun run = install(QStringList{u"sp-daten"_qs, u"--backup"_qs, u"yes"_qs} + source + toolArgs(f));
-        QCOMPARE(run.exitCode, 0);
-        QStringList out = run.outLines();
-        QCOMPARE(out.first(), f.at(u"EDIABAS/ECU"_qs));
-        QCOMPARE(out.mid(out.size() - 4, 3),
-                 (QStringList{QString(), u"UPDATE READY"_qs, u"Update SP-daten ready [17 files updated]"_qs}));
-        QVERIFY(out.last().startsWith(u"Restore record: "_qs));
-        QVERIFY(run.err.contains(u"Do you want to backup the existing files? -> Yes"_qs));
-        QCOMPARE(QDir(f.at(u"EDIABAS"_qs)).entryList({u"ECU_2*"_qs}, QDir::Dirs).size(), 1);
-
-        run = install(QStringList{u"sp-daten"_qs, u"--backup"_qs, u"no"_qs} + source + toolArgs(f));
-        QCOMPARE(run.exitCode, 0);
-        QCOMPARE(run.outLines().last(), u"Update SP-daten ready [0 files updated]"_qs);
-
-        // The tool folders from a settings file this time.
-        const QString ini = f.at(u"settings.ini"_qs);
-        // Backslashes escaped, as QSettings writes Windows paths.
-        const auto value = [&](const QString& folder) { return f.at(folder).replace(u"\\"_qs, u"\\\\"_qs).toUtf8(); };
-        QVERIFY(TestFiles::write(ini, "[Settings]\nFolderNCS=" + value(u"NCSEXPER"_qs) + "\nFolderEDIABAS="
-                                          + value(u"EDIABAS"_qs) + "\nFolderNFS=" + value(u"NFS"_qs) + "\n"));
-        run = install(QStringList{u"winkfp"_qs, u"--backup"_qs, u"no"_qs, u"--settings"_qs, ini} + source);
-        QCOMPARE(run.exitCode, 0);
-        QCOMPARE(run.outLines().last(), u"Update WinKFP ready [3 folders updated]"_qs);
-        QVERIFY(!QFileInfo::exists(f.at(u"NFS/DATA/FAM9"_qs)));
-    }
-
     void refusals_data()
     {
         QTest::addColumn<QStringList>("args");
@@ -110,36 +80,49 @@ private slots:
         QVERIFY2(run.err.contains(u"failed at \"Update "_qs + f.at(u"EDIABAS/ECU"_qs) + u"\": "_qs), qPrintable(run.err));
     }
 
-    // Both installs undone newest first from the command line give the tool folders back.
+    // Both installs from the command line, the second with the tool folders from a settings
+    // file, then undone newest first: the tool folders come back.
     void installsThenRestoresNewestFirst()
     {
         InstallFixture f;
-        QTemporaryDir records;
+        const QString ini = f.at(u"settings.ini"_qs);
+        // Backslashes escaped, as QSettings writes Windows paths.
+        const auto value = [&](const QString& folder) { return f.at(folder).replace(u"\\"_qs, u"\\\\"_qs).toUtf8(); };
+        QVERIFY(TestFiles::write(ini, "[Settings]\nFolderNCS=" + value(u"NCSEXPER"_qs) + "\nFolderEDIABAS="
+                                          + value(u"EDIABAS"_qs) + "\nFolderNFS=" + value(u"NFS"_qs) + "\n"));
         const TreeSnapshot before = f.tools();
-        QStringList paths;
-        for (const QString& kind : {u"sp-daten"_qs, u"winkfp"_qs}) {
-            const CliRun run = install(QStringList{kind, u"--backup"_qs, u"yes"_qs, u"--source"_qs, f.at(InstallFixture::DataSet),
-                                                   u"--records"_qs, records.path()} + toolArgs(f));
-            QCOMPARE(run.exitCode, 0);
-            QVERIFY2(run.outLines().last().startsWith(u"Restore record: "_qs), qPrintable(run.out));
-            paths.prepend(run.outLines().last().mid(16));
-        }
-        const auto list = [&records] { return runCli({u"restore"_qs, u"--list"_qs, u"--records"_qs, records.path()}); };
-        QStringList listed = list().outLines();
+        const QStringList source{u"--source"_qs, f.at(InstallFixture::DataSet), u"--records"_qs, f.records.path()};
+        CliRun run = install(QStringList{u"sp-daten"_qs, u"--backup"_qs, u"yes"_qs} + source + toolArgs(f));
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.err.contains(u"Do you want to backup the existing files? -> Yes"_qs));
+        QStringList out = run.outLines();
+        QCOMPARE(out.first(), f.at(u"EDIABAS/ECU"_qs));
+        QCOMPARE(out.mid(out.size() - 4, 3),
+                 (QStringList{QString(), u"UPDATE READY"_qs, u"Update SP-daten ready [17 files updated]"_qs}));
+        QStringList paths{out.last().mid(16)};
+
+        run = install(QStringList{u"winkfp"_qs, u"--backup"_qs, u"yes"_qs, u"--settings"_qs, ini} + source);
+        QCOMPARE(run.exitCode, 0);
+        out = run.outLines();
+        QCOMPARE(out.value(out.size() - 2), u"Update WinKFP ready [3 folders updated]"_qs);
+        QVERIFY2(out.last().startsWith(u"Restore record: "_qs), qPrintable(run.out));
+        paths.prepend(out.last().mid(16));
+
+        const auto list = [&f] { return runCli({u"restore"_qs, u"--list"_qs, u"--records"_qs, f.records.path()}); };
+        const QStringList listed = list().outLines();
         QCOMPARE(listed.size(), 2);
         for (int i = 0; i < 2; ++i)
             QVERIFY2(listed[i].endsWith(u"\trestorable\t"_qs + paths[i]), qPrintable(listed[i]));
-
         for (const QString& path : paths) {
-            const CliRun run = runCli({u"restore"_qs, path});
+            run = runCli({u"restore"_qs, path});
             QCOMPARE(run.exitCode, 0);
             QCOMPARE(run.outLines().last(), u"RESTORE READY"_qs);
         }
         QCOMPARE(f.tools(), before);
         QVERIFY(list().outLines().first().contains(u"\talready restored\t"_qs));
-        const CliRun again = runCli({u"restore"_qs, paths[0]});
-        QCOMPARE(again.exitCode, 1);
-        QVERIFY2(again.err.contains(u"already restored"_qs), qPrintable(again.err));
+        run = runCli({u"restore"_qs, paths[0]});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains(u"already restored"_qs), qPrintable(run.err));
     }
 
     void restoreRefusals_data()

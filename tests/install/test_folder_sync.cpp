@@ -1,7 +1,5 @@
 #include "install/folder_sync.h"
-#include "install/real_file_ops.h"
-#include "recording_view.h"
-#include "support/fixed_clock.h"
+#include "install_fixture.h"
 #include "support/test_files.h"
 #include "tree_snapshot.h"
 
@@ -11,35 +9,25 @@
 
 #include <filesystem>
 
-namespace {
-const QDateTime kOld(QDate(2020, 1, 1), QTime(10, 0, 0));
-const QDateTime kNew(QDate(2020, 1, 2), QTime(10, 0, 0));
-const QString kStamp = QStringLiteral("_20121231_235959");
-} // namespace
-
 class TestFolderSync : public QObject {
     Q_OBJECT
     std::unique_ptr<QTemporaryDir> m_dir;
     RealFileOps m_ops;
     RecordingView m_view;
-    FixedClock m_clock{QDateTime(QDate(2012, 12, 31), QTime(23, 59, 59))};
+    FixedClock m_clock; // the backup suffix is InstallFixture::Stamp
     qint32 m_count = 0;
     QString S, T;
 
     FolderSync sync() { return FolderSync(m_ops, m_view, m_clock, m_count); }
     QString in(const QString& rel) const { return QDir::toNativeSeparators(m_dir->filePath(rel)); }
     bool build(const TreeSnapshot& tree) { return TreeFiles::build(m_dir->path(), tree); }
-    void restart()
-    {
-        m_view = RecordingView();
-        m_count = 0;
-    }
 
 private slots:
     void init()
     {
         m_dir = std::make_unique<QTemporaryDir>();
-        restart();
+        m_view = RecordingView();
+        m_count = 0;
         S = in(QStringLiteral("src"));
         T = in(QStringLiteral("tgt"));
         QDir().mkpath(S);
@@ -60,7 +48,7 @@ private slots:
     {
         QFETCH(int, targetOffsetMs);
         QFETCH(QString, line);
-        const QDateTime sourceTime = kNew.addMSecs(500);
+        const QDateTime sourceTime(QDate(2020, 1, 2), QTime(10, 0, 0, 500));
         QVERIFY(build({{u"src/A.PRG"_qs, "new"}}));
         QVERIFY(TreeFiles::touch(in(u"src/A.PRG"_qs), sourceTime));
         if (targetOffsetMs != 1) {
@@ -88,7 +76,8 @@ private slots:
         }
         QVERIFY(sync().UpdateFiles(S, T, MessageAnswer::No).ok());
         QCOMPARE(m_count, 5);
-        restart();
+        m_count = 0;
+        m_view.lines.clear();
         QVERIFY(sync().UpdateFiles(S, T, MessageAnswer::No).ok());
         QCOMPARE(m_count, 0);
         QCOMPARE(m_view.lines.filter(u"remain --> "_qs).size(), 5);
@@ -121,13 +110,12 @@ private slots:
     {
         QUILLON_NEEDS_SYMLINKS();
         QVERIFY(build({{u"src/A"_qs, "new"}, {u"outside/A"_qs, "outside"}}));
-        QVERIFY(TreeFiles::touch(in(u"outside/A"_qs), kOld));
-        QVERIFY(TreeFiles::touch(in(u"src/A"_qs), kNew));
+        QVERIFY(TreeFiles::touch(in(u"outside/A"_qs), QDateTime(QDate(2020, 1, 1), QTime(10, 0))));
         QVERIFY(QFile::link(in(u"outside/A"_qs), in(u"tgt/A"_qs)));
         QVERIFY(QFile::link(in(u"outside/A"_qs), in(u"src/B"_qs)));
         QVERIFY(sync().UpdateFiles(S, T, MessageAnswer::Yes).ok());
         QCOMPARE(TreeFiles::snapshot(in(u"outside"_qs)), (TreeSnapshot{{u"A"_qs, "outside"}}));
-        QVERIFY(QFileInfo(T + kStamp + u"/A"_qs).isSymLink());
+        QVERIFY(QFileInfo(T + InstallFixture::Stamp + u"/A"_qs).isSymLink());
         QCOMPARE(TreeFiles::snapshot(T), (TreeSnapshot{{u"A"_qs, "new"}}));
         QVERIFY(m_view.lines.contains(u"skip link --> B"_qs));
     }

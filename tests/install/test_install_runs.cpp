@@ -1,9 +1,14 @@
 #include "faulty_file_ops.h"
+#include "install/restore_record.h"
+#include "install/restore_run.h"
 #include "install/sgidc_file.h"
 #include "install_fixture.h"
+#include "support/test_files.h"
 #include "tree_snapshot.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 using Outcome = InstallRunResult::Outcome;
@@ -75,6 +80,10 @@ private slots:
         InstallFixture f;
         // A tool file newer than the data set's stays.
         TreeFiles::touch(f.at(u"NCSEXPER/SGDAT/S.IPO"_qs), QDateTime(QDate(2022, 1, 1), QTime(0, 0)));
+        // The partial copy a killed run left behind goes before the backup; look-alikes stay.
+        QVERIFY(TreeFiles::build(f.root(), {{u"EDIABAS/ECU/A.PRG.quillon~"_qs, "half"},
+                                            {u"EDIABAS/ECU/KEEP.quillon"_qs, "not ours"},
+                                            {u"EDIABAS/ECU/.quillon~"_qs, "no name"}}));
         f.dialogs.queueAnswer(MessageAnswer::Yes);
         f.dialogs.queueAnswer(MessageAnswer::Yes);
         auto c = f.context();
@@ -100,10 +109,13 @@ private slots:
         QTest::newRow("WinKFP, backup") << 1 << MessageAnswer::Yes;
         QTest::newRow("WinKFP, no backup") << 1 << MessageAnswer::No;
     }
+    // A run stopped by its k-th file operation loses no file of the tools, except where
+    // the run means to; with backups, its restore record gives the tools back whole.
     void faultAtEveryOperation()
     {
         QFETCH(int, index);
         QFETCH(MessageAnswer, answer);
+        const bool backup = answer == MessageAnswer::Yes;
         int operations = 0;
         {
             RealFileOps real;
@@ -111,7 +123,9 @@ private slots:
             InstallFixture f(&counting);
             f.dialogs.queueAnswer(answer);
             auto c = f.context();
+            c.recordsFolder = f.records.path();
             QCOMPARE(cmdUpdate_Click(c, index).outcome, Outcome::Ready);
+            QCOMPARE(QDir(f.records.path()).isEmpty(), !backup); // no backups, nothing to restore
             operations = counting.count();
         }
         QVERIFY(operations > 15);
@@ -123,6 +137,7 @@ private slots:
             QString captionAtFault;
             faulty.onFailure = [&] { captionAtFault = f.view.caption; };
             const TreeSnapshot before = f.tools();
+            const TreeSnapshot beforeWithTimes = f.tools(true);
             TreeSnapshot dataSet = TreeFiles::snapshot(f.at(InstallFixture::DataSet));
             QSet<QByteArray> written;
             for (const QByteArray& bytes : dataSet)
@@ -130,6 +145,7 @@ private slots:
 
             f.dialogs.queueAnswer(answer);
             auto c = f.context();
+            c.recordsFolder = f.records.path();
             const InstallRunResult result = cmdUpdate_Click(c, index);
             const QString where = u"operation "_qs + QString::number(k);
             QVERIFY2(faulty.failed(), qPrintable(where));
@@ -155,14 +171,70 @@ private slots:
                 // subfolders of DATA and overwritten files; the files in DATEN itself always.
                 const bool ats = file.startsWith(u"NFS/DATA/"_qs) && file.count(u'/') == 3
                                  && file.endsWith(u".ATS"_qs);
-                const bool replaced = answer == MessageAnswer::No && file.startsWith(u"NFS/DATA/"_qs)
+                const bool replaced = !backup && file.startsWith(u"NFS/DATA/"_qs)
                                       && file.count(u'/') >= 3;
                 const bool daten = file.startsWith(u"NCSEXPER/DATEN/"_qs) && file.count(u'/') == 2;
-                const bool overwritten = written.contains(now) && (answer == MessageAnswer::No || daten);
+                const bool overwritten = written.contains(now) && (!backup || daten);
                 QVERIFY2(saved || ats || replaced || overwritten, qPrintable(where + u" lost "_qs + file));
             }
             QCOMPARE(TreeFiles::snapshot(f.at(InstallFixture::DataSet)), dataSet);
+            if (!backup)
+                continue;
+            const auto record = RestoreRecord::read(result.restoreRecord);
+            QVERIFY2(record.ok() && record->failure == u"injected failure"_qs, qPrintable(where));
+            const auto restored = Restore::run(result.restoreRecord, real, f.view);
+            QVERIFY2(restored.kind == Restore::Outcome::Kind::Restored, qPrintable(where + restored.problems.join(u'\n')));
+            QVERIFY2(f.tools(true) == beforeWithTimes, qPrintable(where));
         }
+    }
+
+    // Links meet the WinKFP run: nothing outside the tool folders may change.
+    void winKfpWithLinks_data()
+    {
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::addColumn<QString>("link");     // made to point into the folder "outside"
+        QTest::addColumn<QString>("pointsTo"); // below "outside"
+        QTest::addColumn<Outcome>("outcome");
+        QTest::addColumn<QString>("linkAfter"); // where the link is afterwards, empty when gone
+        QTest::newRow("linked family in the data set")
+            << MessageAnswer::Yes << u"SP-E46/DATA/FAM3"_qs << u"FAM"_qs << Outcome::NotStarted << u"SP-E46/DATA/FAM3"_qs;
+        QTest::newRow("linked family in NFS, backup")
+            << MessageAnswer::Yes << u"NFS/DATA/FAM2"_qs << u"FAM"_qs << Outcome::Ready
+            << u"NFS/DATA"_qs + InstallFixture::Stamp + u"/FAM2"_qs;
+        QTest::newRow("linked family in NFS, no backup")
+            << MessageAnswer::No << u"NFS/DATA/FAM2"_qs << u"FAM"_qs << Outcome::Ready << QString();
+        QTest::newRow("linked SGIDC.AS2 arrives with the data set")
+            << MessageAnswer::No << u"SP-E46/DATA/GDATEN/SGIDC.AS2"_qs << u"FAM/SGIDC.AS2"_qs << Outcome::Failed
+            << u"NFS/DATA/GDATEN/SGIDC.AS2"_qs;
+    }
+    void winKfpWithLinks()
+    {
+        QUILLON_NEEDS_SYMLINKS();
+        QFETCH(MessageAnswer, answer);
+        QFETCH(QString, link);
+        QFETCH(QString, pointsTo);
+        QFETCH(Outcome, outcome);
+        QFETCH(QString, linkAfter);
+        InstallFixture f;
+        QVERIFY(TreeFiles::build(f.root(), {{u"outside/FAM/SGIDC.AS2"_qs, QByteArray(320, 'L')}}));
+        const TreeSnapshot outside = TreeFiles::snapshot(f.at(u"outside"_qs));
+        QFile::remove(f.at(link));
+        QVERIFY(QFile::link(f.at(u"outside/"_qs + pointsTo), f.at(link)));
+        const TreeSnapshot before = TreeFiles::snapshot(f.root());
+
+        f.dialogs.queueAnswer(answer);
+        auto c = f.context();
+        QCOMPARE(cmdUpdate_Click(c, 1).outcome, outcome);
+        QCOMPARE(TreeFiles::snapshot(f.at(u"outside"_qs)), outside);
+        if (outcome == Outcome::NotStarted) {
+            QCOMPARE(f.dialogs.texts().last(),
+                     f.at(link) + u" is a symbolic link.\r\nUpdate WinKFP not possible."_qs);
+            QCOMPARE(TreeFiles::snapshot(f.root()), before);
+        } else {
+            QCOMPARE(TreeFiles::snapshot(f.at(u"NFS/DATA/FAM2"_qs)).value(u"G.DAT"_qs), "G new\r\n");
+        }
+        if (!linkAfter.isEmpty())
+            QVERIFY(QFileInfo(f.at(linkAfter)).isSymLink());
     }
 };
 

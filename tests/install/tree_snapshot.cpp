@@ -1,5 +1,7 @@
 #include "tree_snapshot.h"
 
+#include "support/test_files.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
@@ -35,14 +37,7 @@ bool build(const QString& root, const TreeSnapshot& tree)
 {
     for (auto it = tree.begin(); it != tree.end(); ++it) {
         const QString path = QDir(root).filePath(it.key());
-        if (it.key().endsWith(u'/')) {
-            if (!QDir().mkpath(path))
-                return false;
-            continue;
-        }
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(it.value()) != it.value().size())
+        if (!(it.key().endsWith(u'/') ? QDir().mkpath(path) : TestFiles::write(path, it.value())))
             return false;
     }
     return true;

@@ -4,35 +4,66 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
 #include <QTest>
 
-// The user's way through the window on a copy of the demo's NCS Expert folder: load the
-// trace, choose chassis and module, show the values, pick one, save.
+namespace {
+
+// The main window on a copy of the demo's NCS Expert folder and program files, with a
+// backup folder.
+struct DemoWindow : WindowFixture {
+    DemoWindow()
+    {
+        const QString demo = QStringLiteral(QUILLON_SOURCE_DIR "/demo/");
+        TreeFiles::copyTree(demo + u"NCSEXPER"_qs, ncs());
+        TreeFiles::copyTree(demo + u"program-files"_qs, program());
+        QDir().mkpath(backup());
+        settings.setValue(SettingsStore::FolderBackup, backup());
+        open();
+    }
+    QString backup() const { return path(u"Backup"_qs); }
+    void choose(const QString& combo, const QString& entry) const
+    {
+        auto* box = find<QComboBox>(combo);
+        box->setCurrentIndex(box->findText(entry));
+        emit box->activated(box->currentIndex());
+    }
+};
+
+} // namespace
+
+// The window on the demo's files, as a user goes through it.
 class TestDemoFlow : public QObject {
     Q_OBJECT
 private slots:
+    // Load the trace, choose chassis and module, show the values, pick one, save.
     void loadShowValuesPickSave()
     {
-        WindowFixture f;
-        QVERIFY(TreeFiles::copyTree(QStringLiteral(QUILLON_SOURCE_DIR "/demo/NCSEXPER"), f.ncs()));
-        const QString backup = f.path(u"Backup"_qs);
-        QVERIFY(QDir().mkpath(backup));
-        f.settings.setValue(SettingsStore::FolderBackup, backup);
-        f.open();
-        const auto choose = [&f](const QString& combo, const QString& entry) {
-            auto* box = f.find<QComboBox>(combo);
-            box->setCurrentIndex(box->findText(entry));
-            emit box->activated(box->currentIndex());
-        };
+        DemoWindow f;
+        const QString backup = f.backup();
 
-        // The guards, in their order.
+        // The guards, in their order; the module is the one Find module ranks first.
         f.click(u"cmdValues"_qs);
+        f.action(u"sEdit_5"_qs)->trigger(); // the translation report
         f.load();
         f.click(u"cmdValues"_qs);
-        choose(u"cmbChassis"_qs, u"DEM"_qs);
-        choose(u"cmbModule"_qs, u"LCM_DEM.C05"_qs);
+        f.choose(u"cmbChassis"_qs, u"DEM"_qs);
+        QString best;
+        ModalAnswer finder([&best](QDialog* dialog) {
+            auto* list = child<QListWidget>(dialog, "listModules");
+            QTRY_COMPARE(list->count(), 6);
+            best = list->currentItem()->text();
+            child<QPushButton>(dialog, "cmdOK")->click();
+        });
+        emit f.find<QMenu>(u"mEdit"_qs)->aboutToShow(); // the entry is enabled as the menu opens
+        f.action(u"sEdit_4"_qs)->trigger();
+        QVERIFY(finder.opened);
+        QCOMPARE(best, u"LCM_DEM.C05   39 of 40 values, 39 functions"_qs);
+        QCOMPARE(f.find<QComboBox>(u"cmbModule"_qs)->currentText(), u"LCM_DEM.C05"_qs);
         f.click(u"cmdValues"_qs);
-        QCOMPARE(f.dialogs.texts(), (QStringList{u"Load TRC-file first."_qs, u"Select chassis and module first."_qs,
+        QCOMPARE(f.dialogs.texts(), (QStringList{u"Load TRC-file first."_qs, u"Load TRC-file first."_qs,
+                                                 u"Select chassis and module first."_qs,
                                                  u"Not all parameters are found.\r\nSelect the right chassis and module."_qs}));
         TraceTree& tree = f.tree();
         QCOMPARE(tree.image(tree.indexOfKey(u"AKUSTIK_VERRIEGELN"_qs)), NodeImage::Warning);
@@ -64,6 +95,46 @@ private slots:
         QCOMPARE(TestFiles::read(backup + u"/FSW_PSW [DEM-LCM_DEM.C05].TRC"_qs), trace);
         f.click(u"cmdSave"_qs);
         QCOMPARE(f.dialogs.texts().last(), u"Already saved MAN-file."_qs);
+
+        const QString exported = f.dir.filePath(u"missing.csv"_qs);
+        f.dialogs.queueSaveFile(exported);
+        ModalAnswer report([](QDialog* dialog) { child<QPushButton>(dialog, "cmdExport")->click(); });
+        f.action(u"sEdit_5"_qs)->trigger();
+        QVERIFY(report.opened);
+        QVERIFY(TestFiles::read(exported).startsWith("einmal,\r\nLICHTHUPE_ANZAHL,\r\n"));
+    }
+
+    // The question comes with NCS Expert's own trace only, before anything else.
+    void leftoverManipulationFile()
+    {
+        DemoWindow f;
+        const QString man = manipulationFilePath(f.ncs());
+        QVERIFY(TestFiles::write(man, TestFiles::read(QStringLiteral(QUILLON_SOURCE_DIR "/demo/leftover-man/FSW_PSW.MAN"))));
+        const QString copy = f.dir.filePath(u"copy.trc"_qs);
+        QVERIFY(QFile::copy(defaultTracePath(f.ncs()), copy));
+        f.window->LoadTraceFile(copy);
+        QVERIFY(f.dialogs.messages.isEmpty());
+        f.dialogs.queueAnswer(MessageAnswer::Yes);
+        f.load();
+        QCOMPARE(f.dialogs.messages.size(), 2); // the question, then "... emptied."
+        QVERIFY(f.dialogs.texts().first().startsWith(u"FSW_PSW.MAN in WORK was not written for this trace"_qs));
+        QCOMPARE(TestFiles::read(man), QByteArray());
+        QVERIFY(f.session().treeVisible());
+    }
+
+    // Both files come from the compare menu; the export is offered once they were compared.
+    void compareTwoTraces()
+    {
+        DemoWindow f;
+        const QString one = defaultTracePath(f.ncs()), two = f.dir.filePath(u"two.trc"_qs);
+        QVERIFY(TestFiles::write(two, TestFiles::read(one).replace("\tnicht_aktiv", "\taktiv")));
+        f.dialogs.queueOpenFile(one);
+        f.action(u"ssFile_1"_qs)->trigger();
+        f.dialogs.queueOpenFile(two);
+        f.action(u"ssFile_2"_qs)->trigger();
+        QVERIFY2(f.session().listItems().contains(u"11 differences"_qs), qPrintable(f.session().listItems().join(u'|')));
+        QVERIFY(f.action(u"ssFile_4"_qs)->isEnabled());
+        QVERIFY(f.dialogs.messages.isEmpty());
     }
 };
 
