@@ -34,6 +34,20 @@ private:
     std::optional<QAbstractItemModelTester> m_tester;
     std::optional<TraceSession> m_session;
 
+    // Show values listed more values under F1 (nodes 5, 6) and F2 (node 7); F3 (node 8) is a
+    // function whose values were not found, node 9 its red failure line.
+    void showListedValues()
+    {
+        TraceTree& t = m_session->tree();
+        t.addChild(1, u"nicht_aktiv"_qs, NodeImage::None);
+        t.addChild(1, u"x"_qs, NodeImage::None);
+        t.addChild(3, u"wert_2"_qs, NodeImage::None);
+        const int f3 = t.addRoot(u"F3"_qs, u"F3"_qs, NodeImage::Warning).value();
+        t.setColor(t.addChild(f3, u"missing"_qs, NodeImage::Warning).value(), NodeColor::Red);
+        m_session->TraceLines += {u"F3"_qs, u"\tein"_qs}; // its value line now shows the failure
+        m_session->ValuesShown = true;
+    }
+
 private slots:
     // Node 1 F1, 2 its value "aktiv", 3 F2, 4 its value "wert_1".
     void init()
@@ -95,8 +109,7 @@ private slots:
         QTEST(int(actionForClick(*m_session, node, state != u"up")), "action");
     }
 
-    // Show values listed more values under F1 (nodes 5, 6) and F2 (node 7); F3 (node 8) is a
-    // function whose values were not found, node 9 its red failure line.
+    // Clicks in the listed values.
     void listedValues_data()
     {
         QTest::addColumn<QList<int>>("clicks");
@@ -111,13 +124,8 @@ private slots:
     void listedValues()
     {
         QFETCH(QList<int>, clicks);
+        showListedValues();
         TraceTree& t = m_session->tree();
-        t.addChild(1, u"nicht_aktiv"_qs, NodeImage::None);
-        t.addChild(1, u"x"_qs, NodeImage::None);
-        t.addChild(3, u"wert_2"_qs, NodeImage::None);
-        const int f3 = t.addRoot(u"F3"_qs, u"F3"_qs, NodeImage::Warning).value();
-        t.setColor(t.addChild(f3, u"missing"_qs, NodeImage::Warning).value(), NodeColor::Red);
-        m_session->ValuesShown = true;
         for (int node : clicks)
             ChooseListedValue(*m_session, node);
         // The red line keeps its colour; the snapshot shows the rest.
@@ -177,42 +185,34 @@ private slots:
         QCOMPARE(outcome.complete(), !outcome.report().first().startsWith(u"not applied"_qs));
     }
 
-    // After "Show values": F1 lists ein (loaded) and aus; F2 was not found in the module data.
+    // Applied in the listed values: as if the wanted value were clicked.
     void listed_data()
     {
         QTest::addColumn<QString>("wanted");
         QTest::addColumn<QStringList>("report");
         QTest::addColumn<QString>("tree");
         QTest::addColumn<int>("changeCount");
-        const QString notFound = u"not applied: F2 (its values were not found in the module data)"_qs;
-        QTest::newRow("listed value") << u"aus"_qs
-                                      << QStringList{u"F1: ein --> aus"_qs, notFound, u"1 value changed"_qs}
-                                      << u"F1*|ein#0~|F2#3|missing#3|aus"_qs << 1;
+        const QString notFound = u"not applied: F3 (its values were not found in the module data)"_qs;
+        const QString unchanged = u"F1|aktiv|F2|wert_1|nicht_aktiv#0|x#0|wert_2#0|F3#3|missing#3"_qs;
+        QTest::newRow("listed value") << u"nicht_aktiv"_qs
+                                      << QStringList{u"F1: aktiv --> nicht_aktiv"_qs, notFound, u"1 value changed"_qs}
+                                      << u"F1*|aktiv#0~|F2|wert_1|nicht_aktiv|x#0|wert_2#0|F3#3|missing#3"_qs << 1;
         QTest::newRow("unlisted value")
             << u"an"_qs
-            << QStringList{u"F1: ein --> an"_qs, u"warning: F1: an is not among the possible values"_qs, notFound,
+            << QStringList{u"F1: aktiv --> an"_qs, u"warning: F1: an is not among the possible values"_qs, notFound,
                            u"1 value changed"_qs}
-            << u"F1*|ein#0~|F2#3|missing#3|aus#0|an"_qs << 1;
-        QTest::newRow("loaded value") << u"ein"_qs << QStringList{notFound, u"0 values changed"_qs}
-                                      << u"F1|ein|F2#3|missing#3|aus#0"_qs << 0;
+            << u"F1*|aktiv#0~|F2|wert_1|nicht_aktiv#0|x#0|wert_2#0|F3#3|missing#3|an"_qs << 1;
+        QTest::newRow("loaded value") << u"aktiv"_qs << QStringList{notFound, u"0 values changed"_qs} << unchanged << 0;
     }
     void listed()
     {
         QFETCH(QString, wanted);
-        TraceSession session;
-        BuildTraceTree(session.tree(), {u"F1"_qs, u"\tein"_qs, u"F2"_qs, u"\tx"_qs}, &session.TraceLines);
-        TraceTree& tree = session.tree();
-        tree.setImage(3, NodeImage::Warning);
-        tree.setImage(4, NodeImage::Warning);
-        tree.setText(4, u"missing"_qs);
-        tree.addChild(1, u"aus"_qs, NodeImage::None);
-        session.ValuesShown = true;
-
-        const Outcome outcome =
-            ApplyTraceValues(session, functions({u"F1"_qs, u"\t"_qs + wanted, u"F2"_qs, u"\ty"_qs}), {});
+        showListedValues();
+        const QStringList lines{u"F1"_qs, u"\t"_qs + wanted, u"F2"_qs, u"\twert_1"_qs, u"F3"_qs, u"\ty"_qs};
+        const Outcome outcome = ApplyTraceValues(*m_session, functions(lines), {});
         QTEST(outcome.report(), "report");
-        QTEST(TreeText::marks(tree), "tree");
-        QTEST(session.ChangeCount, "changeCount");
+        QTEST(TreeText::marks(m_session->tree()), "tree");
+        QTEST(m_session->ChangeCount, "changeCount");
     }
 };
 
