@@ -84,22 +84,6 @@ private slots:
         QCOMPARE(TestFiles::read(path), after);
     }
 
-    void positionAndPictureAreStoredAndRestored()
-    {
-        WindowFixture f;
-        f.settings.setValue(SettingsStore::PictureDefault, QStringLiteral("99"));
-        f.open().resize(700, 500);
-        f.window->close();
-        QCOMPARE(f.settings.value(SettingsStore::PictureDefault, QString()), u"6"_qs); // there are 6
-        const QStringList parts = f.settings.value(SettingsStore::StartUpPosition, QString()).split(u',');
-        QCOMPARE(parts.size(), 4);
-        QCOMPARE(parts[2].toDouble(), f.window->width() * 15.0);
-        f.settings.setValue(SettingsStore::StartUpPosition, QStringLiteral("0,0,15000,9000"));
-        f.settings.setValue(SettingsStore::PictureDefault, QStringLiteral("six"));
-        QCOMPARE(f.open(false).size(), QSize(1000, 600));
-        QCOMPARE(f.window->PictureDefault, 0); // no number: no picture chosen from it
-    }
-
     // Entries that hand a file to the editor, to a copy, or empty it, or say it is not there.
     void fileEntries_data()
     {
@@ -132,12 +116,14 @@ private slots:
     }
 
     // A click on the picture shows the next one; a chosen picture of the user's joins as
-    // number 7, and a second choice replaces it.
-    void pictures()
+    // number 7, and a second choice replaces it. Picture and place are kept at close; a
+    // stored picture number beyond the last means 6, one that is no number none.
+    void picturesAndPlace()
     {
         Fixture f([](Fixture& f) {
             QVERIFY(writePicture(f.path(u"mine.png"_qs), Qt::red));
             f.settings.setValue(SettingsStore::PictureCustom, f.path(u"mine.png"_qs));
+            f.settings.setValue(SettingsStore::PictureDefault, QStringLiteral("99"));
         });
         QCOMPARE(f.window->PictureDefault, 6);
         // Scaled at start-up as when chosen from the menu.
@@ -156,6 +142,17 @@ private slots:
         QCOMPARE(f.settings.value(SettingsStore::PictureCustom, QString()), second);
         QCOMPARE(f.settings.value(SettingsStore::PictureFolder, QString()), Paths::folderOf(second));
         QVERIFY(f.dialogs.messages.isEmpty());
+
+        f.window->resize(700, 500);
+        f.window->close();
+        QCOMPARE(f.settings.value(SettingsStore::PictureDefault, QString()), u"7"_qs);
+        const QStringList parts = f.settings.value(SettingsStore::StartUpPosition, QString()).split(u',');
+        QCOMPARE(parts.size(), 4);
+        QCOMPARE(parts[2].toDouble(), f.window->width() * 15.0);
+        f.settings.setValue(SettingsStore::StartUpPosition, QStringLiteral("0,0,15000,9000"));
+        f.settings.setValue(SettingsStore::PictureDefault, QStringLiteral("six"));
+        QCOMPARE(f.open(false).size(), QSize(1000, 600));
+        QCOMPARE(f.window->PictureDefault, 0); // no number: no picture chosen from it
     }
 };
 
