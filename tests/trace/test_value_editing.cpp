@@ -119,6 +119,8 @@ private slots:
         QTest::newRow("A to B") << QList<int>{5} << u"F1*|aktiv#0~|F2|wert_1|nicht_aktiv|x#0|wert_2#0|F3#3|missing#3"_qs
                                 << 1;
         QTest::newRow("A to B to C to A") << QList<int>{5, 6, 2} << unchanged << 0;
+        QTest::newRow("two functions, one back")
+            << QList<int>{6, 7, 4} << u"F1*|aktiv#0~|F2|wert_1|nicht_aktiv#0|x|wert_2#0|F3#3|missing#3"_qs << 1;
         QTest::newRow("failure line") << QList<int>{9} << unchanged << 0;
     }
     void listedValues()
