@@ -56,18 +56,6 @@ private slots:
         QCOMPARE(TreeFiles::snapshot(f.root()), before);
     }
 
-    void createsTheChassisFolderWhenAsked()
-    {
-        InstallFixture f(nullptr, u"SP-daten"_qs);
-        const QStringList args{u"sp-daten"_qs, u"--backup"_qs, u"yes"_qs, u"--create-chassis"_qs, u"--source"_qs,
-                               f.at(u"SP-daten"_qs)};
-        QCOMPARE(install(args + toolArgs(f)).exitCode, 0);
-        QCOMPARE(TreeFiles::snapshot(f.at(u"NCSEXPER/DATEN/TEN"_qs)).keys(),
-                 TreeFiles::snapshot(f.at(u"SP-daten/DATEN"_qs)).keys());
-        // The new, empty chassis folder still gets its (empty) backup.
-        QCOMPARE(QDir(f.at(u"NCSEXPER/DATEN"_qs)).entryList({u"TEN_2*"_qs}, QDir::Dirs).size(), 1);
-    }
-
     void failingStepExitsWithOne()
     {
         InstallFixture f;
@@ -80,25 +68,29 @@ private slots:
         QVERIFY2(run.err.contains(u"failed at \"Update "_qs + f.at(u"EDIABAS/ECU"_qs) + u"\": "_qs), qPrintable(run.err));
     }
 
-    // Both installs from the command line, the second with the tool folders from a settings
-    // file, then undone newest first: the tool folders come back.
+    // Both installs from the command line, the first for a chassis NCS Expert has no folder
+    // for yet, the second with the tool folders from a settings file; then undone newest
+    // first: the tool folders come back.
     void installsThenRestoresNewestFirst()
     {
-        InstallFixture f;
+        InstallFixture f(nullptr, u"SP-E47"_qs);
         const QString ini = f.at(u"settings.ini"_qs);
         // Backslashes escaped, as QSettings writes Windows paths.
         const auto value = [&](const QString& folder) { return f.at(folder).replace(u"\\"_qs, u"\\\\"_qs).toUtf8(); };
         QVERIFY(TestFiles::write(ini, "[Settings]\nFolderNCS=" + value(u"NCSEXPER"_qs) + "\nFolderEDIABAS="
                                           + value(u"EDIABAS"_qs) + "\nFolderNFS=" + value(u"NFS"_qs) + "\n"));
         const TreeSnapshot before = f.tools();
-        const QStringList source{u"--source"_qs, f.at(InstallFixture::DataSet), u"--records"_qs, f.records.path()};
-        CliRun run = install(QStringList{u"sp-daten"_qs, u"--backup"_qs, u"yes"_qs} + source + toolArgs(f));
+        const QStringList source{u"--source"_qs, f.at(u"SP-E47"_qs), u"--records"_qs, f.records.path()};
+        CliRun run = install(QStringList{u"sp-daten"_qs, u"--backup"_qs, u"yes"_qs, u"--create-chassis"_qs} + source
+                             + toolArgs(f));
         QCOMPARE(run.exitCode, 0);
+        // The new, empty chassis folder still gets its (empty) backup.
+        QCOMPARE(QDir(f.at(u"NCSEXPER/DATEN"_qs)).entryList({u"E47*"_qs}, QDir::Dirs).size(), 2);
         QVERIFY(run.err.contains(u"Do you want to backup the existing files? -> Yes"_qs));
         QStringList out = run.outLines();
         QCOMPARE(out.first(), f.at(u"EDIABAS/ECU"_qs));
         QCOMPARE(out.mid(out.size() - 4, 3),
-                 (QStringList{QString(), u"UPDATE READY"_qs, u"Update SP-daten ready [17 files updated]"_qs}));
+                 (QStringList{QString(), u"UPDATE READY"_qs, u"Update SP-daten ready [16 files updated]"_qs}));
         QStringList paths{out.last().mid(16)};
 
         run = install(QStringList{u"winkfp"_qs, u"--backup"_qs, u"yes"_qs, u"--settings"_qs, ini} + source);
