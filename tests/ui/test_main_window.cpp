@@ -131,6 +131,7 @@ private slots:
         for (int expected : {7, 1, 2, 3, 4, 5, 6, 7, 1}) {
             QTest::mouseClick(f.find<QLabel>(u"listImage"_qs), Qt::LeftButton);
             QCOMPARE(f.window->PictureDefault, expected);
+            QVERIFY(!f.shown().isNull());
             QCOMPARE(f.shown(), f.window->imageList2().picture(expected).toImage());
         }
         const QString second = f.path(u"pics/second.png"_qs);
