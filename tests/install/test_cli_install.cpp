@@ -124,6 +124,8 @@ private slots:
         QTest::newRow("nothing") << QStringList{} << u"give a record or --list"_qs;
         QTest::newRow("both") << QStringList{u"r.txt"_qs, u"--list"_qs} << u"give a record or --list"_qs;
         QTest::newRow("unknown option") << QStringList{u"--all"_qs} << u"unknown option --all"_qs;
+        QTest::newRow("empty records folder") << QStringList{u"--list"_qs, u"--records"_qs, QString()}
+                                              << u"--records needs a value"_qs;
         QTest::newRow("not a record") << QStringList{QStringLiteral(QUILLON_CLI)} << u"not a restore record"_qs;
     }
     void restoreRefusals()
