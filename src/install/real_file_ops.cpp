@@ -10,7 +10,9 @@
 #include <system_error>
 
 #ifdef Q_OS_WIN
+#ifndef NOMINMAX // Qt's own build settings may have set it already
 #define NOMINMAX
+#endif
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 #endif
