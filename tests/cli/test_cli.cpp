@@ -1,5 +1,6 @@
 #include "common/paths.h"
 #include "support/cli_run.h"
+#include "support/data_table.h"
 #include "support/test_files.h"
 
 #include <QDir>
@@ -82,8 +83,7 @@ private slots:
     // header only), nothing written.
     void refusals_data()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("message");
+        addColumns<QStringList, QString>("arguments", "message");
         const QString apply = u"apply"_qs, from = u"--from"_qs, output = u"--output"_qs;
         QTest::newRow("apply, value line first") << QStringList{apply, from, u"@valuefirst"_qs, output, u"@man"_qs,
                                                                 u"@current"_qs} << u"before the first function"_qs;
@@ -142,10 +142,7 @@ private slots:
 
     void apply_data()
     {
-        QTest::addColumn<QByteArray>("wanted");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QStringList>("out");
-        QTest::addColumn<QByteArray>("man");
+        addColumns<QByteArray, int, QStringList, QByteArray>("wanted", "exitCode", "out", "man");
         const QString leer = u"not applied: LEER (only in the current trace)"_qs;
         QTest::newRow("LF wanted trace against a CR LF current one")
             << lf({u"ZWEI"_qs, u"\ta"_qs, u"\tc"_qs, u"GRÖSSE"_qs, u"\tgroß"_qs}) << 0
@@ -173,9 +170,7 @@ private slots:
     // SP-daten knows a newer number than the tools' NFS.
     void checkUpdate_data()
     {
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<QStringList>("numbers");
-        QTest::addColumn<QStringList>("out");
+        addColumns<QString, QStringList, QStringList>("folder", "numbers", "out");
         const QString dme = u"DEMO_DME"_qs, result = u"  Result          : Nothing found... "_qs;
         QTest::newRow("NFS") << kNfs << QStringList{u"7561023"_qs, u"6932480"_qs, u"1234567"_qs, u"756102"_qs}
                              << found(u"7561023"_qs, dme, u"7561000"_qs, u"Update available --> 7561025"_qs)
@@ -219,9 +214,7 @@ private slots:
     // Compared with kCompared; the export is written only after a complete comparison.
     void compare_data()
     {
-        QTest::addColumn<QStringList>("file2");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QStringList>("result");
+        addColumns<QStringList, int, QStringList>("file2", "exitCode", "result");
         QTest::newRow("identical") << kCompared << 0 << QStringList{u"0 differences"_qs};
         QTest::newRow("one changed value, non-ASCII function")
             << replaced(kCompared, 4, u"\t\tgroß"_qs) << 1
@@ -286,9 +279,7 @@ private slots:
 
     void values_data()
     {
-        QTest::addColumn<QStringList>("traceLines");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("out");
+        addColumns<QStringList, int, QString>("traceLines", "exitCode", "out");
         QTest::newRow("functions missing")
             << kValues << 1
             << u"TAGFAHRLICHT\n\t  aktiv\n\t* nicht_aktiv\nBREMSE\n\t! function not found in the function keyword "

@@ -3,6 +3,7 @@
 #include "coding/save_manipulation_file.h"
 #include "common/paths.h"
 #include "common/text_file.h"
+#include "support/data_table.h"
 #include "support/fixed_clock.h"
 #include "support/scripted_dialogs.h"
 #include "support/test_files.h"
@@ -89,9 +90,8 @@ private slots:
     // Saves that stop before anything is written; the rows of the guards are in checking order.
     void refused_data()
     {
-        QTest::addColumn<QString>("setup");
-        QTest::addColumn<QString>("message"); // the only message, or a part of it
-        QTest::addColumn<int>("icon");
+        // message: the only message, or a part of it
+        addColumns<QString, QString, int>("setup", "message", "icon");
         const int warn = int(MessageIcon::Exclamation);
         const int critical = int(MessageIcon::Critical);
         const QString errors = u"Errors found in list.\r\nSelect the right chassis and module."_qs;
@@ -158,13 +158,8 @@ private slots:
     // cannot be written changes nothing of the save, and is told last.
     void saves_data()
     {
-        QTest::addColumn<bool>("defaultTrace");
-        QTest::addColumn<bool>("translated");
-        QTest::addColumn<QList<MessageAnswer>>("answers");
-        QTest::addColumn<QStringList>("questions");
-        QTest::addColumn<QList<int>>("modes");
-        QTest::addColumn<QString>("backup");
-        QTest::addColumn<bool>("historyBlocked");
+        addColumns<bool, bool, QList<MessageAnswer>, QStringList, QList<int>, QString, bool>(
+            "defaultTrace", "translated", "answers", "questions", "modes", "backup", "historyBlocked");
         const QString trcQuestion = u"MAN-file is saved.\r\nDo you want to backup the TRC-file?"_qs;
         const QString manQuestion = u"Do you want to backup the MAN-file?"_qs;
         using A = MessageAnswer;
@@ -226,9 +221,9 @@ private slots:
     // A MAN file left in WORK by another trace would be coded into the next module.
     void leftover_data()
     {
-        QTest::addColumn<QByteArray>("man"); // null: no file
-        QTest::addColumn<QString>("counts"); // "N of its M" of the question; empty: no question
-        QTest::addColumn<bool>("emptied");   // also the answer: Yes empties, No keeps
+        // man: null for no file; counts: "N of its M" in the question, empty for none; emptied: also the
+        // answer (Yes empties, No keeps)
+        addColumns<QByteArray, QString, bool>("man", "counts", "emptied");
         QTest::newRow("none") << QByteArray() << QString() << false;
         QTest::newRow("empty") << QByteArray("") << QString() << false;
         QTest::newRow("written for the trace, other values")

@@ -1,6 +1,7 @@
 #include "coding/coding_log.h"
 #include "coding/manipulation_lines.h"
 #include "coding/save_summary.h"
+#include "support/data_table.h"
 #include "support/test_files.h"
 #include "trace/trace_loader.h"
 #include "trace/trace_tree.h"
@@ -22,9 +23,7 @@ private slots:
     // The trace is a function "F" with n values; the output changes the last of them.
     void summary_data()
     {
-        QTest::addColumn<QStringList>("trace");
-        QTest::addColumn<QString>("changed");
-        QTest::addColumn<QStringList>("items");
+        addColumns<QStringList, QString, QStringList>("trace", "changed", "items");
         const QStringList head{u"Changed values:"_qs, QString()};
         QTest::newRow("nearest function line") << QStringList{u"A"_qs, u"\t1"_qs, u"B"_qs, u"\t2"_qs, u"\t3"_qs}
                                                << u"\t4"_qs << head + QStringList{u"B"_qs, u"3 --> 4"_qs, QString()};
@@ -50,8 +49,7 @@ private slots:
     // The header starts a missing log (as the save test shows) or an empty one.
     void appendLog_data()
     {
-        QTest::addColumn<QByteArray>("before");
-        QTest::addColumn<QByteArray>("after");
+        addColumns<QByteArray, QByteArray>("before", "after");
         const QByteArray header = "===================================================\r\n"
                                   "       Generated with Quillon\r\n"
                                   "===================================================\r\n\r\n";

@@ -2,6 +2,7 @@
 #include "coding/translation_coverage.h"
 #include "coding/translation_table.h"
 #include "common/ansi_codec.h"
+#include "support/data_table.h"
 #include "support/scripted_dialogs.h"
 #include "support/test_files.h"
 #include "support/tree_text.h"
@@ -51,10 +52,7 @@ class TestTranslation : public QObject {
 private slots:
     void lookup_data()
     {
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("translation");
-        QTest::addColumn<int>("count");
+        addColumns<QStringList, QString, QString, int>("lines", "name", "translation", "count");
         QTest::newRow("other case, umlauts") << QStringList{u"größe_äöü,Size"_qs} << u"GRÖßE_ÄÖÜ"_qs << u"Size"_qs << 1;
         QTest::newRow("duplicate: first line wins") << QStringList{u"A,one"_qs, u"a,two"_qs, u"A,three"_qs} << u"A"_qs
                                                     << u"one"_qs << 1;
@@ -96,9 +94,8 @@ private slots:
 
     void refusals_data()
     {
-        QTest::addColumn<bool>("treeVisible");
-        QTest::addColumn<QByteArray>("csv");
-        QTest::addColumn<QString>("message"); // %1: the table's path
+        // message: %1 stands for the table's path
+        addColumns<bool, QByteArray, QString>("treeVisible", "csv", "message");
         QTest::newRow("tree hidden") << false << kCsv << u"Load TRC-file first."_qs;
         QTest::newRow("no table") << true << QByteArray() << u"%1 not found."_qs;
     }
@@ -119,8 +116,8 @@ private slots:
 
     void exportBytes_data()
     {
-        QTest::addColumn<QByteArray>("table"); // null: no table file
-        QTest::addColumn<QByteArray>("lineEnd");
+        // table: null for no table file
+        addColumns<QByteArray, QByteArray>("table", "lineEnd");
         QTest::newRow("no table") << QByteArray() << QByteArray("\r\n");
         QTest::newRow("LF table") << QByteArray("a,b\nc,d\r\n") << QByteArray("\n");
         QTest::newRow("CR table") << QByteArray("a,b\rc,d") << QByteArray("\r");

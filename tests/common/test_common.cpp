@@ -2,6 +2,7 @@
 #include "common/paths.h"
 #include "common/single_instance.h"
 #include "common/window_layout.h"
+#include "support/data_table.h"
 #include "support/test_files.h"
 
 #include <QCoreApplication>
@@ -16,9 +17,7 @@ class TestCommon : public QObject {
 private slots:
     void folderAndName_data()
     {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<QString>("name");
+        addColumns<QString, QString, QString>("path", "folder", "name");
         QTest::newRow("backslashes") << u"D:\\Backup\\FSW_PSW.TRC"_qs << u"D:\\Backup"_qs << u"FSW_PSW.TRC"_qs;
         QTest::newRow("slashes") << u"/home/u/a.trc"_qs << u"/home/u"_qs << u"a.trc"_qs;
         QTest::newRow("no folder") << u"a.trc"_qs << QString() << u"a.trc"_qs;
@@ -49,8 +48,7 @@ private slots:
     // in the locale's order of day, month and year.
     void generalDateHasAFourDigitYear_data()
     {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("text");
+        addColumns<QString, QString>("locale", "text");
         QTest::newRow("German") << u"de_DE"_qs << u"31.12.2012 23:59:59"_qs;
         QTest::newRow("British") << u"en_GB"_qs << u"31/12/2012 23:59:59"_qs;
     }
@@ -84,9 +82,7 @@ private slots:
     // Scale factors for a window size, never below three quarters of the designed size.
     void factorsHaveAFloor_data()
     {
-        QTest::addColumn<QList<double>>("sizeAndLayoutWidth");
-        QTest::addColumn<double>("fx");
-        QTest::addColumn<double>("fy");
+        addColumns<QList<double>, double, double>("sizeAndLayoutWidth", "fx", "fy");
         QTest::newRow("twice") << QList<double>{1776, 1058, kFullWidth} << 2.0 << 2.0;
         QTest::newRow("below three quarters") << QList<double>{400, 300, kFullWidth} << 0.75 << 0.75;
         QTest::newRow("exactly three quarters") << QList<double>{666, 396.75, kFullWidth} << 0.75 << 0.75;
@@ -103,9 +99,8 @@ private slots:
     // Designed 10,20,100,30; factors 2 x 1.5; current size 55 x 21; cmdShow ends at 400.
     void placement_data()
     {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<QString>("tag");
-        QTest::addColumn<QList<double>>("placed"); // left, top, width, height
+        // placed: left, top, width, height
+        addColumns<int, QString, QList<double>>("kind", "tag", "placed");
         const int other = int(ControlKind::Other);
         QTest::newRow("scaled") << other << QString() << QList<double>{20, 30, 200, 45};
         QTest::newRow("combo keeps height") << int(ControlKind::ComboBox) << QString() << QList<double>{20, 30, 200, 21};
@@ -124,9 +119,8 @@ private slots:
     // Screen 28800 x 16200 twips, designed window 13320 x 7935.
     void startUpPosition_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QString>("applied"); // "left,top,width,height" with - for not applied
+        // applied: "left,top,width,height" with - for not applied
+        addColumns<QString, int, QString>("text", "mode", "applied");
         QTest::newRow("normal") << u"Normal"_qs << 0 << u"-,-,-,-"_qs;
         QTest::newRow("maximized") << u"Maximized"_qs << 1 << u"-,-,-,-"_qs;
         QTest::newRow("valid") << u"1200,900,13560,8640"_qs << 2 << u"1200,900,13560,8640"_qs;

@@ -3,6 +3,7 @@
 #include "common/program_folder.h"
 #include "common/text_file.h"
 #include "install/real_file_ops.h"
+#include "support/data_table.h"
 #include "support/test_files.h"
 
 #include <QDir>
@@ -76,8 +77,7 @@ private slots:
 
     void lineEnds_data()
     {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QStringList>("lines");
+        addColumns<QByteArray, QStringList>("bytes", "lines");
         QTest::newRow("mixed") << QByteArray("a\r\nb\nc\rd") << QStringList{u"a"_qs, u"b"_qs, u"c"_qs, u"d"_qs};
         QTest::newRow("empty lines kept") << QByteArray("\r\na\r\n\n") << QStringList{u""_qs, u"a"_qs, u""_qs};
         QTest::newRow("cr cr lf is two ends") << QByteArray("a\r\r\nb") << QStringList{u"a"_qs, u""_qs, u"b"_qs};
@@ -135,9 +135,8 @@ private slots:
     // half-written beside it. All but the full disk meet root as well.
     void failuresNameTheFileAndTheCause_data()
     {
-        QTest::addColumn<QString>("operation");
-        QTest::addColumn<QString>("named"); // the file the message must begin with
-        QTest::addColumn<QString>("cause");
+        // named: the file the message must begin with
+        addColumns<QString, QString, QString>("operation", "named", "cause");
 #ifdef Q_OS_WIN
         QTest::newRow("copy from a folder") << u"copy folder"_qs << u"source"_qs << u"Access denied"_qs;
 #else
@@ -188,10 +187,8 @@ private slots:
     // written goes where it can be written.
     void programFilesBesideAReadOnlyProgram_data()
     {
-        QTest::addColumn<bool>("readOnly");
-        QTest::addColumn<QStringList>("files"); // below "tools" (beside) or "user"
-        QTest::addColumn<QString>("readFrom");
-        QTest::addColumn<QString>("writeTo");
+        // files: below "tools" (beside) or "user"
+        addColumns<bool, QStringList, QString, QString>("readOnly", "files", "readFrom", "writeTo");
         const QString table = u"/Translations.csv"_qs, log = u"/Codinglog.txt"_qs;
         QTest::newRow("writable") << false << QStringList{u"tools"_qs + table} << u"tools"_qs << u"tools"_qs;
         QTest::newRow("read-only, table beside")

@@ -1,6 +1,7 @@
 #include "common/paths.h"
 #include "install_fixture.h"
 #include "support/cli_run.h"
+#include "support/data_table.h"
 #include "support/test_files.h"
 #include "tree_snapshot.h"
 
@@ -25,8 +26,7 @@ class TestCliInstall : public QObject {
 private slots:
     void refusals_data()
     {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<QString>("message");
+        addColumns<QStringList, QString>("args", "message");
         const QString no = u"no"_qs, backup = u"--backup"_qs, sp = u"sp-daten"_qs;
         QTest::newRow("no installation") << QStringList{backup, no} << u"sp-daten or winkfp"_qs;
         QTest::newRow("bad backup answer") << QStringList{sp, backup, u"maybe"_qs} << u"--backup takes yes or no"_qs;
@@ -119,8 +119,7 @@ private slots:
 
     void restoreRefusals_data()
     {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<QString>("message");
+        addColumns<QStringList, QString>("args", "message");
         QTest::newRow("nothing") << QStringList{} << u"give a record or --list"_qs;
         QTest::newRow("both") << QStringList{u"r.txt"_qs, u"--list"_qs} << u"give a record or --list"_qs;
         QTest::newRow("unknown option") << QStringList{u"--all"_qs} << u"unknown option --all"_qs;

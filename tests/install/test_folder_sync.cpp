@@ -1,5 +1,6 @@
 #include "install/folder_sync.h"
 #include "install_fixture.h"
+#include "support/data_table.h"
 #include "support/test_files.h"
 #include "tree_snapshot.h"
 
@@ -36,8 +37,8 @@ private slots:
 
     void updateFilesComparesTimes_data()
     {
-        QTest::addColumn<int>("targetOffsetMs"); // target time relative to the source's; 1 for none
-        QTest::addColumn<QString>("line");
+        // targetOffsetMs: target time relative to the source's; 1 for none
+        addColumns<int, QString>("targetOffsetMs", "line");
         QTest::newRow("missing") << 1 << u"copy --> A.PRG"_qs;
         QTest::newRow("same time") << 0 << u"remain --> A.PRG"_qs;
         QTest::newRow("target newer") << 60000 << u"remain --> A.PRG"_qs;

@@ -3,6 +3,7 @@
 #include "install/restore_run.h"
 #include "install/sgidc_file.h"
 #include "install_fixture.h"
+#include "support/data_table.h"
 #include "support/test_files.h"
 #include "tree_snapshot.h"
 
@@ -37,10 +38,8 @@ private slots:
     // Cancel at the question, or a missing folder: nothing is shown or changed.
     void nothingChanges_data()
     {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<MessageAnswer>("answer");
-        QTest::addColumn<QString>("removed");
-        QTest::addColumn<QString>("message"); // after the question
+        // message: after the question
+        addColumns<int, MessageAnswer, QString, QString>("index", "answer", "removed", "message");
         QTest::newRow("SP-daten cancelled") << 0 << MessageAnswer::Cancel << QString() << QString();
         QTest::newRow("WinKFP cancelled") << 1 << MessageAnswer::Cancel << QString() << QString();
         QTest::newRow("tool folder") << 0 << MessageAnswer::Yes << u"NCSEXPER/SGDAT"_qs
@@ -102,8 +101,7 @@ private slots:
 
     void faultAtEveryOperation_data()
     {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<MessageAnswer>("answer");
+        addColumns<int, MessageAnswer>("index", "answer");
         QTest::newRow("SP-daten, backup") << 0 << MessageAnswer::Yes;
         QTest::newRow("SP-daten, no backup") << 0 << MessageAnswer::No;
         QTest::newRow("WinKFP, backup") << 1 << MessageAnswer::Yes;
@@ -191,11 +189,10 @@ private slots:
     // Links meet the WinKFP run: nothing outside the tool folders may change.
     void winKfpWithLinks_data()
     {
-        QTest::addColumn<MessageAnswer>("answer");
-        QTest::addColumn<QString>("link");     // made to point into the folder "outside"
-        QTest::addColumn<QString>("pointsTo"); // below "outside"
-        QTest::addColumn<Outcome>("outcome");
-        QTest::addColumn<QString>("linkAfter"); // where the link is afterwards, empty when gone
+        // link: made to point into the folder "outside"; pointsTo: below "outside"; linkAfter: where the link is
+        // afterwards, empty when gone
+        addColumns<MessageAnswer, QString, QString, Outcome, QString>(
+            "answer", "link", "pointsTo", "outcome", "linkAfter");
         QTest::newRow("linked family in the data set")
             << MessageAnswer::Yes << u"SP-E46/DATA/FAM3"_qs << u"FAM"_qs << Outcome::NotStarted << u"SP-E46/DATA/FAM3"_qs;
         QTest::newRow("linked family in NFS, backup")

@@ -2,6 +2,7 @@
 #include "install/restore_record.h"
 #include "install/restore_run.h"
 #include "install_fixture.h"
+#include "support/data_table.h"
 #include "tree_snapshot.h"
 
 #include <QDir>
@@ -37,8 +38,7 @@ private slots:
     // away); a second restore finishes the job and so shows nothing was lost.
     void restoreFaultAtEveryOperation_data()
     {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("dataSet");
+        addColumns<int, QString>("index", "dataSet");
         QTest::newRow("SP-daten, DATEN files overwritten") << 0 << u"SP-E46"_qs;
         QTest::newRow("SP-daten, new chassis folder") << 0 << u"SP-E47"_qs;
         QTest::newRow("WinKFP") << 1 << u"SP-E46"_qs;
@@ -80,10 +80,8 @@ private slots:
     // Anything changed since the run refuses the restore, naming the file; nothing is touched.
     void refused_data()
     {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QByteArray>("bytes"); // written there; empty: the file is removed
-        QTest::addColumn<QString>("problem");
+        // bytes: written there, or empty to remove the file
+        addColumns<int, QString, QByteArray, QString>("index", "path", "bytes", "problem");
         QTest::newRow("updated file edited") << 0 << u"EDIABAS/ECU/A.PRG"_qs << QByteArray("edited")
                                              << u": changed since the installation"_qs;
         QTest::newRow("new file edited") << 0 << u"EDIABAS/ECU/B.PRG"_qs << QByteArray("edited")
@@ -130,8 +128,8 @@ private slots:
 
     void parse_data()
     {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("changes"); // -1: refused
+        // changes: -1 when refused
+        addColumns<QByteArray, int>("bytes", "changes");
         const QByteArray head = "quillon restore record 1\nrun\twinkfp\t2020-01-01T08:00:00\tC:/SP\n";
         QTest::newRow("torn last line left out") << head + "new\tC:/a\nnew\tC:/b" << 1;
         QTest::newRow("undone beyond the changes") << head + "new\tC:/a\nundone\t1\n" << -1;

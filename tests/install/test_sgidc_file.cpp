@@ -1,6 +1,7 @@
 #include "install/real_file_ops.h"
 #include "install/sgidc_file.h"
 #include "recording_view.h"
+#include "support/data_table.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -11,8 +12,7 @@ class TestSgidcFile : public QObject {
 private slots:
     void commentLongLines_data()
     {
-        QTest::addColumn<QByteArray>("input");
-        QTest::addColumn<QByteArray>("expected");
+        addColumns<QByteArray, QByteArray>("input", "expected");
         const QByteArray l305(305, 'x'), l306(306, 'x'), umlauts(306, '\xe4');
         QTest::newRow("305 stays, 306 commented") << l305 + "\r\n" + l306 + "\r\n" << l305 + "\r\n;" + l306 + "\r\n";
         QTest::newRow("length counted in bytes") << umlauts + "\r\n" << ";" + umlauts + "\r\n";

@@ -2,6 +2,7 @@
 #include "moduledata/chassis_data.h"
 #include "moduledata/module_data.h"
 #include "moduledata/module_ranking.h"
+#include "support/data_table.h"
 #include "support/test_files.h"
 #include "tree_snapshot.h"
 
@@ -125,11 +126,9 @@ private slots:
 
     void loadChassis_data()
     {
-        QTest::addColumn<ExtraFiles>("files");
-        QTest::addColumn<QStringList>("modules");
-        QTest::addColumn<QByteArray>("fswData");
-        QTest::addColumn<QByteArray>("pswHex");
-        QTest::addColumn<QString>("error"); // the message's end, or empty
+        // error: the message's end, or empty
+        addColumns<ExtraFiles, QStringList, QByteArray, QByteArray, QString>(
+            "files", "modules", "fswData", "pswHex", "error");
         const QByteArray fsw("\x01\x05NAME\x00", 7);
         const QByteArray psw("head\x00KEYWORD\x01\xFF", 14);
         const QByteArray pswHex("4B 45 59 57 4F 52 44 01 FF");
@@ -165,8 +164,7 @@ private slots:
 
     void loadModule_data()
     {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QByteArray>("moduleHex");
+        addColumns<QByteArray, QByteArray>("bytes", "moduleHex");
         QTest::newRow("after INDIVID and 13 bytes")
             << QByteArray("head INDIVID0123456789ABC" + QByteArray("\x12\x00\xFF", 3)) << QByteArray("12 00 FF");
         QTest::newRow("no INDIVID: from the 20th byte")

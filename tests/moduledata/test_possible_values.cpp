@@ -5,6 +5,7 @@
 #include "moduledata/value_search.h"
 #include "moduledata/value_search_state.h"
 #include "reference_value_search.h"
+#include "support/data_table.h"
 #include "support/scripted_dialogs.h"
 #include "support/test_files.h"
 #include "trace/trace_loader.h"
@@ -110,10 +111,7 @@ private slots:
     // starting from the first one's state.
     void sameAnswersAsTheReference_data()
     {
-        QTest::addColumn<int>("functions");
-        QTest::addColumn<int>("valuePool");
-        QTest::addColumn<int>("fillerBytes");
-        QTest::addColumn<int>("seeds");
+        addColumns<int, int, int, int>("functions", "valuePool", "fillerBytes", "seeds");
         QTest::newRow("tiny") << 3 << 4 << 0 << 400;
         QTest::newRow("small") << 12 << 20 << 0 << 300;
         QTest::newRow("with fillers") << 30 << 40 << 3000 << 120;
@@ -184,8 +182,7 @@ private slots:
 
     void refused_data()
     {
-        QTest::addColumn<QString>("setup");
-        QTest::addColumn<QStringList>("messages");
+        addColumns<QString, QStringList>("setup", "messages");
         const QStringList noTrace{u"Load TRC-file first."_qs};
         const QStringList noModule{u"Select chassis and module first."_qs};
         QTest::newRow("no trace, module chosen") << u"no trace"_qs << noTrace;

@@ -1,6 +1,7 @@
 #include "common/paths.h"
 #include "settings/settings_store.h"
 #include "settings/tool_folders.h"
+#include "support/data_table.h"
 #include "support/scripted_dialogs.h"
 
 #include <QDir>
@@ -48,9 +49,8 @@ private slots:
     // asked for, and a cancelled picker changes nothing.
     void setDefaultFolder_data()
     {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<QStringList>("subfolders");
-        QTest::addColumn<QString>("message"); // empty when accepted
+        // message: empty when accepted
+        addColumns<int, QStringList, QString>("kind", "subfolders", "message");
         QTest::newRow("ncs complete") << 1 << QStringList{u"DATEN"_qs, u"SGDAT"_qs, u"WORK"_qs} << QString();
         QTest::newRow("ncs without SGDAT") << 1 << QStringList{u"DATEN"_qs, u"WORK"_qs}
                                            << u" is not a valid NCSEXPER folder."_qs;

@@ -1,6 +1,7 @@
 #include "common/busy_state.h"
 #include "common/paths.h"
 #include "common/text_file.h"
+#include "support/data_table.h"
 #include "support/scripted_dialogs.h"
 #include "support/test_files.h"
 #include "trace/trace_loader.h"
@@ -46,9 +47,8 @@ private slots:
     // and start a new run: changes, shown values and translation are forgotten.
     void load_data()
     {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QStringList>("nodes");
-        QTest::addColumn<QString>("message"); // a part of the only message, or empty
+        // message: a part of the only message, or empty
+        addColumns<QByteArray, QStringList, QString>("bytes", "nodes", "message");
         QTest::newRow("tabs inside a value vanish")
             << QByteArray("A\r\n\tname\tcomment\t\r\n") << QStringList{u"F:A"_qs, u"V:namecomment"_qs} << QString();
         QTest::newRow("function keeps blanks and later tabs")

@@ -1,3 +1,4 @@
+#include "support/data_table.h"
 #include "support/tree_text.h"
 #include "trace/trace_loader.h"
 #include "trace/trace_tree.h"
@@ -115,8 +116,7 @@ private slots:
     // FoundIndex that remains.
     void sequences_data()
     {
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QStringList>("results");
+        addColumns<QStringList, QStringList>("steps", "results");
         QTest::newRow("down, down, not found, up")
             << QStringList{u"sd abc"_qs, u"sd abc"_qs, u"sd abc"_qs, u"su abc"_qs}
             << QStringList{u"1"_qs, u"7"_qs, u"miss 7"_qs, u"1"_qs};

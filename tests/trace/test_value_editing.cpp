@@ -1,3 +1,4 @@
+#include "support/data_table.h"
 #include "support/tree_text.h"
 #include "trace/apply_values.h"
 #include "trace/trace_loader.h"
@@ -62,9 +63,7 @@ private slots:
     // One step per edit through the change window: "node=typed text", an empty text for Cancel.
     void changeWindow_data()
     {
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QString>("tree");
-        QTest::addColumn<int>("changeCount");
+        addColumns<QStringList, QString, int>("steps", "tree", "changeCount");
         QTest::newRow("A to B") << QStringList{u"2=nicht_aktiv"_qs} << u"F1*|nicht_aktiv[aktiv]|F2|wert_1"_qs << 1;
         QTest::newRow("A to B to C to A")
             << QStringList{u"2=nicht_aktiv"_qs, u"2=x"_qs, u"2=aktiv"_qs} << u"F1|aktiv|F2|wert_1"_qs << 0;
@@ -88,9 +87,7 @@ private slots:
     // Node 3 here is a function without values; "up" clicks come without a mouse button.
     void clicksThatEdit_data()
     {
-        QTest::addColumn<int>("node");
-        QTest::addColumn<QString>("state");
-        QTest::addColumn<int>("action");
+        addColumns<int, QString, int>("node", "state", "action");
         QTest::newRow("value") << 2 << QString() << int(ClickAction::ChangeWindow);
         QTest::newRow("value after Show values") << 2 << u"shown"_qs << int(ClickAction::ChooseListed);
         QTest::newRow("red failure line") << 2 << u"shown red"_qs << int(ClickAction::None);
@@ -112,9 +109,7 @@ private slots:
     // Clicks in the listed values.
     void listedValues_data()
     {
-        QTest::addColumn<QList<int>>("clicks");
-        QTest::addColumn<QString>("tree");
-        QTest::addColumn<int>("changeCount");
+        addColumns<QList<int>, QString, int>("clicks", "tree", "changeCount");
         const QString unchanged = u"F1|aktiv|F2|wert_1|nicht_aktiv#0|x#0|wert_2#0|F3#3|missing#3"_qs;
         QTest::newRow("A to B") << QList<int>{5} << u"F1*|aktiv#0~|F2|wert_1|nicht_aktiv|x#0|wert_2#0|F3#3|missing#3"_qs
                                 << 1;
@@ -141,12 +136,8 @@ private slots:
     // translation on every node shows "  -  t" and "aus" translates as "Off".
     void typed_data()
     {
-        QTest::addColumn<QStringList>("wanted");
-        QTest::addColumn<QStringList>("byHand");
-        QTest::addColumn<bool>("translated");
-        QTest::addColumn<QStringList>("report");
-        QTest::addColumn<QString>("tree");
-        QTest::addColumn<int>("changeCount");
+        addColumns<QStringList, QStringList, bool, QStringList, QString, int>(
+            "wanted", "byHand", "translated", "report", "tree", "changeCount");
         const QStringList none;
         QTest::newRow("changes, tabs inside a value ignored")
             << QStringList{u"F2"_qs, u"\twert_1"_qs, u"\t\twert_9\t"_qs, u"F1"_qs, u"\taus"_qs} << none << false
@@ -190,10 +181,7 @@ private slots:
     // Applied in the listed values: as if the wanted value were clicked.
     void listed_data()
     {
-        QTest::addColumn<QString>("wanted");
-        QTest::addColumn<QStringList>("report");
-        QTest::addColumn<QString>("tree");
-        QTest::addColumn<int>("changeCount");
+        addColumns<QString, QStringList, QString, int>("wanted", "report", "tree", "changeCount");
         const QString notFound = u"not applied: F3 (its values were not found in the module data)"_qs;
         const QString unchanged = u"F1|aktiv|F2|wert_1|nicht_aktiv#0|x#0|wert_2#0|F3#3|missing#3"_qs;
         QTest::newRow("listed value") << u"nicht_aktiv"_qs

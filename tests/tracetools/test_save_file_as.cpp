@@ -2,6 +2,7 @@
 #include "common/paths.h"
 #include "settings/settings_store.h"
 #include "settings/tool_folders.h"
+#include "support/data_table.h"
 #include "support/fixed_clock.h"
 #include "support/scripted_dialogs.h"
 #include "support/test_files.h"
@@ -50,13 +51,9 @@ private slots:
     // a new folder becomes FolderBackup and is stored.
     void copies_data()
     {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QString>("module");
-        QTest::addColumn<QString>("proposed");
-        QTest::addColumn<QString>("chosen"); // below the temporary folder, empty for Cancel
-        QTest::addColumn<QString>("saveTag");
-        QTest::addColumn<QString>("folderBackup");
-        QTest::addColumn<bool>("stored");
+        // chosen: below the temporary folder, empty for Cancel
+        addColumns<int, QString, QString, QString, QString, QString, bool>(
+            "mode", "module", "proposed", "chosen", "saveTag", "folderBackup", "stored");
         QTest::newRow("trace copy, new folder with its own case")
             << 1 << u"MOD_A"_qs << u"FSW_PSW [CH1-MOD_A].TRC"_qs << u"OtherCase/fsw_psw [ch1-mod_a].trc"_qs
             << u"FSW_PSW [CH1-MOD_A].TRC"_qs << u"OtherCase"_qs << true;

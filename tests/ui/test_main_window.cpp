@@ -1,3 +1,4 @@
+#include "support/data_table.h"
 #include "support/window_fixture.h"
 #include "ui/trace_tree_view.h"
 
@@ -62,9 +63,8 @@ private slots:
 
     void closingAsksToEmptyAFilledManFile_data()
     {
-        QTest::addColumn<QByteArray>("man"); // null for no file
-        QTest::addColumn<MessageAnswer>("answer");
-        QTest::addColumn<QByteArray>("after");
+        // man: null for no file
+        addColumns<QByteArray, MessageAnswer, QByteArray>("man", "answer", "after");
         QTest::newRow("missing") << QByteArray() << MessageAnswer::Yes << QByteArray();
         QTest::newRow("filled, yes") << QByteArray("A\r\n\t1\r\n") << MessageAnswer::Yes << QByteArray("");
         QTest::newRow("filled, no") << QByteArray("A\r\n\t1\r\n") << MessageAnswer::No << QByteArray("A\r\n\t1\r\n");
@@ -87,10 +87,8 @@ private slots:
     // Entries that hand a file to the editor, to a copy, or empty it, or say it is not there.
     void fileEntries_data()
     {
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<QString>("file"); // under the program folder ("p:") or NCS Expert's
-        QTest::addColumn<bool>("exists");
-        QTest::addColumn<int>("saveMode"); // 0: opened in the editor, -1: emptied
+        // file: under the program folder ("p:") or NCS Expert's; saveMode: 0: opened in the editor, -1: emptied
+        addColumns<QString, QString, bool, int>("entry", "file", "exists", "saveMode");
         QTest::newRow("coding log") << u"sFile_5"_qs << u"p:\\Codinglog.txt"_qs << true << 0;
         QTest::newRow("no update plan") << u"sFile_6"_qs << u"p:\\Updateplan.txt"_qs << false << 0;
         QTest::newRow("trace copy") << u"sFile_9"_qs << u"\\WORK\\FSW_PSW.TRC"_qs << true << 1;

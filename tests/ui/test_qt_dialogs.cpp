@@ -1,3 +1,4 @@
+#include "support/data_table.h"
 #include "support/window_fixture.h"
 #include "ui/qt_dialogs.h"
 
@@ -21,8 +22,7 @@ private slots:
     // FSW_PSW.MAN goes to a plain-text editor, never to the handler of its file type.
     void editorIsAPlainTextEditor_data()
     {
-        QTest::addColumn<bool>("installed");
-        QTest::addColumn<QString>("file");
+        addColumns<bool, QString>("installed", "file");
         QTest::newRow("a file") << true << u"FSW_PSW.MAN"_qs;
         QTest::newRow("no file") << true << QString();
         QTest::newRow("no editor installed") << false << u"FSW_PSW.MAN"_qs;

@@ -1,3 +1,4 @@
+#include "support/data_table.h"
 #include "support/window_fixture.h"
 #include "tree_click.h"
 #include "ui/frm_search.h"
@@ -59,9 +60,7 @@ class TestTreePanels : public QObject {
 private slots:
     void changeWindow_data()
     {
-        QTest::addColumn<int>("node");
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<QString>("text");
+        addColumns<int, QString, QString>("node", "action", "text");
         QTest::newRow("quick change") << 2 << u"quick"_qs << u"aktiv"_qs;
         QTest::newRow("typed, Enter") << 4 << u"type vier_mal"_qs << u"vier_mal"_qs;
         QTest::newRow("Cancel") << 4 << u"cancel"_qs << u"drei_mal"_qs;

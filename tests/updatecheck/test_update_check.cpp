@@ -1,5 +1,6 @@
 #include "common/clock.h"
 #include "common/paths.h"
+#include "support/data_table.h"
 #include "updatecheck/family_files.h"
 #include "updatecheck/update_check.h"
 #include "updatecheck/update_plan.h"
@@ -58,11 +59,8 @@ class TestUpdateCheck : public QObject {
 private slots:
     void check_data()
     {
-        QTest::addColumn<QStringList>("files");
-        QTest::addColumn<QString>("number");
-        QTest::addColumn<QString>("pathText");
-        QTest::addColumn<QString>("hardwareText");
-        QTest::addColumn<QString>("updateText");
+        addColumns<QStringList, QString, QString, QString, QString>(
+            "files", "number", "pathText", "hardwareText", "updateText");
 
         const QString a = u"7000001"_qs, b = u"7000002"_qs, c = u"7000003"_qs;
         const QString hw = u"7100000"_qs, otherHw = u"7100009"_qs;
@@ -152,8 +150,8 @@ private slots:
     // that cannot be written is left to the check-update command's test.
     void headerOnlyOnAnEmptyFile_data()
     {
-        QTest::addColumn<QByteArray>("before"); // null: no file
-        QTest::addColumn<QByteArray>("afterOne");
+        // before: null for no file
+        addColumns<QByteArray, QByteArray>("before", "afterOne");
         QTest::newRow("missing") << QByteArray() << header() + entry("7000001");
         QTest::newRow("empty") << QByteArray("") << header() + entry("7000001");
         QTest::newRow("the user's text kept as it is") << QByteArray("x") << QByteArray("x") + entry("7000001");
