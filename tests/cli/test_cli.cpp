@@ -25,6 +25,15 @@ const QStringList kValues{u"TAGFAHRLICHT"_qs, u"\tnicht_aktiv"_qs, u"BREMSE"_qs,
                           u"\tein"_qs,        u"AKUSTIK_VERRIEGELN"_qs, u"\taktiv"_qs};
 const QStringList kCompared{u"FUNKTION_A"_qs, u"\taktiv"_qs, u"\t\twert_01"_qs, u"GRÖSSE"_qs, u"\t\tklein"_qs};
 
+// A command line split at blanks; $demo/, $ncs, $nfs and $trace stand for the demo's folders and trace.
+QStringList args(const char* line)
+{
+    QStringList arguments = QString::fromUtf8(line).split(u' ');
+    for (QString& a : arguments)
+        a.replace(u"$demo/"_qs, kDemo).replace(u"$ncs"_qs, kNcs).replace(u"$nfs"_qs, kNfs).replace(u"$trace"_qs, kDemoTrace);
+    return arguments;
+}
+
 QByteArray lf(const QStringList& lines)
 {
     return TestFiles::crlf(lines).replace("\r\n", "\n");
@@ -84,45 +93,33 @@ private slots:
     void refusals_data()
     {
         addColumns<QStringList, QString>("arguments", "message");
-        const QString apply = u"apply"_qs, from = u"--from"_qs, output = u"--output"_qs;
-        QTest::newRow("apply, value line first") << QStringList{apply, from, u"@valuefirst"_qs, output, u"@man"_qs,
-                                                                u"@current"_qs} << u"before the first function"_qs;
-        QTest::newRow("apply, function twice") << QStringList{apply, from, u"@twice"_qs, output, u"@man"_qs, u"@current"_qs}
-                                               << u"occurs twice"_qs;
-        QTest::newRow("apply, unreadable wanted trace")
-            << QStringList{apply, from, u"@missing"_qs, output, u"@man"_qs, u"@current"_qs} << u"missing"_qs;
-        QTest::newRow("apply, MAN file over the current trace")
-            << QStringList{apply, from, u"@values"_qs, output, u"@current"_qs, u"@current"_qs} << u"must not be"_qs;
-        const QString check = u"check-update"_qs, data = u"--data"_qs;
-        QTest::newRow("check-update, no data folder") << QStringList{check, u"7561023"_qs} << data;
-        QTest::newRow("check-update, folder missing") << QStringList{check, u"7561023"_qs, data} << u"--data needs a folder"_qs;
-        QTest::newRow("check-update, no number") << QStringList{check, data, kNfs} << u"assembly number"_qs;
-        QTest::newRow("check-update, unknown option")
-            << QStringList{check, data, kNfs, u"--fast"_qs, u"7561023"_qs} << u"--fast"_qs;
-        QTest::newRow("check-update, DATA missing") << QStringList{check, data, kNcs, u"7561023"_qs} << u"not found"_qs;
-        QTest::newRow("compare, one file") << QStringList{u"compare"_qs, u"@current"_qs} << u"Usage:"_qs;
-        QTest::newRow("compare, unreadable files") << QStringList{u"compare"_qs, u"@a.trc"_qs, u"@b.trc"_qs} << u"a.trc"_qs;
-        QTest::newRow("compare, output without name")
-            << QStringList{u"compare"_qs, u"@current"_qs, u"@current"_qs, output} << u"--output needs"_qs;
-        const QStringList findModule{u"find-module"_qs, u"--ncs"_qs, kNcs, u"--chassis"_qs};
-        QTest::newRow("find-module, no such chassis") << findModule + QStringList{u"E99"_qs, kDemoTrace}
-                                                      << u"E99 not found."_qs;
-        QTest::newRow("find-module, unreadable trace") << findModule + QStringList{u"DEM"_qs, u"@missing.trc"_qs}
-                                                       << u"missing.trc"_qs;
-        QTest::newRow("translations, unreadable table")
-            << QStringList{u"translations"_qs, u"--table"_qs, u"@missing.csv"_qs, kDemoTrace} << u"missing.csv"_qs;
-        const QStringList values{u"values"_qs, u"--ncs"_qs, kNcs, u"--chassis"_qs, u"DEM"_qs};
-        const QString module = u"--module"_qs, lcm = u"LCM_DEM.C05"_qs;
-        QTest::newRow("values, no module") << values + QStringList{u"@values"_qs} << u"Usage:"_qs;
-        QTest::newRow("values, option without value") << values + QStringList{module} << u"values: --module needs a value.\n"_qs;
-        QTest::newRow("values, unknown option") << values + QStringList{u"--fast"_qs} << u"unknown option --fast"_qs;
-        QTest::newRow("values, two traces") << values + QStringList{module, lcm, u"@values"_qs, u"@values"_qs}
-                                            << u"only one trace"_qs;
-        QTest::newRow("values, missing trace") << values + QStringList{module, lcm, u"@x.trc"_qs} << u"x.trc"_qs;
-        QTest::newRow("values, missing chassis")
-            << values + QStringList{u"--chassis"_qs, u"E00"_qs, module, lcm, u"@values"_qs} << u"SWTFSW*.DAT not found."_qs;
-        QTest::newRow("values, missing module") << values + QStringList{module, u"XYZ.C01"_qs, u"@values"_qs}
-                                                << u"XYZ.C01"_qs;
+        const char* const rows[][3] = {
+            {"apply, value line first", "apply --from @valuefirst --output @man @current", "before the first function"},
+            {"apply, function twice", "apply --from @twice --output @man @current", "occurs twice"},
+            {"apply, unreadable wanted trace", "apply --from @missing --output @man @current", "missing"},
+            {"apply, MAN file over the current trace", "apply --from @values --output @current @current", "must not be"},
+            {"check-update, no data folder", "check-update 7561023", "--data"},
+            {"check-update, folder missing", "check-update 7561023 --data", "--data needs a folder"},
+            {"check-update, no number", "check-update --data $nfs", "assembly number"},
+            {"check-update, unknown option", "check-update --data $nfs --fast 7561023", "--fast"},
+            {"check-update, DATA missing", "check-update --data $ncs 7561023", "not found"},
+            {"compare, one file", "compare @current", "Usage:"},
+            {"compare, unreadable files", "compare @a.trc @b.trc", "a.trc"},
+            {"compare, output without name", "compare @current @current --output", "--output needs"},
+            {"find-module, no such chassis", "find-module --ncs $ncs --chassis E99 $trace", "E99 not found."},
+            {"find-module, unreadable trace", "find-module --ncs $ncs --chassis DEM @missing.trc", "missing.trc"},
+            {"translations, unreadable table", "translations --table @missing.csv $trace", "missing.csv"},
+            {"values, no module", "values --ncs $ncs --chassis DEM @values", "Usage:"},
+            // The whole of standard error: the command stops at this reason.
+            {"values, option without value", "values --ncs $ncs --chassis DEM --module", "values: --module needs a value.\n"},
+            {"values, unknown option", "values --ncs $ncs --chassis DEM --fast", "unknown option --fast"},
+            {"values, two traces", "values --ncs $ncs --chassis DEM --module LCM_DEM.C05 @values @values", "only one trace"},
+            {"values, missing trace", "values --ncs $ncs --chassis DEM --module LCM_DEM.C05 @x.trc", "x.trc"},
+            {"values, missing chassis", "values --ncs $ncs --chassis E00 --module LCM_DEM.C05 @values", "SWTFSW*.DAT not found."},
+            {"values, missing module", "values --ncs $ncs --chassis DEM --module XYZ.C01 @values", "XYZ.C01"},
+        };
+        for (const auto& row : rows)
+            QTest::newRow(row[0]) << args(row[1]) << QString::fromUtf8(row[2]);
     }
     void refusals()
     {
@@ -130,7 +127,7 @@ private slots:
         QFETCH(QString, message);
         const CliRun result = run(arguments);
         QCOMPARE(result.exitCode, 2);
-        if (message.endsWith(u'\n')) // the whole of standard error: the command stops at this reason
+        if (message.endsWith(u'\n'))
             QCOMPARE(result.err, message);
         else
             QVERIFY2(result.err.contains(message), qPrintable(result.err));
@@ -195,17 +192,16 @@ private slots:
     void checkUpdatePlan()
     {
         QTemporaryDir program;
-        const QStringList common{u"check-update"_qs, u"--data"_qs, kNfs, u"--plan"_qs, u"--program-folder"_qs,
-                                 program.path()};
-        CliRun result = run(common + QStringList{u"7561023"_qs, u"6932480"_qs, u"1234567"_qs, u"6941010"_qs});
+        const QStringList common = args("check-update --data $nfs --plan --program-folder") + QStringList{program.path()};
+        CliRun result = run(common + args("7561023 6932480 1234567 6941010"));
         QCOMPARE(result.exitCode, 0);
         QCOMPARE(result.out.count(u"Added to"_qs), 2);
-        QCOMPARE(run(common + QStringList{u"7561024"_qs}).exitCode, 0);
+        QCOMPARE(run(common + args("7561024")).exitCode, 0);
         QCOMPARE(planNumbers(program.path()), (QStringList{u"7561023"_qs, u"6941010"_qs, u"7561024"_qs}));
 
         QVERIFY(QFile::remove(program.filePath(u"Updateplan.txt"_qs)));
         QVERIFY(QDir(program.path()).mkpath(u"Updateplan.txt"_qs));
-        result = run(common + QStringList{u"7561023"_qs, u"6941010"_qs});
+        result = run(common + args("7561023 6941010"));
         QCOMPARE(result.exitCode, 1);
         QVERIFY(result.out.contains(u"Update available --> 6941020"_qs));
         QCOMPARE(result.err.count(u"Updateplan.txt"_qs), 2);
@@ -253,7 +249,7 @@ private slots:
 
     void findModule()
     {
-        const QStringList arguments{u"find-module"_qs, u"--ncs"_qs, kNcs, u"--chassis"_qs, u"DEM"_qs, kDemoTrace};
+        const QStringList arguments = args("find-module --ncs $ncs --chassis DEM $trace");
         const CliRun text = run(arguments);
         QCOMPARE(text.exitCode, 0);
         QCOMPARE(text.outLines(), (QStringList{u"LCM_DEM.C05\t39\t39"_qs, u"LCM_DEM.C06\t37\t40"_qs,
@@ -268,8 +264,7 @@ private slots:
 
     void translations()
     {
-        const CliRun result = run({u"translations"_qs, u"--table"_qs, kDemo + u"program-files/Translations.csv"_qs,
-                                   u"--missing"_qs, u"@missing.csv"_qs, kDemoTrace});
+        const CliRun result = run(args("translations --table $demo/program-files/Translations.csv --missing @missing.csv $trace"));
         QCOMPARE(result.exitCode, 0);
         QCOMPARE(result.outLines(), (QStringList{u"functions: 38 of 40 translated"_qs, u"values: 13 of 15 translated"_qs,
                                                  u"missing: 4 names written to "_qs + at(u"missing.csv"_qs)}));
@@ -291,8 +286,7 @@ private slots:
         QFETCH(QStringList, traceLines);
         QFETCH(int, exitCode);
         QVERIFY(TestFiles::write(at(u"values"_qs), TestFiles::crlf(traceLines)));
-        const QStringList arguments{u"values"_qs,   u"--ncs"_qs,       kNcs,       u"--chassis"_qs,
-                                    u"DEM"_qs,      u"--module"_qs,    u"LCM_DEM.C05"_qs, u"@values"_qs};
+        const QStringList arguments = args("values --ncs $ncs --chassis DEM --module LCM_DEM.C05 @values");
         const CliRun result = run(arguments);
         QTEST(result.out, "out");
         QCOMPARE(result.exitCode, exitCode);
