@@ -79,19 +79,18 @@ struct Fixture {
     ScriptedDialogs dialogs;
     QStringList toggles; // "translated:node count" each time the translation was switched
 
-    explicit Fixture(const QStringList& lines = {u"LICHT"_qs, u"\taktiv"_qs})
+    Fixture()
     {
-        BuildTraceTree(session.tree(), lines, &session.TraceLines);
+        BuildTraceTree(session.tree(), {u"LICHT"_qs, u"\taktiv"_qs}, &session.TraceLines);
         session.showTree();
     }
-    void press(ModuleData* moduleData)
+    void press()
     {
-        ShowPossibleValues(session, moduleData, state, busy, dialogs, [this] {
+        ShowPossibleValues(session, &data, state, busy, dialogs, [this] {
             session.Translated = !session.Translated;
             toggles.append(QStringLiteral("%1:%2").arg(session.Translated).arg(session.tree().count()));
         });
     }
-    void press() { press(&data); }
     // LICHT's values as "text|image".
     QStringList values() const
     {
@@ -178,35 +177,6 @@ private slots:
         QCOMPARE(HexText::HexToText(hex), all);
         QCOMPARE(HexText::HexToText("4G 41"), QByteArray("\0A", 2)); // a pair that is no number
         QCOMPARE(HexText::TextToHex(QByteArray()), QByteArray());
-    }
-
-    void refused_data()
-    {
-        addColumns<QString, QStringList>("setup", "messages");
-        const QStringList noTrace{u"Load TRC-file first."_qs};
-        const QStringList noModule{u"Select chassis and module first."_qs};
-        QTest::newRow("no trace, module chosen") << u"no trace"_qs << noTrace;
-        QTest::newRow("list shown instead of the tree") << u"list, no module"_qs << noTrace;
-        QTest::newRow("trace, no module") << u"no module"_qs << noModule;
-        QTest::newRow("no module data at all") << u"no data"_qs << noModule;
-        QTest::newRow("busy: silently nothing") << u"busy"_qs << QStringList();
-    }
-    void refused()
-    {
-        QFETCH(QString, setup);
-        Fixture f(setup.startsWith(u"no trace") ? QStringList() : QStringList{u"LICHT"_qs, u"\taktiv"_qs});
-        if (setup.startsWith(u"list"))
-            f.session.showList();
-        if (setup.endsWith(u"no module"))
-            f.data.ModuleHex.clear();
-        f.busy.setBusy(setup == u"busy");
-        f.press(setup == u"no data" ? nullptr : &f.data);
-        QTEST(f.dialogs.texts(), "messages");
-        for (const ScriptedDialogs::Message& message : std::as_const(f.dialogs.messages))
-            QCOMPARE(message.icon, MessageIcon::Exclamation);
-        QVERIFY(!f.session.ValuesShown);
-        QCOMPARE(f.session.tree().count(), setup.startsWith(u"no trace") ? 0 : 2);
-        QCOMPARE(f.busy.isBusy(), setup == u"busy");
     }
 
     // The first press keeps a value changed before it, chosen, but no longer as a change; a

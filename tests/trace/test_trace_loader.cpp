@@ -93,20 +93,6 @@ private slots:
         }
     }
 
-    // Only the default trace's exact path counts, not another spelling or a copy.
-    void defaultTraceIsRecognisedByExactPath()
-    {
-        Fixture f;
-        const QString path = f.file("A\r\n\t1\r\n");
-        QCOMPARE(path, defaultTracePath(f.ncs()));
-        f.load(path);
-        QVERIFY(f.session.DefaultTraceLoaded);
-        f.load(Paths::join(f.dir.path(), u"\\WORK\\.\\FSW_PSW.TRC"_qs));
-        QVERIFY(!f.session.DefaultTraceLoaded);
-        f.load(path);
-        f.load(f.file("A\r\n\t1\r\n", u"other.trc"_qs));
-        QVERIFY(!f.session.DefaultTraceLoaded);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestTraceLoader)

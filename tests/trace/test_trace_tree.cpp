@@ -88,29 +88,6 @@ private slots:
         QVERIFY(tree.addRoot(QString(), QString(), 1).ok());
     }
 
-    // Changes inside a batch reach a view as one reset; outside it as a change of the node.
-    void batchesResetOnce()
-    {
-        TraceTree tree;
-        BuildTraceTree(tree, {u"A"_qs, u"\tv"_qs}, nullptr);
-        int resets = 0;
-        QList<int> changed;
-        QObject::connect(&tree, &TraceTree::modelReset, [&] { ++resets; });
-        QObject::connect(&tree, &TraceTree::nodeChanged, [&](int index) { changed.append(index); });
-        {
-            TraceTree::Batch outer(tree);
-            TraceTree::Batch inner(tree);
-            tree.setImage(2, NodeImage::Warning);
-        }
-        QCOMPARE(resets, 1);
-        QVERIFY(changed.isEmpty());
-        tree.setColor(2, NodeColor::Blue);
-        tree.setText(2, tree.text(2)); // the same text, and a node that does not exist: no change
-        tree.setText(99, u"x"_qs);
-        QCOMPARE(changed, QList<int>{2});
-        QCOMPARE(tree.data(tree.modelIndex(2), TraceTree::ImageRole).toInt(), NodeImage::Warning);
-    }
-
     // A step is "<mode><direction> <text>": mode s (starts with) or a (any part), direction d
     // or u; "mode" alone chooses another match mode. A result is the hit, or "miss" and the
     // FoundIndex that remains.

@@ -2,11 +2,9 @@
 #include "support/window_fixture.h"
 #include "ui/qt_dialogs.h"
 
-#include <QFileDialog>
 #include <QTest>
 
-// The real dialogs, where they meet the system: the editor they start and the place the
-// folder picker opens.
+// The real dialogs, where they meet the system: the editor they start.
 class TestQtDialogs : public QObject {
     Q_OBJECT
 private slots:
@@ -49,20 +47,6 @@ private slots:
             QTRY_COMPARE(TestFiles::read(bin.filePath(u"args"_qs)), QFile::encodeName(opened) + '\n');
     }
 #endif
-
-    void folderPickerStartsAtTheTop()
-    {
-#ifdef Q_OS_WIN
-        QSKIP("Windows' own picker opens at This PC; the offscreen run has only Qt's, which cannot show it");
-#endif
-        QString shownFolder;
-        ModalAnswer modal([&shownFolder](QDialog* dialog) {
-            shownFolder = static_cast<QFileDialog*>(dialog)->directory().absolutePath();
-        });
-        QCOMPARE(QtDialogs().browseForFolder(u"Select SP-daten source folder"_qs), QString());
-        QVERIFY(modal.opened);
-        QCOMPARE(shownFolder, QDir::rootPath());
-    }
 };
 
 QTEST_MAIN(TestQtDialogs)

@@ -86,30 +86,6 @@ private slots:
         QVERIFY(f.dialogs.messages.isEmpty());
     }
 
-    // Clicks on a function, on a function without values or on a red line, right and
-    // middle clicks on a value, and the keys that move through the tree, never open the
-    // change window.
-    void clicksAndKeysThatNeverEdit()
-    {
-        Fixture f;
-        f.tree().setColor(4, NodeColor::Red);
-        ModalAnswer modal;
-        for (int node : {1, 5, 4})
-            QVERIFY(f.clickNode(node));
-        for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton})
-            QVERIFY(::clickNode(f.view(), f.tree(), 2, button));
-        QCOMPARE(f.view()->currentNode(), 2); // selected, nothing more
-        f.view()->setFocus();
-        f.view()->selectNode(1);
-        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_End, Qt::Key_Home,
-                            Qt::Key_Down, Qt::Key_Space, Qt::Key_Return, Qt::Key_Left})
-            QTest::keyClick(f.view(), key);
-        QCOMPARE(f.view()->currentNode(), 2);
-        QTest::qWait(20); // it polls every 5 ms
-        QVERIFY(!modal.opened);
-        QCOMPARE(f.session().ChangeCount, 0);
-    }
-
     void closingTheSearchRestoresTheTree_data()
     {
         QTest::addColumn<QString>("how");
