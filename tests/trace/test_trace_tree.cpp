@@ -62,6 +62,10 @@ private slots:
         QCOMPARE(tree.children(3), walked);
         QCOMPARE(tree.nodeIndex(tree.index(3, 0, tree.modelIndex(3))), 7);
         QVERIFY(!tree.index(4, 0, tree.modelIndex(3)).isValid());
+        QList<int> changed; // outside a batch, a change reaches the views at once
+        QObject::connect(&tree, &TraceTree::nodeChanged, [&](int index) { changed.append(index); });
+        tree.setColor(4, NodeColor::Blue);
+        QCOMPARE(changed, QList<int>{4});
     }
 
     // Keys are unique and exact; removing renumbers the collection and frees the keys.
