@@ -12,14 +12,6 @@
 class TestSaveOutput : public QObject {
     Q_OBJECT
 private slots:
-    // A function without values is not written; tabs inside a value the loader already took.
-    void manipulationLines()
-    {
-        TraceTree tree;
-        QVERIFY(BuildTraceTree(tree, {u"A"_qs, u"B"_qs, u"\tb1"_qs}, nullptr).isEmpty());
-        QCOMPARE(BuildManipulationLines(tree), (QStringList{u"B"_qs, u"\tb1"_qs}));
-    }
-
     // The trace is a function "F" with n values; the output changes the last of them.
     void summary_data()
     {
