@@ -3,7 +3,6 @@
 #include "support/data_table.h"
 #include "support/test_files.h"
 
-#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -49,16 +48,6 @@ QStringList found(const QString& number, const QString& family, const QString& h
 {
     return {number, u"  ECU family      : "_qs + family, u"  Hardware number : "_qs + hardware,
             u"  Result          : "_qs + result};
-}
-
-// The assembly numbers in the plan, in the order they were added.
-QStringList planNumbers(const QString& programFolder)
-{
-    QStringList numbers;
-    for (const QString& line : QString::fromLatin1(TestFiles::read(programFolder + u"/Updateplan.txt"_qs)).split(u"\r\n"_qs))
-        if (line.startsWith(u"Assembly number\t: "))
-            numbers.append(line.mid(18));
-    return numbers;
 }
 
 } // namespace
@@ -185,26 +174,6 @@ private slots:
         QTEST(result.outLines(), "out");
         QCOMPARE(result.exitCode, 0);
         QCOMPARE(result.err, QString());
-    }
-
-    // Only numbers with an update go to the plan; a second run appends to it, and a plan
-    // that cannot be written makes the run end with 1 after all answers were given.
-    void checkUpdatePlan()
-    {
-        QTemporaryDir program;
-        const QStringList common = args("check-update --data $nfs --plan --program-folder") + QStringList{program.path()};
-        CliRun result = run(common + args("7561023 6932480 1234567 6941010"));
-        QCOMPARE(result.exitCode, 0);
-        QCOMPARE(result.out.count(u"Added to"_qs), 2);
-        QCOMPARE(run(common + args("7561024")).exitCode, 0);
-        QCOMPARE(planNumbers(program.path()), (QStringList{u"7561023"_qs, u"6941010"_qs, u"7561024"_qs}));
-
-        QVERIFY(QFile::remove(program.filePath(u"Updateplan.txt"_qs)));
-        QVERIFY(QDir(program.path()).mkpath(u"Updateplan.txt"_qs));
-        result = run(common + args("7561023 6941010"));
-        QCOMPARE(result.exitCode, 1);
-        QVERIFY(result.out.contains(u"Update available --> 6941020"_qs));
-        QCOMPARE(result.err.count(u"Updateplan.txt"_qs), 2);
     }
 
     // Compared with kCompared; the export is written only after a complete comparison.

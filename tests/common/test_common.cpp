@@ -15,20 +15,6 @@ using namespace WindowLayout;
 class TestCommon : public QObject {
     Q_OBJECT
 private slots:
-    void folderAndName_data()
-    {
-        addColumns<QString, QString, QString>("path", "folder", "name");
-        QTest::newRow("backslashes") << u"D:\\Backup\\FSW_PSW.TRC"_qs << u"D:\\Backup"_qs << u"FSW_PSW.TRC"_qs;
-        QTest::newRow("slashes") << u"/home/u/a.trc"_qs << u"/home/u"_qs << u"a.trc"_qs;
-        QTest::newRow("no folder") << u"a.trc"_qs << QString() << u"a.trc"_qs;
-    }
-    void folderAndName()
-    {
-        QFETCH(QString, path);
-        QTEST(Paths::folderOf(path), "folder");
-        QTEST(Paths::nameOf(path), "name");
-    }
-
     void joinNormalizeAndStamp()
     {
 #ifdef Q_OS_WIN

@@ -79,6 +79,7 @@ private slots:
         });
         QVERIFY(f.clickNode(node));
         QVERIFY(modal.opened);
+        QCOMPARE(f.view()->currentNode(), node);
         QCOMPARE(f.tree().text(node), text);
         const bool changed = text != before;
         QCOMPARE(f.tree().bold(f.tree().parentIndex(node)), changed);
