@@ -104,24 +104,6 @@ private slots:
         QVERIFY(TestFiles::read(exported).startsWith("einmal,\r\nLICHTHUPE_ANZAHL,\r\n"));
     }
 
-    // The question comes with NCS Expert's own trace only, before anything else.
-    void leftoverManipulationFile()
-    {
-        DemoWindow f;
-        const QString man = manipulationFilePath(f.ncs());
-        QVERIFY(TestFiles::write(man, TestFiles::read(QStringLiteral(QUILLON_SOURCE_DIR "/demo/leftover-man/FSW_PSW.MAN"))));
-        const QString copy = f.dir.filePath(u"copy.trc"_qs);
-        QVERIFY(QFile::copy(defaultTracePath(f.ncs()), copy));
-        f.window->LoadTraceFile(copy);
-        QVERIFY(f.dialogs.messages.isEmpty());
-        f.dialogs.queueAnswer(MessageAnswer::Yes);
-        f.load();
-        QCOMPARE(f.dialogs.messages.size(), 2); // the question, then "... emptied."
-        QVERIFY(f.dialogs.texts().first().startsWith(u"FSW_PSW.MAN in WORK was not written for this trace"_qs));
-        QCOMPARE(TestFiles::read(man), QByteArray());
-        QVERIFY(f.session().treeVisible());
-    }
-
     // Both files come from the compare menu; the export is offered once they were compared.
     void compareTwoTraces()
     {

@@ -1,10 +1,8 @@
 #include "support/data_table.h"
 #include "support/window_fixture.h"
-#include "ui/trace_tree_view.h"
 
 #include <QImage>
 #include <QLabel>
-#include <QListView>
 #include <QTest>
 
 namespace {
@@ -39,28 +37,6 @@ bool writePicture(const QString& path, QColor color)
 class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
-    void loadButtonShowsTheTree()
-    {
-        Fixture f;
-        auto* list = f.find<QListView>(u"listItems"_qs);
-        auto* tree = f.find<TraceTreeView>(u"TreeTRC"_qs);
-        QVERIFY(list->isVisible() && !tree->isVisible());
-        f.load();
-        QVERIFY(tree->isVisible() && !list->isVisible());
-        QCOMPARE(tree->model()->rowCount(), 3);
-        tree->collapse(tree->model()->index(1, 0)); // a collapse is undone at once
-        QVERIFY(tree->isExpanded(tree->model()->index(1, 0)));
-
-        // Another trace chosen in the menu, offered from the work folder.
-        QVERIFY(TestFiles::write(f.path(u"other.trc"_qs), TestFiles::crlf(kTrace.mid(0, 4))));
-        f.dialogs.queueOpenFile(f.path(u"other.trc"_qs));
-        f.action(u"sFile_1"_qs)->trigger();
-        QCOMPARE(f.dialogs.openRequests.first().folder, Paths::join(f.ncs(), u"\\WORK"_qs));
-        QCOMPARE(tree->model()->rowCount(), 2);
-        QVERIFY(!f.session().DefaultTraceLoaded);
-        QVERIFY(f.dialogs.messages.isEmpty());
-    }
-
     void closingAsksToEmptyAFilledManFile_data()
     {
         // man: null for no file
