@@ -106,29 +106,41 @@ private slots:
         QTEST(int(actionForClick(*m_session, node, state != u"up")), "action");
     }
 
-    // Clicks in the listed values.
+    // Clicks in the listed values, then a wanted value applied as if it were clicked.
     void listedValues_data()
     {
-        addColumns<QList<int>, QString, int>("clicks", "tree", "changeCount");
+        addColumns<QList<int>, QString, QStringList, QString, int>("clicks", "wanted", "report", "tree", "changeCount");
         const QString unchanged = u"F1|aktiv|F2|wert_1|nicht_aktiv#0|x#0|wert_2#0|F3#3|missing#3"_qs;
-        QTest::newRow("A to B") << QList<int>{5} << u"F1*|aktiv#0~|F2|wert_1|nicht_aktiv|x#0|wert_2#0|F3#3|missing#3"_qs
-                                << 1;
-        QTest::newRow("A to B to C to A") << QList<int>{5, 6, 2} << unchanged << 0;
-        QTest::newRow("two functions, one back")
-            << QList<int>{6, 7, 4} << u"F1*|aktiv#0~|F2|wert_1|nicht_aktiv#0|x|wert_2#0|F3#3|missing#3"_qs << 1;
-        QTest::newRow("failure line") << QList<int>{9} << unchanged << 0;
+        const QString aToB = u"F1*|aktiv#0~|F2|wert_1|nicht_aktiv|x#0|wert_2#0|F3#3|missing#3"_qs;
+        const QString notFound = u"not applied: F3 (its values were not found in the module data)"_qs;
+        const QList<int> none;
+        QTest::newRow("A to B") << QList<int>{5} << QString() << QStringList() << aToB << 1;
+        QTest::newRow("A to B to C to A") << QList<int>{5, 6, 2} << QString() << QStringList() << unchanged << 0;
+        QTest::newRow("two functions, one back") << QList<int>{6, 7, 4} << QString() << QStringList()
+                                                 << u"F1*|aktiv#0~|F2|wert_1|nicht_aktiv#0|x|wert_2#0|F3#3|missing#3"_qs << 1;
+        QTest::newRow("failure line") << QList<int>{9} << QString() << QStringList() << unchanged << 0;
+        QTest::newRow("listed value applied")
+            << none << u"nicht_aktiv"_qs << QStringList{u"F1: aktiv --> nicht_aktiv"_qs, notFound, u"1 value changed"_qs}
+            << aToB << 1;
+        QTest::newRow("unlisted value applied")
+            << none << u"an"_qs
+            << QStringList{u"F1: aktiv --> an"_qs, u"warning: F1: an is not among the possible values"_qs, notFound,
+                           u"1 value changed"_qs}
+            << u"F1*|aktiv#0~|F2|wert_1|nicht_aktiv#0|x#0|wert_2#0|F3#3|missing#3|an"_qs << 1;
+        QTest::newRow("loaded value applied") << none << u"aktiv"_qs << QStringList{notFound, u"0 values changed"_qs}
+                                              << unchanged << 0;
     }
     void listedValues()
     {
         QFETCH(QList<int>, clicks);
+        QFETCH(QString, wanted);
         showListedValues();
-        TraceTree& t = m_session->tree();
         for (int node : clicks)
             ChooseListedValue(*m_session, node);
-        // The red line keeps its colour; the snapshot shows the rest.
-        QCOMPARE(t.color(t.count()), NodeColor::Red);
-        t.setColor(t.count(), NodeColor::Normal);
-        QTEST(TreeText::marks(t), "tree");
+        const QStringList lines{u"F1"_qs, u"\t"_qs + wanted, u"F2"_qs, u"\twert_1"_qs, u"F3"_qs, u"\ty"_qs};
+        QTEST(wanted.isEmpty() ? QStringList() : ApplyTraceValues(*m_session, functions(lines), {}).report(), "report");
+        QCOMPARE(m_session->tree().color(9), NodeColor::Red); // the failure line keeps its colour
+        QTEST(TreeText::marks(m_session->tree()), "tree");
         QTEST(m_session->ChangeCount, "changeCount");
     }
 
@@ -176,33 +188,6 @@ private slots:
         QTEST(TreeText::marks(session.tree()), "tree");
         QTEST(session.ChangeCount, "changeCount");
         QCOMPARE(outcome.complete(), !outcome.report().first().startsWith(u"not applied"_qs));
-    }
-
-    // Applied in the listed values: as if the wanted value were clicked.
-    void listed_data()
-    {
-        addColumns<QString, QStringList, QString, int>("wanted", "report", "tree", "changeCount");
-        const QString notFound = u"not applied: F3 (its values were not found in the module data)"_qs;
-        const QString unchanged = u"F1|aktiv|F2|wert_1|nicht_aktiv#0|x#0|wert_2#0|F3#3|missing#3"_qs;
-        QTest::newRow("listed value") << u"nicht_aktiv"_qs
-                                      << QStringList{u"F1: aktiv --> nicht_aktiv"_qs, notFound, u"1 value changed"_qs}
-                                      << u"F1*|aktiv#0~|F2|wert_1|nicht_aktiv|x#0|wert_2#0|F3#3|missing#3"_qs << 1;
-        QTest::newRow("unlisted value")
-            << u"an"_qs
-            << QStringList{u"F1: aktiv --> an"_qs, u"warning: F1: an is not among the possible values"_qs, notFound,
-                           u"1 value changed"_qs}
-            << u"F1*|aktiv#0~|F2|wert_1|nicht_aktiv#0|x#0|wert_2#0|F3#3|missing#3|an"_qs << 1;
-        QTest::newRow("loaded value") << u"aktiv"_qs << QStringList{notFound, u"0 values changed"_qs} << unchanged << 0;
-    }
-    void listed()
-    {
-        QFETCH(QString, wanted);
-        showListedValues();
-        const QStringList lines{u"F1"_qs, u"\t"_qs + wanted, u"F2"_qs, u"\twert_1"_qs, u"F3"_qs, u"\ty"_qs};
-        const Outcome outcome = ApplyTraceValues(*m_session, functions(lines), {});
-        QTEST(outcome.report(), "report");
-        QTEST(TreeText::marks(m_session->tree()), "tree");
-        QTEST(m_session->ChangeCount, "changeCount");
     }
 };
 
