@@ -79,8 +79,6 @@ private slots:
     {
         addColumns<QByteArray, QStringList>("bytes", "lines");
         QTest::newRow("mixed") << QByteArray("a\r\nb\nc\rd") << QStringList{u"a"_qs, u"b"_qs, u"c"_qs, u"d"_qs};
-        QTest::newRow("empty lines kept") << QByteArray("\r\na\r\n\n") << QStringList{u""_qs, u"a"_qs, u""_qs};
-        QTest::newRow("cr cr lf is two ends") << QByteArray("a\r\r\nb") << QStringList{u"a"_qs, u""_qs, u"b"_qs};
         QTest::newRow("cr at the very end") << QByteArray("\tx\ty\r") << QStringList{u"\tx\ty"_qs};
     }
     void lineEnds()

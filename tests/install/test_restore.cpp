@@ -5,7 +5,6 @@
 #include "support/data_table.h"
 #include "tree_snapshot.h"
 
-#include <QDir>
 #include <QTest>
 
 using Kind = Restore::Outcome::Kind;
