@@ -1,10 +1,7 @@
 #include "coding/coding_log.h"
-#include "coding/manipulation_lines.h"
 #include "coding/save_summary.h"
 #include "support/data_table.h"
 #include "support/test_files.h"
-#include "trace/trace_loader.h"
-#include "trace/trace_tree.h"
 
 #include <QTemporaryDir>
 #include <QTest>
