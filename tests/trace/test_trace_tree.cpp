@@ -64,6 +64,8 @@ private slots:
         QVERIFY(!tree.index(4, 0, tree.modelIndex(3)).isValid());
         QList<int> changed; // outside a batch, a change reaches the views at once
         QObject::connect(&tree, &TraceTree::nodeChanged, [&](int index) { changed.append(index); });
+        tree.setText(4, tree.text(4)); // the same text, and a node that does not exist: no change
+        tree.setText(99, u"x"_qs);
         tree.setColor(4, NodeColor::Blue);
         QCOMPARE(changed, QList<int>{4});
     }
