@@ -20,6 +20,9 @@ quillon_wine_ready
 # would cost seconds each time and hold the test's output open after it has ended.
 wineserver -p </dev/null >/dev/null 2>&1 || true  # fails when one already runs
 /usr/lib/wine/wine64 cmd /c exit </dev/null >/dev/null 2>&1
+# The desktop too: left to the first test that needs one, it keeps that test's output
+# open until the run ends, and ctest times the test at minutes.
+/usr/lib/wine/wine64 explorer.exe /desktop </dev/null >/dev/null 2>&1 &
 trap 'wineserver -k 2>/dev/null || true' EXIT
 cd "$here"
 cmake --preset windows -DQUILLON_WINDOWS_QT="$QUILLON_WINDOWS_QT" >/dev/null
