@@ -90,7 +90,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Fuzz::check(kept.ok(), "the snapshot is not kept", kept.error());
     const QList<CodingHistory::Snapshot> snapshots = CodingHistory::ListSnapshots(history);
     Fuzz::check(snapshots.size() == 1 && snapshots.first().time == time, "the snapshot is not listed");
-    const Result<CodingHistory::SnapshotDetails> details = CodingHistory::ReadSnapshot(snapshots.first(), loaded.value());
+    const Result<CodingHistory::SnapshotDetails> details =
+        CodingHistory::ReadSnapshot(snapshots.first(), loaded.value());
     Fuzz::check(details.ok() && sameFunctions(details->trace, loaded.value()),
                 "the snapshot does not give back the loaded trace", details.ok() ? QString() : details.error());
     Fuzz::check(details->changedValues == changed && details->sharedFunctions == loaded->size(),

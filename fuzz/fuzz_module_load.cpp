@@ -83,9 +83,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     const Result<ModuleRanking> ranking = RankModules(folderNCS, chassis, trace, {1, nullptr, nullptr});
     Fuzz::check(ranking.ok(), "a readable chassis cannot be ranked");
-    const auto functions = std::count_if(trace.cbegin(), trace.cend(), [](const QString& line) {
-        return !line.startsWith(u'\t');
-    });
+    const auto functions =
+        std::count_if(trace.cbegin(), trace.cend(), [](const QString& line) { return !line.startsWith(u'\t'); });
     Fuzz::check(ranking->functions == functions && ranking->modules.size() == 2 && !ranking->cancelled,
                 "the ranking does not cover the trace and both modules");
     for (qsizetype i = 0; i < ranking->modules.size(); ++i) {

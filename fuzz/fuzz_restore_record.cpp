@@ -76,8 +76,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                     && read->ended == ended && read->failure == (ended ? failure : QString()) && read->undone == undone,
                 "the record does not read back as written", read.ok() ? QString() : read.error());
 
-    const Result<RestoreRecord> torn = RestoreRecord::parse(bytes.left(input.ConsumeIntegralInRange<qsizetype>(0, bytes.size())));
-    Fuzz::check(!torn || (torn->changes.size() <= written.size() && sameChanges(torn->changes, written.mid(0, torn->changes.size()))),
+    const Result<RestoreRecord> torn =
+        RestoreRecord::parse(bytes.left(input.ConsumeIntegralInRange<qsizetype>(0, bytes.size())));
+    Fuzz::check(!torn
+                    || (torn->changes.size() <= written.size()
+                        && sameChanges(torn->changes, written.mid(0, torn->changes.size()))),
                 "a torn record gives other changes");
     return 0;
 }

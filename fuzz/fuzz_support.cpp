@@ -42,8 +42,8 @@ QString freshFolder(const QString& name)
 {
     // Memory-backed where there is one: the readers replace files atomically, and a synced
     // write to disk for every input would slow a run down a hundredfold.
-    static const QString base = QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm")
-                                                                                  : QDir::tempPath();
+    static const QString base =
+        QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm") : QDir::tempPath();
     static QTemporaryDir scratch(base + QStringLiteral("/quillon-fuzz-XXXXXX"));
     if (!scratch.isValid())
         fail("no scratch folder", scratch.errorString());

@@ -96,8 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Fuzz::check(TextFile::joinLines(session.TraceLines) == withWindowsLineEnds(bytes),
                 "the loaded trace does not write back as read");
     const QStringList manLines = BuildManipulationLines(session.tree());
-    Fuzz::check(manLines == manipulationLinesOf(lines), "the MAN lines do not follow the trace",
-                manLines.join(u'\n'));
+    Fuzz::check(manLines == manipulationLinesOf(lines), "the MAN lines do not follow the trace", manLines.join(u'\n'));
 
     const QString manPath = manipulationFilePath(folderNCS);
     const QByteArray written = manFromTree ? TextFile::joinLines(manLines) : manBytes;

@@ -79,8 +79,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (int node = 1; node <= tree.count(); ++node) {
         const QString translation = plain.lookup(loaded[node - 1]);
         const QString expected = translation.isEmpty() ? loaded[node - 1]
-                                                       : TranslationText::withTranslation(
-                                                             loaded[node - 1], translation, tree.childCount(node) > 0);
+                                                       : TranslationText::withTranslation(loaded[node - 1], translation,
+                                                                                          tree.childCount(node) > 0);
         Fuzz::check(tree.text(node) == expected, "wrong translated name", tree.text(node) + u'|' + expected);
     }
 

@@ -96,12 +96,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     TraceTree referenceTree;
     BuildTraceTree(referenceTree, trace, nullptr);
     int referenceDistance = distance;
-    const bool referenceIncomplete = Reference::SearchPossibleValues(referenceTree, trace, reference, referenceDistance);
+    const bool referenceIncomplete =
+        Reference::SearchPossibleValues(referenceTree, trace, reference, referenceDistance);
 
     if (fastIncomplete != referenceIncomplete || state.MarkerDistance != referenceDistance
         || snapshot(fastTree) != snapshot(referenceTree) || fast.ValueNames != reference.ValueNames) {
-        std::fprintf(stderr, "value search differs from the reference (MarkerDistance %d / %d)\n",
-                     state.MarkerDistance, referenceDistance);
+        std::fprintf(stderr, "value search differs from the reference (MarkerDistance %d / %d)\n", state.MarkerDistance,
+                     referenceDistance);
         std::abort();
     }
     RemovePartialValues(fastTree);

@@ -32,7 +32,8 @@ QStringList traceLines()
     }
     QStringList lines;
     for (int i = 0; i < 6783; ++i)
-        lines << QStringLiteral("K%1_FUNKTION").arg(i, 4, 10, QLatin1Char('0')) << QStringLiteral("\twert_%1").arg(i % 340);
+        lines << QStringLiteral("K%1_FUNKTION").arg(i, 4, 10, QLatin1Char('0'))
+              << QStringLiteral("\twert_%1").arg(i % 340);
     return lines;
 }
 
@@ -116,8 +117,8 @@ struct Chassis {
         for (int m = 0; m < kModules; ++m) {
             std::mt19937 random(m);
             const auto percent = [&random] { return std::uniform_int_distribution<int>(0, 99)(random); };
-            const int dropFunction = m == 0 ? 0 : m % 20;     // percent of functions left out
-            const int dropCurrent = m == 0 ? 0 : 1 + m % 10;  // percent of current values left out
+            const int dropFunction = m == 0 ? 0 : m % 20;    // percent of functions left out
+            const int dropCurrent = m == 0 ? 0 : 1 + m % 10; // percent of current values left out
             const int distance = 9 + m % 5;
             QByteArray module = "BIG module INDIVID" + QByteArray(13, '\x55') + bytes({0, 0x2A, 0, 3, 0, 0});
             for (int f = 0; f < functions.size(); ++f) {
@@ -131,7 +132,8 @@ struct Chassis {
                 while (entries.size() < 4)
                     entries.append(std::uniform_int_distribution<int>(0, pool - 1)(random));
                 for (const int v : entries)
-                    module += bytes({0x0C, 0x10, 0x00}) + valueId(v) + bytes({0x08, 0x55, 0x55, 0x55, 0x55, 0x55, 0x55});
+                    module +=
+                        bytes({0x0C, 0x10, 0x00}) + valueId(v) + bytes({0x08, 0x55, 0x55, 0x55, 0x55, 0x55, 0x55});
                 module += bytes({0xFF, 0xFF});
             }
             moduleBytes += module.size();

@@ -103,7 +103,10 @@ int generate(const QString& root, int files, qint64 megabytes)
         case 2:
             path = n == 0   ? root + QStringLiteral("/DATEN/BR_REF.DAT")
                    : n == 1 ? root + QStringLiteral("/DATEN/") + chassis + QStringLiteral("AT.000")
-                            : root + QStringLiteral("/DATEN/M%1.C%2").arg(n, 5, 10, QChar(u'0')).arg(n % 100, 2, 10, QChar(u'0'));
+                            : root
+                                  + QStringLiteral("/DATEN/M%1.C%2")
+                                        .arg(n, 5, 10, QChar(u'0'))
+                                        .arg(n % 100, 2, 10, QChar(u'0'));
             break;
         default: {
             const QString family = root + QStringLiteral("/DATA/FAM%1").arg(n / familySize, 3, 10, QChar(u'0'));

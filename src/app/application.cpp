@@ -52,8 +52,8 @@ StartOptions parseOptions(const QApplication& app)
 QString lockFilePath(const QString& settingsFile)
 {
     // One lock per settings store, so a demo can run beside the real program.
-    const QString name = QStringLiteral("quillon-%1.lock")
-                             .arg(qHash(QFileInfo(settingsFile).absoluteFilePath()), 0, 16);
+    const QString name =
+        QStringLiteral("quillon-%1.lock").arg(qHash(QFileInfo(settingsFile).absoluteFilePath()), 0, 16);
     return QDir(QStandardPaths::writableLocation(QStandardPaths::TempLocation)).filePath(name);
 }
 
@@ -74,8 +74,8 @@ int runQuillon(int argc, char* argv[])
     QApplication::setWindowIcon(icon);
     const StartOptions options = parseOptions(app);
 
-    const QString settingsFile = options.settingsFile.isEmpty() ? SettingsStore::defaultLocation()
-                                                                : options.settingsFile;
+    const QString settingsFile =
+        options.settingsFile.isEmpty() ? SettingsStore::defaultLocation() : options.settingsFile;
     QtDialogs dialogs;
     SingleInstance instance(lockFilePath(settingsFile));
     if (!instance.acquire()) {
@@ -88,16 +88,17 @@ int runQuillon(int argc, char* argv[])
 
     SettingsStore settings(settingsFile);
     SystemClock clock;
-    const ProgramFiles programFiles = options.programFolder.isEmpty()
-                                          ? ProgramFiles::forExecutable(QApplication::applicationDirPath())
-                                          : ProgramFiles(Paths::normalizeFolder(QDir(options.programFolder).absolutePath()));
+    const ProgramFiles programFiles =
+        options.programFolder.isEmpty()
+            ? ProgramFiles::forExecutable(QApplication::applicationDirPath())
+            : ProgramFiles(Paths::normalizeFolder(QDir(options.programFolder).absolutePath()));
 
     const QString historyFolder = options.historyFolder.isEmpty()
                                       ? CodingHistory::defaultFolder()
                                       : Paths::normalizeFolder(QDir(options.historyFolder).absolutePath());
 
-    MainWindow window({settings, dialogs, clock, programFiles, DefaultToolFolders::winePrefixFromEnvironment(),
-                       historyFolder});
+    MainWindow window(
+        {settings, dialogs, clock, programFiles, DefaultToolFolders::winePrefixFromEnvironment(), historyFolder});
     dialogs.setOwner(&window);
     window.show();
     return app.exec();

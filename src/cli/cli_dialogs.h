@@ -18,8 +18,7 @@ public:
     {
     }
 
-    MessageAnswer message(const QString& title, const QString& text, MessageIcon icon,
-                          MessageButtons buttons) override;
+    MessageAnswer message(const QString& title, const QString& text, MessageIcon icon, MessageButtons buttons) override;
     QString openFile(const FileDialogRequest&) override { return {}; }
     QString saveFile(const FileDialogRequest&) override { return {}; }
     QString browseForFolder(const QString&) override { return m_folder; }

@@ -49,8 +49,7 @@ void printCheck(QTextStream& out, const QString& number, const UpdateCheck& chec
 {
     out << number << '\n';
     if (check.found) {
-        out << "  ECU family      : " << check.family << '\n'
-            << "  Hardware number : " << check.hardware << '\n';
+        out << "  ECU family      : " << check.family << '\n' << "  Hardware number : " << check.hardware << '\n';
     }
     if (check.outcome == UpdateCheck::Outcome::WrongLength || check.outcome == UpdateCheck::Outcome::NotFound)
         out << "  Result          : " << check.familyText() << ' ' << check.updateText() << '\n';

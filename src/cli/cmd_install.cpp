@@ -3,11 +3,11 @@
 #include "common/clock.h"
 #include "common/paths.h"
 #include "common/program_folder.h"
-#include "install/restore_run.h"
 #include "install/install_observer.h"
 #include "install/install_runs.h"
 #include "install/install_state.h"
 #include "install/real_file_ops.h"
+#include "install/restore_run.h"
 #include "settings/settings_store.h"
 #include "settings/tool_folders.h"
 
@@ -52,7 +52,7 @@ QString parse(const QStringList& args, Options& o)
             o.createChassis = true;
             continue;
         }
-        QString* target = arg == u"--source"    ? &o.source
+        QString* target = arg == u"--source"     ? &o.source
                           : arg == u"--ncs"      ? &o.ncs
                           : arg == u"--ediabas"  ? &o.ediabas
                           : arg == u"--nfs"      ? &o.nfs
@@ -178,9 +178,9 @@ int runInstall(const QStringList& args, QTextStream& out, QTextStream& err)
 
     SettingsStore store(options.settings.isEmpty() ? SettingsStore::defaultLocation() : options.settings);
     ToolFolders folders = ToolFolders::read(store, DefaultToolFolders::winePrefixFromEnvironment());
-    for (auto [given, folder] : {std::pair{&options.ncs, &folders.FolderNCS},
-                                 std::pair{&options.ediabas, &folders.FolderEDIABAS},
-                                 std::pair{&options.nfs, &folders.FolderNFS}})
+    for (auto [given, folder] :
+         {std::pair{&options.ncs, &folders.FolderNCS}, std::pair{&options.ediabas, &folders.FolderEDIABAS},
+          std::pair{&options.nfs, &folders.FolderNFS}})
         if (!given->isEmpty())
             *folder = Paths::normalizeFolder(*given);
 
@@ -198,10 +198,9 @@ int runInstall(const QStringList& args, QTextStream& out, QTextStream& err)
     BusyState busy;
     CliView view(out, err);
     InstallContext context{state, folders, dialogs, clock, busy, ops, view, {}};
-    context.recordsFolder = options.records.isEmpty()
-                                ? Restore::recordsFolder(
-                                      ProgramFiles::forExecutable(QCoreApplication::applicationDirPath()).perUserFolder())
-                                : Paths::normalizeFolder(options.records);
+    context.recordsFolder = options.records.isEmpty() ? Restore::recordsFolder(
+                                ProgramFiles::forExecutable(QCoreApplication::applicationDirPath()).perUserFolder())
+                                                      : Paths::normalizeFolder(options.records);
 
     if (!cmdFolder_Click(context))
         return 2;

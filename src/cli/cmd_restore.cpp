@@ -81,9 +81,7 @@ int runRestore(const QStringList& args, QTextStream& out, QTextStream& err)
     LogOnly log(out);
     const Restore::Outcome outcome = Restore::run(record, ops, log);
     switch (outcome.kind) {
-    case Restore::Outcome::Kind::Restored:
-        out << "RESTORE READY\n";
-        return 0;
+    case Restore::Outcome::Kind::Restored: out << "RESTORE READY\n"; return 0;
     case Restore::Outcome::Kind::Refused:
         out.flush();
         err << "quillon-cli restore: refused, nothing was changed:\n";
@@ -92,8 +90,7 @@ int runRestore(const QStringList& args, QTextStream& out, QTextStream& err)
         return 1;
     case Restore::Outcome::Kind::Failed:
         out.flush();
-        err << "quillon-cli restore: stopped: " << outcome.problems.value(0)
-            << "\nRun it again to carry on.\n";
+        err << "quillon-cli restore: stopped: " << outcome.problems.value(0) << "\nRun it again to carry on.\n";
         return 1;
     }
     return 1;

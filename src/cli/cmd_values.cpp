@@ -19,13 +19,14 @@ struct ValuesOptions {
     bool json = false;
 };
 
-const char kUsage[] = "Usage: quillon-cli values --ncs <folder> --chassis <name> --module <file> [--json] <trace file>\n";
+const char kUsage[] =
+    "Usage: quillon-cli values --ncs <folder> --chassis <name> --module <file> [--json] <trace file>\n";
 
 bool parse(const QStringList& args, ValuesOptions& options, QTextStream& err)
 {
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
-        QString* target = arg == u"--ncs" ? &options.folderNCS
+        QString* target = arg == u"--ncs"       ? &options.folderNCS
                           : arg == u"--chassis" ? &options.chassis
                           : arg == u"--module"  ? &options.module
                                                 : nullptr;
@@ -58,9 +59,9 @@ bool parse(const QStringList& args, ValuesOptions& options, QTextStream& err)
 // One function of the trace as the tree shows it after the search.
 struct FunctionReport {
     QString function;
-    QStringList values;   // display order, the failure line left out
-    QString chosen;       // the value marked as chosen
-    QStringList loaded;   // the trace's own values
+    QStringList values; // display order, the failure line left out
+    QString chosen;     // the value marked as chosen
+    QStringList loaded; // the trace's own values
     QString error;
 };
 

@@ -100,8 +100,8 @@ QString manipulationPath(const Snapshot& snapshot)
     return Paths::join(snapshot.folder, kManipulationTail);
 }
 
-Status KeepSnapshot(const QString& historyFolder, const QDateTime& time, const QString& chassis,
-                    const QString& module, const QStringList& traceLines, const QStringList& manipulationLines)
+Status KeepSnapshot(const QString& historyFolder, const QDateTime& time, const QString& chassis, const QString& module,
+                    const QStringList& traceLines, const QStringList& manipulationLines)
 {
     // A second save within the same second numbers its folder, so it sorts as the newer.
     const QString stamp = DateText::stamp(time);

@@ -31,8 +31,8 @@ QString manipulationPath(const Snapshot& snapshot);
 
 // Writes one snapshot (each file replaced in one step; a failure leaves no half snapshot
 // behind), then removes the oldest beyond kKept.
-Status KeepSnapshot(const QString& historyFolder, const QDateTime& time, const QString& chassis,
-                    const QString& module, const QStringList& traceLines, const QStringList& manipulationLines);
+Status KeepSnapshot(const QString& historyFolder, const QDateTime& time, const QString& chassis, const QString& module,
+                    const QStringList& traceLines, const QStringList& manipulationLines);
 
 // The snapshots, newest first. Folders of other names are not the history's and are
 // left alone.

@@ -26,8 +26,7 @@ void fail(Dialogs& dialogs, const QString& text)
 
 bool ask(Dialogs& dialogs, const QString& question)
 {
-    return dialogs.message(mainCaption(), question, MessageIcon::Question, MessageButtons::YesNo)
-           == MessageAnswer::Yes;
+    return dialogs.message(mainCaption(), question, MessageIcon::Question, MessageButtons::YesNo) == MessageAnswer::Yes;
 }
 
 // The guard's answer when there is nothing to save, or an empty text.
@@ -37,7 +36,7 @@ QString refusal(const TraceSession& session)
         return {};
     if (!session.treeVisible())
         return session.listItems().value(0) == u"Changed values:" ? QStringLiteral("Already saved MAN-file.")
-                                                                   : QStringLiteral("Load TRC-file first.");
+                                                                  : QStringLiteral("Load TRC-file first.");
     if (!session.ValuesIncomplete)
         return QStringLiteral("There is nothing changed.");
     return QStringLiteral("Errors found in list.\r\nSelect the right chassis and module.");
@@ -100,8 +99,8 @@ void SaveManipulationFile(const ManipulationSaveInputs& inputs, TraceSession& se
                                                           inputs.module, session.TraceLines, lines);
     const auto tellHistory = qScopeGuard([&] {
         if (!kept)
-            exclaim(dialogs, QStringLiteral("MAN-file is saved, but the coding history could not keep it:\r\n")
-                                 + kept.error());
+            exclaim(dialogs,
+                    QStringLiteral("MAN-file is saved, but the coding history could not keep it:\r\n") + kept.error());
     });
 
     offerBackups(session, dialogs, calls);
@@ -110,8 +109,8 @@ void SaveManipulationFile(const ManipulationSaveInputs& inputs, TraceSession& se
     session.setListItems(BuildSaveSummary(session.TraceLines, lines));
     session.showList();
 
-    const QStringList entry = BuildCodingLogEntry(
-        {clock.now(), inputs.chassis, inputs.module, session.listItems(), saveTag});
+    const QStringList entry =
+        BuildCodingLogEntry({clock.now(), inputs.chassis, inputs.module, session.listItems(), saveTag});
     if (const Status logged = AppendCodingLog(codingLogPath(inputs.programFolder), entry); !logged) {
         fail(dialogs, logged.error());
         return;

@@ -23,8 +23,7 @@ QString withTranslation(const QString& text, const QString& translation, bool is
 
 } // namespace TranslationText
 
-void ToggleTranslation(TraceSession& session, TranslationTable& table, const QString& programFolder,
-                       Dialogs& dialogs)
+void ToggleTranslation(TraceSession& session, TranslationTable& table, const QString& programFolder, Dialogs& dialogs)
 {
     if (!session.treeVisible()) {
         dialogs.message(mainCaption(), QStringLiteral("Load TRC-file first."), MessageIcon::Exclamation);

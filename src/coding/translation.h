@@ -25,5 +25,4 @@ QString withTranslation(const QString& text, const QString& translation, bool is
 // The "Translation" button: switches the tree between plain and translated names. The
 // table is read from the program folder the first time it is needed while empty, and
 // kept for the rest of the run.
-void ToggleTranslation(TraceSession& session, TranslationTable& table, const QString& programFolder,
-                       Dialogs& dialogs);
+void ToggleTranslation(TraceSession& session, TranslationTable& table, const QString& programFolder, Dialogs& dialogs);

@@ -17,8 +17,7 @@ bool namesBefore(const QString& a, const QString& b)
 }
 
 // Counts the distinct names and collects the untranslated ones.
-void measure(const QStringList& names, const TranslationTable& table, int& total, int& translated,
-             QStringList& missing)
+void measure(const QStringList& names, const TranslationTable& table, int& total, int& translated, QStringList& missing)
 {
     QSet<QString> seen;
     for (const QString& name : names) {

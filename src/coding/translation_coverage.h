@@ -35,5 +35,4 @@ QStringList MissingTranslationLines(const TranslationCoverage& coverage);
 QByteArray tableLineEnd(const QString& tablePath);
 
 // Writes MissingTranslationLines in the table's single-byte encoding with its line end.
-Status ExportMissingTranslations(const QString& path, const TranslationCoverage& coverage,
-                                 const QString& tablePath);
+Status ExportMissingTranslations(const QString& path, const TranslationCoverage& coverage, const QString& tablePath);

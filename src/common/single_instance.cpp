@@ -2,8 +2,7 @@
 
 #include <QLockFile>
 
-SingleInstance::SingleInstance(const QString& lockFilePath)
-    : m_lock(std::make_unique<QLockFile>(lockFilePath))
+SingleInstance::SingleInstance(const QString& lockFilePath) : m_lock(std::make_unique<QLockFile>(lockFilePath))
 {
     // Never treat a live owner's lock as stale because of its age alone.
     m_lock->setStaleLockTime(0);

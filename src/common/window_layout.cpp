@@ -40,8 +40,8 @@ std::optional<double> number(const QStringList& parts, int i)
 }
 } // namespace
 
-StartUpPosition parseStartUpPosition(const QString& text, double screenWidth, double screenHeight,
-                                     double windowWidth, double windowHeight)
+StartUpPosition parseStartUpPosition(const QString& text, double screenWidth, double screenHeight, double windowWidth,
+                                     double windowHeight)
 {
     StartUpPosition result;
     if (text == u"Normal")

@@ -48,8 +48,8 @@ struct Placement {
 // Where a control goes for the given factors. currentWidth/currentHeight are its size
 // now (kept by "NS" and "NR" and, for the height, by combo boxes); showRight is the
 // right edge of cmdShow after it was placed, used by "NS".
-Placement place(const Record& designed, ControlKind kind, const QString& tag, Factors f,
-                double currentWidth, double currentHeight, double showRight);
+Placement place(const Record& designed, ControlKind kind, const QString& tag, Factors f, double currentWidth,
+                double currentHeight, double showRight);
 
 // The saved window position: "Normal", "Maximized", or Left,Top,Width,Height.
 struct StartUpPosition {
@@ -63,8 +63,8 @@ struct StartUpPosition {
 
 // Parses the stored text against the screen and the window's designed size: Left and Top
 // apply only when greater than 0 and less than screen minus the designed size.
-StartUpPosition parseStartUpPosition(const QString& text, double screenWidth, double screenHeight,
-                                     double windowWidth, double windowHeight);
+StartUpPosition parseStartUpPosition(const QString& text, double screenWidth, double screenHeight, double windowWidth,
+                                     double windowHeight);
 
 enum class WindowState { Normal, Minimized, Maximized };
 QString formatStartUpPosition(WindowState state, double left, double top, double width, double height);

@@ -190,7 +190,9 @@ Status FolderSync::ReplaceFolders(const QString& source, const QString& target, 
 {
     const bool replace = backup == MessageAnswer::Yes || backup == MessageAnswer::No;
     const bool keep = backup == MessageAnswer::Yes;
-    m_observer.setCaption((!replace ? QStringLiteral("Update ") : keep ? QStringLiteral("Backup ") : QStringLiteral("Delete "))
+    m_observer.setCaption((!replace ? QStringLiteral("Update ")
+                           : keep   ? QStringLiteral("Backup ")
+                                    : QStringLiteral("Delete "))
                           + target);
     if (overlaps(source, target))
         return Status::failure(source + QStringLiteral(" and ") + target
@@ -219,11 +221,12 @@ Status FolderSync::ReplaceFolders(const QString& source, const QString& target, 
             m_observer.selectLastLine();
             const QString path = child(target, folder.name);
             if (keep) {
-                if (Status noted = record([&](RestoreRecordWriter& r) { return r.moved(path, child(backupFolder, folder.name)); });
+                if (Status noted =
+                        record([&](RestoreRecordWriter& r) { return r.moved(path, child(backupFolder, folder.name)); });
                     !noted)
                     return noted;
             }
-            Status done = keep                                   ? m_ops.moveFolder(path, child(backupFolder, folder.name))
+            Status done = keep ? m_ops.moveFolder(path, child(backupFolder, folder.name))
                           : folder.kind == FileOps::Kind::Link ? m_ops.removeFile(path)
                                                                : FolderTree::remove(m_ops, path);
             if (!done)
@@ -272,10 +275,9 @@ Status FolderSync::UpdateDatenFiles(const QString& source, const QString& target
         return cleaned;
     m_observer.addLine(target);
     const QString names[] = {
-        QStringLiteral("BR_REF.DAT"),   chassis + QStringLiteral("AEDOC.000"),
-        chassis + QStringLiteral("AT.000"), chassis + QStringLiteral("ZST.000"),
-        QStringLiteral("SELECT.ASC"),   QStringLiteral("SELECT.DAT"),
-        QStringLiteral("VARIABLE.ASC"), QStringLiteral("VARIABLE.DAT"),
+        QStringLiteral("BR_REF.DAT"),        chassis + QStringLiteral("AEDOC.000"), chassis + QStringLiteral("AT.000"),
+        chassis + QStringLiteral("ZST.000"), QStringLiteral("SELECT.ASC"),          QStringLiteral("SELECT.DAT"),
+        QStringLiteral("VARIABLE.ASC"),      QStringLiteral("VARIABLE.DAT"),
     };
     for (const QString& name : names) {
         if (!m_ops.fileExists(child(source, name)))

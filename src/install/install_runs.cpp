@@ -73,7 +73,8 @@ QString endRecord(const Record& record, const QString& failure)
     return record->path();
 }
 
-InstallRunResult failed(InstallContext& c, const CaptionTracker& tracker, const Status& status, const Record& record = {})
+InstallRunResult failed(InstallContext& c, const CaptionTracker& tracker, const Status& status,
+                        const Record& record = {})
 {
     closeRun(c);
     return {InstallRunResult::Outcome::Failed, tracker.caption(), status.error(), endRecord(record, status.error())};
@@ -96,8 +97,9 @@ QString sub(const QString& folder, const QString& tail)
 
 InstallRunResult updateSpDaten(InstallContext& c)
 {
-    const MessageAnswer backup = c.dialogs.message(mainCaption(), QStringLiteral("Do you want to backup the existing files?"),
-                                                   MessageIcon::Question, MessageButtons::YesNoCancel);
+    const MessageAnswer backup =
+        c.dialogs.message(mainCaption(), QStringLiteral("Do you want to backup the existing files?"),
+                          MessageIcon::Question, MessageButtons::YesNoCancel);
     if (backup == MessageAnswer::Cancel)
         return {};
     const QString chassis = chassisOf(c.state.FolderSPdaten);
@@ -125,11 +127,11 @@ InstallRunResult updateSpDaten(InstallContext& c)
         return true;
     };
     if (!c.ops.folderExists(chassisFolder)) {
-        const MessageAnswer create = c.dialogs.message(
-            mainCaption(),
-            sub(f.FolderNCS, QStringLiteral("\\DATEN")) + QStringLiteral(" contains no folder ") + chassis
-                + u'.' + kLineBreak + QStringLiteral("Do you want to create this folder?"),
-            MessageIcon::Exclamation, MessageButtons::YesNo);
+        const MessageAnswer create =
+            c.dialogs.message(mainCaption(),
+                              sub(f.FolderNCS, QStringLiteral("\\DATEN")) + QStringLiteral(" contains no folder ")
+                                  + chassis + u'.' + kLineBreak + QStringLiteral("Do you want to create this folder?"),
+                              MessageIcon::Exclamation, MessageButtons::YesNo);
         if (create != MessageAnswer::Yes)
             return {};
         Status made = begin() ? c.ops.makeFolder(chassisFolder) : Status::failure(recordError);
@@ -187,12 +189,14 @@ Result<QString> linkedFamily(FileOps& ops, const QString& data)
 
 InstallRunResult updateWinKfp(InstallContext& c)
 {
-    const MessageAnswer backup = c.dialogs.message(mainCaption(), QStringLiteral("Do you want to backup the existing assembly line?"),
-                                                   MessageIcon::Question, MessageButtons::YesNoCancel);
+    const MessageAnswer backup =
+        c.dialogs.message(mainCaption(), QStringLiteral("Do you want to backup the existing assembly line?"),
+                          MessageIcon::Question, MessageButtons::YesNoCancel);
     if (backup == MessageAnswer::Cancel)
         return {};
     if (missing(c, sub(c.folders.FolderNFS, QStringLiteral("\\DATA")), QStringLiteral("Set your default folders."))
-        || missing(c, sub(c.state.FolderSPdaten, QStringLiteral("\\DATA")), QStringLiteral("Update WinKFP not possible.")))
+        || missing(c, sub(c.state.FolderSPdaten, QStringLiteral("\\DATA")),
+                   QStringLiteral("Update WinKFP not possible.")))
         return {};
     // Refused before anything changes.
     const Result<QString> linked = linkedFamily(c.ops, sub(c.state.FolderSPdaten, QStringLiteral("\\DATA")));

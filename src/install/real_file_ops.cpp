@@ -215,8 +215,8 @@ Status RealFileOps::copyFile(const QString& source, const QString& target)
     if (!inPlace)
         QFile::setPermissions(partial, from.permissions());
 
-    // Only the owner may set a file's time; a target written in place keeps the time of
-    // the copy, which is later than the source's and so still counts as up to date.
+        // Only the owner may set a file's time; a target written in place keeps the time of
+        // the copy, which is later than the source's and so still counts as up to date.
 #ifdef Q_OS_WIN
     std::error_code error = copyWriteTime(source, to.fileName());
 #else

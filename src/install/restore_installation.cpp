@@ -26,7 +26,8 @@ Restore::Outcome RestoreInstallation(const QString& recordPath, FileOps& ops, In
             view.addLine(problem);
         view.addLine(QString());
         view.addLine(QStringLiteral("RESTORE REFUSED"));
-        message = QStringLiteral("This installation cannot be restored; nothing was changed.\r\n\r\n") + Restore::messageText(outcome.problems);
+        message = QStringLiteral("This installation cannot be restored; nothing was changed.\r\n\r\n")
+                  + Restore::messageText(outcome.problems);
         break;
     case Kind::Failed:
         view.addLine(QStringLiteral("stopped: ") + outcome.problems.value(0));

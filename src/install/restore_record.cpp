@@ -190,12 +190,18 @@ Status RestoreRecordWriter::line(const QList<QByteArray>& fields)
     return {};
 }
 
-Status RestoreRecordWriter::folder(const QString& path) { return line({"folder", encode(path)}); }
+Status RestoreRecordWriter::folder(const QString& path)
+{
+    return line({"folder", encode(path)});
+}
 Status RestoreRecordWriter::replaced(const QString& path, const QString& copy)
 {
     return line({"replaced", encode(path), encode(copy)});
 }
-Status RestoreRecordWriter::created(const QString& path) { return line({"new", encode(path)}); }
+Status RestoreRecordWriter::created(const QString& path)
+{
+    return line({"new", encode(path)});
+}
 Status RestoreRecordWriter::deleted(const QString& path, const QString& copy)
 {
     return line({"deleted", encode(path), encode(copy)});
@@ -204,7 +210,10 @@ Status RestoreRecordWriter::moved(const QString& from, const QString& to)
 {
     return line({"moved", encode(from), encode(to)});
 }
-Status RestoreRecordWriter::copied(const QString& folder) { return line({"copied", encode(folder)}); }
+Status RestoreRecordWriter::copied(const QString& folder)
+{
+    return line({"copied", encode(folder)});
+}
 
 Status RestoreRecordWriter::left(const QString& path)
 {
@@ -215,7 +224,8 @@ Status RestoreRecordWriter::left(const QString& path)
         if (Status s = line(QList<QByteArray>{"left", encode(path)} + fingerprintFields(folder)); !s)
             return s;
     }
-    const QStringList files = m_ops.folderExists(path) && !m_ops.isLink(path) ? RestoreFiles::below(path) : QStringList{path};
+    const QStringList files =
+        m_ops.folderExists(path) && !m_ops.isLink(path) ? RestoreFiles::below(path) : QStringList{path};
     for (const QString& file : files)
         if (Status s = line(QList<QByteArray>{"left", encode(file)} + fingerprintFields(Fingerprint::of(file))); !s)
             return s;
@@ -224,7 +234,8 @@ Status RestoreRecordWriter::left(const QString& path)
 
 Status RestoreRecordWriter::kept(const QString& original, const QString& copy)
 {
-    return line(QList<QByteArray>{"kept", encode(original), encode(copy)} + fingerprintFields(Fingerprint::of(original)));
+    return line(QList<QByteArray>{"kept", encode(original), encode(copy)}
+                + fingerprintFields(Fingerprint::of(original)));
 }
 
 Result<QString> RestoreRecordWriter::keepAside(const QString& original)
@@ -237,7 +248,8 @@ Result<QString> RestoreRecordWriter::keepAside(const QString& original)
         if (Status s = this->folder(folder); !s)
             return Result<QString>::failure(s.error());
     }
-    const QString copy = FolderTree::child(folder, QString::number(++m_asideCount) + u'_' + QFileInfo(original).fileName());
+    const QString copy =
+        FolderTree::child(folder, QString::number(++m_asideCount) + u'_' + QFileInfo(original).fileName());
     if (Status s = kept(original, copy); !s)
         return Result<QString>::failure(s.error());
     const Status copied = m_ops.isLink(original) ? m_ops.copyLink(original, copy) : m_ops.copyFile(original, copy);
@@ -250,8 +262,14 @@ Status RestoreRecordWriter::end(const QString& failure)
 {
     return failure.isEmpty() ? line({"end"}) : line({"end", encode(failure)});
 }
-Status RestoreRecordWriter::undone(qsizetype index) { return line({"undone", QByteArray::number(index)}); }
-Status RestoreRecordWriter::restored() { return line({"restored"}); }
+Status RestoreRecordWriter::undone(qsizetype index)
+{
+    return line({"undone", QByteArray::number(index)});
+}
+Status RestoreRecordWriter::restored()
+{
+    return line({"restored"});
+}
 
 namespace RestoreFiles {
 

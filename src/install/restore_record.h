@@ -65,7 +65,7 @@ class RestoreRecordWriter {
 public:
     // A new record in folder (created when missing), named after the run's time and kind.
     static Result<std::unique_ptr<RestoreRecordWriter>> create(FileOps& ops, const QString& folder, const QString& kind,
-                                               const QDateTime& time, const QString& source);
+                                                               const QDateTime& time, const QString& source);
     // Carries on writing an existing record (a restore marks its progress in it).
     static Result<std::unique_ptr<RestoreRecordWriter>> append(FileOps& ops, const QString& path);
 

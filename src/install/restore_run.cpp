@@ -98,8 +98,9 @@ QList<RecordSummary> list(const QString& folder, FileOps* checkWith)
                 s.problems = check(record.value(), *checkWith);
         }
         if (!s.problems.isEmpty())
-            s.refusal = s.problems.size() == 1 ? s.problems.first()
-                                               : QStringLiteral("%1 (and %2 more)").arg(s.problems.first()).arg(s.problems.size() - 1);
+            s.refusal = s.problems.size() == 1
+                            ? s.problems.first()
+                            : QStringLiteral("%1 (and %2 more)").arg(s.problems.first()).arg(s.problems.size() - 1);
         summaries.append(s);
     }
     std::stable_sort(summaries.begin(), summaries.end(),
@@ -158,7 +159,8 @@ QStringList check(const RestoreRecord& record, FileOps& ops)
                                                    : file + QStringLiteral(": added after the installation"));
             break;
         case Kind::Folder: {
-            const QStringList names = QDir(c.path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+            const QStringList names =
+                QDir(c.path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
             for (const QString& name : names) {
                 const QString path = FolderTree::child(c.path, name);
                 if (!created.contains(path))
@@ -206,8 +208,8 @@ Status undo(const RestoreRecord& record, const RecordedChange& c, FileOps& ops, 
         // Already back when a stopped restore got this far: a replaced file matches its saved
         // original, a deleted one is simply there again.
         const bool back = c.kind == Kind::Replaced
-            ? QFileInfo(c.path).exists() && Fingerprint::of(c.path) == record.kept.value(c.other)
-            : present(ops, c.path);
+                              ? QFileInfo(c.path).exists() && Fingerprint::of(c.path) == record.kept.value(c.other)
+                              : present(ops, c.path);
         if (back)
             return {};
         say(QStringLiteral("restore --> "), c.path);
@@ -258,7 +260,8 @@ Outcome run(const QString& recordPath, FileOps& ops, InstallObserver& observer)
     int done = 0;
     for (qsizetype i = total - 1; i >= 0; --i) {
         const RecordedChange& c = record->changes[i];
-        const bool coveredChange = (c.kind == Kind::Replaced || c.kind == Kind::Deleted) && covered(record.value(), c.path);
+        const bool coveredChange =
+            (c.kind == Kind::Replaced || c.kind == Kind::Deleted) && covered(record.value(), c.path);
         if (!record->undone.contains(i) && !coveredChange) {
             if (Status s = undo(record.value(), record->changes[i], ops, observer); !s)
                 return failed(s.error());

@@ -62,8 +62,8 @@ QString DescribeModuleFit(const ModuleFit& fit, int functions, int nameWidth)
         .arg(name, english.toString(fit.matching), english.toString(functions), english.toString(fit.found));
 }
 
-ModuleFit FitModule(const ModuleData& keywords, const QString& folderNCS, const QString& chassis,
-                    const QString& module, const QStringList& traceLines, QHash<QByteArray, QString>& valueNames)
+ModuleFit FitModule(const ModuleData& keywords, const QString& folderNCS, const QString& chassis, const QString& module,
+                    const QStringList& traceLines, QHash<QByteArray, QString>& valueNames)
 {
     ModuleFit fit;
     fit.module = module;

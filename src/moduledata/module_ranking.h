@@ -45,8 +45,8 @@ QString DescribeModuleFit(const ModuleFit& fit, int functions, int nameWidth = 0
 // Searches one module of the chassis whose keyword data is in keywords, with a calibration
 // of its own, and counts what it finds for the trace. valueNames is the value name cache of
 // the chassis: it starts the search and gets the names found.
-ModuleFit FitModule(const ModuleData& keywords, const QString& folderNCS, const QString& chassis,
-                    const QString& module, const QStringList& traceLines, QHash<QByteArray, QString>& valueNames);
+ModuleFit FitModule(const ModuleData& keywords, const QString& folderNCS, const QString& chassis, const QString& module,
+                    const QStringList& traceLines, QHash<QByteArray, QString>& valueNames);
 
 // Every module file of the chassis, searched in parallel and ranked for the trace. Fails
 // only when the chassis itself cannot be read (folder or keyword files); a module that

@@ -35,9 +35,9 @@ struct Record {
 
 // A value ID as the record gives it: two bytes, or fewer where the record ends early.
 struct ValueId {
-    QByteArray hex;            // the cache key: what the hex text holds there
-    int byteCount = 0;         // whole bytes known: 0, 1 or 2
-    bool markerDigit = false;  // the text goes on with the digit "1"
+    QByteArray hex;           // the cache key: what the hex text holds there
+    int byteCount = 0;        // whole bytes known: 0, 1 or 2
+    bool markerDigit = false; // the text goes on with the digit "1"
     unsigned char bytes[2] = {0, 0};
 };
 
@@ -78,7 +78,8 @@ struct ValueSearch::Private {
     qsizetype findEntry(const ValueId& id);
 };
 
-ValueSearch::ValueSearch(ModuleData& data, const QStringList& functionLines) : d(new Private{data, {}, {}, {}, {}, {}, {}, {}})
+ValueSearch::ValueSearch(ModuleData& data, const QStringList& functionLines)
+    : d(new Private{data, {}, {}, {}, {}, {}, {}, {}})
 {
     d->fsw = data.FswData;
     d->module = rawBytes(data.ModuleBytes, data.ModuleHex);
@@ -314,10 +315,9 @@ Result<QString> ValueSearch::Private::valueName(const ValueId& id)
         return Result<QString>::failure(ValueSearchMessage::valueNameNotFound());
     // The name runs from four bytes after the entry's start to the next 00 byte.
     const qsizetype start = entry + 4;
-    const char* terminator = start < psw.size()
-                                 ? static_cast<const char*>(std::memchr(psw.constData() + start, 0,
-                                                                        static_cast<std::size_t>(psw.size() - start)))
-                                 : nullptr;
+    const char* terminator = start < psw.size() ? static_cast<const char*>(
+                                 std::memchr(psw.constData() + start, 0, static_cast<std::size_t>(psw.size() - start)))
+                                                : nullptr;
     if (!terminator || terminator == psw.constData() + start)
         return Result<QString>::failure(ValueSearchMessage::valueNameBroken());
     const QString name = Ansi::decode(psw.sliced(start, terminator - (psw.constData() + start)));

@@ -73,8 +73,7 @@ qsizetype FunctionNameIndex::scanFirstWord(QByteArrayView data, QByteArrayView n
     return result;
 }
 
-ModuleMarkerIndex::ModuleMarkerIndex(QByteArrayView data, const QList<quint16>& wantedIds)
-    : m_wanted(65536 / 64, 0)
+ModuleMarkerIndex::ModuleMarkerIndex(QByteArrayView data, const QList<quint16>& wantedIds) : m_wanted(65536 / 64, 0)
 {
     for (const quint16 id : wantedIds) {
         if (m_slot.emplace(id, m_slot.size()).second)

@@ -133,8 +133,7 @@ QStringList Outcome::report() const
         lines.append(QStringLiteral("warning: ") + u.function + QStringLiteral(": ") + u.newValue
                      + QStringLiteral(" is not among the possible values"));
     for (const SkippedFunction& s : skipped)
-        lines.append(QStringLiteral("not applied: ") + s.function + QStringLiteral(" (") + reasonText(s)
-                     + u')');
+        lines.append(QStringLiteral("not applied: ") + s.function + QStringLiteral(" (") + reasonText(s) + u')');
     lines.append(changed.size() == 1 ? QStringLiteral("1 value changed")
                                      : QStringLiteral("%1 values changed").arg(changed.size()));
     return lines;

@@ -55,8 +55,8 @@ QString BuildTraceTree(TraceTree& tree, const QStringList& lines, QStringList* a
     return {};
 }
 
-TraceLoadOutcome LoadTraceFile(const QString& path, const QString& folderNCS, TraceSession& session,
-                               BusyState& busy, Dialogs& dialogs)
+TraceLoadOutcome LoadTraceFile(const QString& path, const QString& folderNCS, TraceSession& session, BusyState& busy,
+                               Dialogs& dialogs)
 {
     if (!QFileInfo(path).isFile()) {
         dialogs.message(mainCaption(), path + QStringLiteral(" not found.\r\nSet your default folders."),

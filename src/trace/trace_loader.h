@@ -32,5 +32,5 @@ struct TraceLoadOutcome {
 // Reads a trace file into the session. Missing file: the not-found message, nothing
 // changes. Any other failure: the error message, the partial tree stays and the
 // visibility of tree and list is left as it was.
-TraceLoadOutcome LoadTraceFile(const QString& path, const QString& folderNCS, TraceSession& session,
-                               BusyState& busy, Dialogs& dialogs);
+TraceLoadOutcome LoadTraceFile(const QString& path, const QString& folderNCS, TraceSession& session, BusyState& busy,
+                               Dialogs& dialogs);

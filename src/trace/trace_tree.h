@@ -13,9 +13,9 @@
 // Node images of the tree's image list.
 namespace NodeImage {
 constexpr int None = 0;
-constexpr int Chosen = 1;    // green ball: a loaded or chosen value, a function
-constexpr int Spare = 2;     // orange-red ball
-constexpr int Warning = 3;   // yellow triangle: a function whose values were not found
+constexpr int Chosen = 1;  // green ball: a loaded or chosen value, a function
+constexpr int Spare = 2;   // orange-red ball
+constexpr int Warning = 3; // yellow triangle: a function whose values were not found
 } // namespace NodeImage
 
 enum class NodeColor { Normal, Blue, Red };

@@ -16,9 +16,9 @@ class TraceTree;
 namespace ValueEditing {
 
 enum class ClickAction {
-    None,          // not a value that can be edited
-    ChangeWindow,  // normal view: type a new value
-    ChooseListed,  // Show-values view: make this listed value the chosen one
+    None,         // not a value that can be edited
+    ChangeWindow, // normal view: type a new value
+    ChooseListed, // Show-values view: make this listed value the chosen one
 };
 
 // What a click on a node does. Red failure lines, function nodes and nodes with children

@@ -10,9 +10,9 @@ struct ToolFolders;
 
 // The modes of SaveFileAs.
 namespace SaveMode {
-constexpr int TraceCopy = 1;      // copy of WORK\FSW_PSW.TRC
-constexpr int ManCopy = 2;        // copy of WORK\FSW_PSW.MAN
-constexpr int ExportList = 3;     // listItems as a text file
+constexpr int TraceCopy = 1;  // copy of WORK\FSW_PSW.TRC
+constexpr int ManCopy = 2;    // copy of WORK\FSW_PSW.MAN
+constexpr int ExportList = 3; // listItems as a text file
 } // namespace SaveMode
 
 struct SaveFileAsInputs {

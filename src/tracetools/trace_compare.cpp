@@ -66,8 +66,7 @@ TraceComparison compareLines(const QStringList& CompareLines1, const QStringList
         for (qsizetype j = 1; j <= kLookBack; ++j) {
             if (i - j < 0) {
                 result.outcome = TraceComparison::Outcome::Failed;
-                result.error = QStringLiteral("Line %1 differs, and there is no function line above it.")
-                                   .arg(i + 1);
+                result.error = QStringLiteral("Line %1 differs, and there is no function line above it.").arg(i + 1);
                 return result;
             }
             if (!CompareLines1[i - j].startsWith(u'\t')) {

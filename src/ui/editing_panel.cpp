@@ -40,12 +40,12 @@ void EditingPanel::EditThroughChangeWindow(int node)
     const ValueEditing::ValueChange change = ValueEditing::BeginValueChange(m_context.session.tree(), node);
     m_cmdLoadTag.clear();
     {
-        auto frmChange = std::make_unique<FrmChange>(m_cmdLoadTag, change.function, change.oldValue,
-                                                     change.quickChange, m_frmMain);
+        auto frmChange =
+            std::make_unique<FrmChange>(m_cmdLoadTag, change.function, change.oldValue, change.quickChange, m_frmMain);
         frmChange->placeAtCentreOf(m_frmMain);
         // The open search window floats on top; it shows the dialog itself so as not to cover it.
-        const bool viaSearch = m_context.showChangeWindowViaSearch
-                               && m_context.showChangeWindowViaSearch(frmChange.get());
+        const bool viaSearch =
+            m_context.showChangeWindowViaSearch && m_context.showChangeWindowViaSearch(frmChange.get());
         if (!viaSearch)
             frmChange->exec();
     }
@@ -59,7 +59,8 @@ void EditingPanel::cmdTranslate_Click()
 {
     // Switching rebuilds the view's rows; keep the user's place in the tree.
     const int current = m_treeTRC->currentNode();
-    ToggleTranslation(m_context.session, m_translations, m_context.programFiles.readFolder(QStringLiteral("\\Translations.csv")), m_context.dialogs);
+    ToggleTranslation(m_context.session, m_translations,
+                      m_context.programFiles.readFolder(QStringLiteral("\\Translations.csv")), m_context.dialogs);
     if (current > 0)
         m_treeTRC->selectNode(current);
 }

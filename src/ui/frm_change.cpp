@@ -22,8 +22,8 @@ QRect fromTwips(int left, int top, int width, int height)
 
 FrmChange::FrmChange(QString& handBack, const QString& function, const QString& value, bool quickChange,
                      QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                          | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                          | Qt::CustomizeWindowHint),
       m_handBack(handBack)
 {
     setObjectName(QStringLiteral("frmChange"));

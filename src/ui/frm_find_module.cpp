@@ -51,7 +51,8 @@ FrmFindModule::FrmFindModule(const QString& folderNCS, const QString& chassis, c
     control.progress = [this](int done, int total) {
         // From a worker thread: the bar is updated in the window's own thread.
         QMetaObject::invokeMethod(
-            this, [this, done, total] {
+            this,
+            [this, done, total] {
                 m_progFindModule->setRange(0, total);
                 m_progFindModule->setValue(done);
             },

@@ -41,10 +41,10 @@ FrmHistory::FrmHistory(const Inputs& inputs, QWidget* parent)
             row.details = details.value();
         else
             row.error = details.error();
-        const QStringList columns{
-            QLocale::system().toString(snapshot.time, QLocale::ShortFormat), snapshot.module,
-            row.details ? QString::number(row.details->changedValues) : QStringLiteral("cannot be read"),
-            row.details ? functionsText(*row.details, m_loaded.size()) : QString()};
+        const QStringList columns{QLocale::system().toString(snapshot.time, QLocale::ShortFormat), snapshot.module,
+                                  row.details ? QString::number(row.details->changedValues)
+                                              : QStringLiteral("cannot be read"),
+                                  row.details ? functionsText(*row.details, m_loaded.size()) : QString()};
         m_listHistory->addTopLevelItem(new QTreeWidgetItem(columns));
         m_rows.append(row);
     }
@@ -108,8 +108,8 @@ void FrmHistory::cmdRestore_Click()
                != MessageAnswer::Yes)
         return;
     m_chosenTrace = row->details->trace;
-    m_chosenName = QStringLiteral("the state saved ")
-                   + QLocale::system().toString(row->snapshot.time, QLocale::ShortFormat);
+    m_chosenName =
+        QStringLiteral("the state saved ") + QLocale::system().toString(row->snapshot.time, QLocale::ShortFormat);
     accept();
 }
 

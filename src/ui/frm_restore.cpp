@@ -34,9 +34,9 @@ FrmRestore::FrmRestore(const QString& recordsFolder, FileOps& ops, Dialogs& dial
                                     QStringLiteral("Data set folder"), QStringLiteral("Changes"),
                                     QStringLiteral("Restorable")});
     for (const Restore::RecordSummary& record : m_records) {
-        auto* item = new QTreeWidgetItem(QStringList{
-            kindText(record.kind), timeText(record.time), record.source, QString::number(record.changes),
-            record.refusal.isEmpty() ? QStringLiteral("yes") : QStringLiteral("no: ") + record.refusal});
+        auto* item = new QTreeWidgetItem(
+            QStringList{kindText(record.kind), timeText(record.time), record.source, QString::number(record.changes),
+                        record.refusal.isEmpty() ? QStringLiteral("yes") : QStringLiteral("no: ") + record.refusal});
         item->setToolTip(4, record.problems.join(u'\n'));
         item->setToolTip(0, record.path);
         m_listRestore->addTopLevelItem(item);
@@ -91,8 +91,8 @@ void FrmRestore::cmdRestore_Click()
     }
     const QString question = QStringLiteral("Restore the tool folders to how they were before this installation?")
                              + QStringLiteral("\r\n\r\n") + kindText(record.kind) + QStringLiteral(" of ")
-                             + timeText(record.time) + QStringLiteral("\r\n") + record.source
-                             + QStringLiteral("\r\n") + QString::number(record.changes) + QStringLiteral(" changes");
+                             + timeText(record.time) + QStringLiteral("\r\n") + record.source + QStringLiteral("\r\n")
+                             + QString::number(record.changes) + QStringLiteral(" changes");
     if (m_dialogs.message(mainCaption(), question, MessageIcon::Question, MessageButtons::YesNo) != MessageAnswer::Yes)
         return;
     m_chosenRecord = record.path;

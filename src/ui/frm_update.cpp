@@ -103,17 +103,10 @@ void FrmUpdate::chkFolder_Click()
 void FrmUpdate::cmdOK_Click(int index)
 {
     switch (index) {
-    case 0:
-        reject();
-        break;
-    case 1:
-        CheckAssemblyNumber();
-        break;
-    case 2:
-        AddToUpdatePlan();
-        break;
-    default:
-        break;
+    case 0: reject(); break;
+    case 1: CheckAssemblyNumber(); break;
+    case 2: AddToUpdatePlan(); break;
+    default: break;
     }
 }
 
@@ -147,9 +140,8 @@ void FrmUpdate::AddToUpdatePlan()
     if (!m_lastCheck.updateAvailable())
         return;
     // The assembly number is the entry field as it is now, even if edited since the check.
-    const Status added = AppendToUpdatePlan(m_services.programFolder,
-                                            UpdatePlanEntry::fromCheck(m_lastCheck, m_txtZUSB->text()),
-                                            m_services.clock.now());
+    const Status added = AppendToUpdatePlan(
+        m_services.programFolder, UpdatePlanEntry::fromCheck(m_lastCheck, m_txtZUSB->text()), m_services.clock.now());
     if (!added) {
         // The button stays enabled so the user can try again once the cause is fixed.
         m_services.dialogs.message(kCaption, added.error(), MessageIcon::Critical);

@@ -26,8 +26,7 @@ public:
     };
 
     // pathNFS is the WinKFP folder; pathSPdaten the chosen SP-daten data set, or empty.
-    FrmUpdate(const Services& services, const QString& pathNFS, const QString& pathSPdaten,
-              QWidget* parent = nullptr);
+    FrmUpdate(const Services& services, const QString& pathNFS, const QString& pathSPdaten, QWidget* parent = nullptr);
 
     QString PathNFS;
     QString PathSPdaten;

@@ -32,17 +32,17 @@ constexpr qint64 kEventIntervalMs = 25;
 } // namespace
 
 InstallPanel::InstallPanel(QWidget* frmMain, AppContext& context)
-    : QObject(frmMain)
-    , m_frmMain(frmMain)
-    , m_context(context)
-    , m_cmdFolder(control<QPushButton>(frmMain, "cmdFolder"))
-    , m_cmdUpdate{control<QPushButton>(frmMain, "cmdUpdate_0"), control<QPushButton>(frmMain, "cmdUpdate_1")}
-    , m_cmdShow(control<QPushButton>(frmMain, "cmdShow"))
-    , m_lblSPdaten(control<QLabel>(frmMain, "lblSPdaten"))
-    , m_lblCopy(control<QLabel>(frmMain, "lblCopy"))
-    , m_listCopy(control<QListView>(frmMain, "listCopy"))
-    , m_listImage(control<QWidget>(frmMain, "listImage"))
-    , m_progBar(control<QProgressBar>(frmMain, "progBar"))
+    : QObject(frmMain),
+      m_frmMain(frmMain),
+      m_context(context),
+      m_cmdFolder(control<QPushButton>(frmMain, "cmdFolder")),
+      m_cmdUpdate{control<QPushButton>(frmMain, "cmdUpdate_0"), control<QPushButton>(frmMain, "cmdUpdate_1")},
+      m_cmdShow(control<QPushButton>(frmMain, "cmdShow")),
+      m_lblSPdaten(control<QLabel>(frmMain, "lblSPdaten")),
+      m_lblCopy(control<QLabel>(frmMain, "lblCopy")),
+      m_listCopy(control<QListView>(frmMain, "listCopy")),
+      m_listImage(control<QWidget>(frmMain, "listImage")),
+      m_progBar(control<QProgressBar>(frmMain, "progBar"))
 {
     m_listCopy->setUniformItemSizes(true);
     m_listCopy->setModel(&m_log);
@@ -62,8 +62,8 @@ InstallPanel::InstallPanel(QWidget* frmMain, AppContext& context)
 
 InstallContext InstallPanel::runContext()
 {
-    InstallContext run{m_state, m_context.folders, m_context.dialogs, m_context.clock,
-                       m_context.busy, m_ops, *this, m_context.closeSearchWindow};
+    InstallContext run{m_state, m_context.folders,          m_context.dialogs, m_context.clock, m_context.busy, m_ops,
+                       *this,   m_context.closeSearchWindow};
     // Every run the user allows backups for can be undone from its record.
     run.recordsFolder = recordsFolder();
     return run;

@@ -64,7 +64,7 @@ const QStringList& startUpInstructions()
 WindowLayout::ControlKind kindOf(const QWidget* control)
 {
     return qobject_cast<const QComboBox*>(control) ? WindowLayout::ControlKind::ComboBox
-                                                    : WindowLayout::ControlKind::Other;
+                                                   : WindowLayout::ControlKind::Other;
 }
 
 } // namespace
@@ -95,8 +95,30 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     m_tree->setTraceTree(&m_session.tree());
     m_listItems->setModel(&m_session.listItemsModel());
 
-    m_context.reset(new AppContext{m_settings, m_folders, m_dialogs, m_clock, services.programFiles,
-                                   services.historyFolder, m_busy, m_session, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}});
+    m_context.reset(new AppContext{m_settings,
+                                   m_folders,
+                                   m_dialogs,
+                                   m_clock,
+                                   services.programFiles,
+                                   services.historyFolder,
+                                   m_busy,
+                                   m_session,
+                                   {},
+                                   {},
+                                   {},
+                                   {},
+                                   {},
+                                   {},
+                                   {},
+                                   {},
+                                   {},
+                                   {},
+                                   {},
+                                   {},
+                                   {},
+                                   {},
+                                   {},
+                                   {}});
     m_context->loadTraceFile = [this](const QString& path) { LoadTraceFile(path); };
     m_context->setLayoutWidth = [this](double width) {
         LayoutWidth = width;
@@ -197,9 +219,9 @@ void MainWindow::restoreStartUpPosition()
 {
     const QString text = m_settings.value(SettingsStore::StartUpPosition, QStringLiteral("Normal"));
     const QRect screenArea = screen() ? screen()->availableGeometry() : QRect(0, 0, 1920, 1080);
-    const auto position = WindowLayout::parseStartUpPosition(
-        text, screenArea.width() * kTwipsPerPixel, screenArea.height() * kTwipsPerPixel, width() * kTwipsPerPixel,
-        height() * kTwipsPerPixel);
+    const auto position = WindowLayout::parseStartUpPosition(text, screenArea.width() * kTwipsPerPixel,
+                                                             screenArea.height() * kTwipsPerPixel,
+                                                             width() * kTwipsPerPixel, height() * kTwipsPerPixel);
     using Mode = WindowLayout::StartUpPosition::Mode;
     if (position.mode == Mode::Maximized) {
         setWindowState(windowState() | Qt::WindowMaximized);
@@ -249,8 +271,8 @@ void MainWindow::ResizeControls()
     for (qsizetype i = 0; i < m_controls.size(); ++i) {
         QWidget* control = m_controls[i];
         const auto p = WindowLayout::place(m_controlLayout[static_cast<std::size_t>(i) + 1], kindOf(control),
-                                           control->property("tag").toString(), f, control->width(),
-                                           control->height(), show->x() + show->width());
+                                           control->property("tag").toString(), f, control->width(), control->height(),
+                                           show->x() + show->width());
         control->setGeometry(qRound(p.left), qRound(p.top), qRound(p.width), qRound(p.height));
     }
 }
@@ -292,8 +314,8 @@ void MainWindow::Form_Unload()
     const QString man = manipulationFilePath(m_folders.FolderNCS);
     const QFileInfo info(man);
     if (info.isFile() && info.size() > 0
-        && m_dialogs.message(mainCaption(), QStringLiteral("Do you want to empty the MAN-file?"),
-                             MessageIcon::Question, MessageButtons::YesNo)
+        && m_dialogs.message(mainCaption(), QStringLiteral("Do you want to empty the MAN-file?"), MessageIcon::Question,
+                             MessageButtons::YesNo)
                == MessageAnswer::Yes) {
         QFile file(man);
         // Emptied, never deleted: NCS Expert expects the file to be there.

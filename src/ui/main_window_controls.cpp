@@ -117,7 +117,8 @@ QList<QWidget*> createMainWindowControls(QWidget* clientArea)
     logo->setFont(logoFont);
     for (const char* name : {"lblLogo_1", "lblLogo_2"})
         clientArea->findChild<QLabel*>(QString::fromLatin1(name))->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    clientArea->findChild<QWidget*>(QStringLiteral("listImage"))->setToolTip(QStringLiteral(" Click for next picture "));
+    clientArea->findChild<QWidget*>(QStringLiteral("listImage"))
+        ->setToolTip(QStringLiteral(" Click for next picture "));
     clientArea->findChild<QWidget*>(QStringLiteral("TreeTRC"))->hide();
     clientArea->findChild<QWidget*>(QStringLiteral("listCopy"))->hide();
     return controls;
@@ -126,7 +127,7 @@ QList<QWidget*> createMainWindowControls(QWidget* clientArea)
 namespace {
 
 struct MenuEntry {
-    const char* name;    // objectName; "-" entries are separators
+    const char* name; // objectName; "-" entries are separators
     const char* caption;
     const char* shortcut;
     bool enabled;

@@ -23,8 +23,8 @@
 
 namespace {
 
-const QString kFilterAllTraceText = QStringLiteral(
-    "All files (*.*)|*.*|Trace files (*.trc, *.man)|*.trc;*.man|Text files (*.txt)|*.txt");
+const QString kFilterAllTraceText =
+    QStringLiteral("All files (*.*)|*.*|Trace files (*.trc, *.man)|*.trc;*.man|Text files (*.txt)|*.txt");
 const QString kFilterTraceAll = QStringLiteral("Trace files (*.trc, *.man)|*.trc;*.man|All files (*.*)|*.*");
 const QString kFilterAllOnly = QStringLiteral("All files (*.*)|*.*");
 
@@ -252,8 +252,9 @@ void MenuPanel::showNcsCodingOnly(bool on)
 
 QString MenuPanel::defaultFoldersText(const ToolFolders& folders)
 {
-    return QStringList{QStringLiteral("NCS Expert\t\t\t"), folders.FolderNCS, QString(), QStringLiteral("Ediabas"),
-                       folders.FolderEDIABAS, QString(), QStringLiteral("WinKFP - NFS"), folders.FolderNFS}
+    return QStringList{QStringLiteral("NCS Expert\t\t\t"), folders.FolderNCS,     QString(),
+                       QStringLiteral("Ediabas"),          folders.FolderEDIABAS, QString(),
+                       QStringLiteral("WinKFP - NFS"),     folders.FolderNFS}
         .join(QStringLiteral("\r\n"));
 }
 

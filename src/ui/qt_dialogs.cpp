@@ -48,8 +48,7 @@ QString QtDialogs::toQtFilter(const QString& barFilter)
     return filters.join(QStringLiteral(";;"));
 }
 
-MessageAnswer QtDialogs::message(const QString& title, const QString& text, MessageIcon icon,
-                                 MessageButtons buttons)
+MessageAnswer QtDialogs::message(const QString& title, const QString& text, MessageIcon icon, MessageButtons buttons)
 {
     QMessageBox box(toQtIcon(icon), title, displayText(text), QMessageBox::NoButton, m_owner);
     switch (buttons) {
@@ -73,8 +72,8 @@ MessageAnswer QtDialogs::message(const QString& title, const QString& text, Mess
 
 QString QtDialogs::openFile(const FileDialogRequest& request)
 {
-    const QString path = QFileDialog::getOpenFileName(m_owner, request.title, request.folder,
-                                                      toQtFilter(request.filter));
+    const QString path =
+        QFileDialog::getOpenFileName(m_owner, request.title, request.folder, toQtFilter(request.filter));
     return Paths::toNative(path);
 }
 
@@ -115,8 +114,8 @@ bool QtDialogs::startEditor(const QString& filePath, QString* error)
     // A plain-text editor, never the desktop's handler for the file type: the type
     // database takes FSW_PSW.MAN for a manual page.
     bool started = false;
-    for (const char* editor : {"gnome-text-editor", "gedit", "kate", "kwrite", "mousepad", "xed", "pluma",
-                               "featherpad", "leafpad", "geany"}) {
+    for (const char* editor : {"gnome-text-editor", "gedit", "kate", "kwrite", "mousepad", "xed", "pluma", "featherpad",
+                               "leafpad", "geany"}) {
         if (QProcess::startDetached(QString::fromLatin1(editor), arguments)) {
             started = true;
             break;

@@ -25,10 +25,9 @@ SavePanel::SavePanel(QWidget* frmMain, AppContext& context)
 void SavePanel::cmdSave_Click()
 {
     callHook(m_context.closeSearchWindow);
-    const ManipulationSaveInputs inputs{m_context.folders.FolderNCS,
-                                        m_context.programFiles.writeFolder(QStringLiteral("\\Codinglog.txt")),
-                                        m_cmbChassis->currentText(), m_cmbModule->currentText(),
-                                        m_context.historyFolder};
+    const ManipulationSaveInputs inputs{
+        m_context.folders.FolderNCS, m_context.programFiles.writeFolder(QStringLiteral("\\Codinglog.txt")),
+        m_cmbChassis->currentText(), m_cmbModule->currentText(), m_context.historyFolder};
     // The hooks are read at the time of the click: other panels may set them later.
     const ManipulationSaveCalls calls{m_context.toggleTranslation, m_context.saveFileAs};
     SaveManipulationFile(inputs, m_context.session, m_context.dialogs, m_context.clock, m_saveTag, calls);

@@ -12,8 +12,7 @@
 QVariant TraceTreeDisplayModel::data(const QModelIndex& index, int role) const
 {
     switch (role) {
-    case Qt::DecorationRole:
-        return TreeIcons::icon(QIdentityProxyModel::data(index, TraceTree::ImageRole).toInt());
+    case Qt::DecorationRole: return TreeIcons::icon(QIdentityProxyModel::data(index, TraceTree::ImageRole).toInt());
     case Qt::FontRole:
         if (QIdentityProxyModel::data(index, TraceTree::BoldRole).toBool()) {
             QFont font;
@@ -33,8 +32,7 @@ QVariant TraceTreeDisplayModel::data(const QModelIndex& index, int role) const
             == NodeBackground::Yellow)
             return QBrush(QColor(255, 255, 0));
         return {};
-    default:
-        return QIdentityProxyModel::data(index, role);
+    default: return QIdentityProxyModel::data(index, role);
     }
 }
 

@@ -18,7 +18,8 @@ void UpdateCheckPanel::cmdCheck_Click()
 {
     callHook(m_context.closeSearchWindow);
     const QString spDaten = m_folderSPdaten ? m_folderSPdaten() : QString();
-    FrmUpdate window({m_context.dialogs, m_context.clock, m_context.busy, m_context.programFiles.writeFolder(QStringLiteral("\\Updateplan.txt"))},
+    FrmUpdate window({m_context.dialogs, m_context.clock, m_context.busy,
+                      m_context.programFiles.writeFolder(QStringLiteral("\\Updateplan.txt"))},
                      m_context.folders.FolderNFS, spDaten, m_frmMain);
     window.exec();
 }

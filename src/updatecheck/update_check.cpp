@@ -141,16 +141,11 @@ QString UpdateCheck::hardwareText() const
 QString UpdateCheck::updateText() const
 {
     switch (outcome) {
-    case Outcome::WrongLength:
-        return QStringLiteral("Assembly number must be 7 digit");
-    case Outcome::NotFound:
-        return QStringLiteral("Check assembly line data");
-    case Outcome::NoUpdate:
-        return QStringLiteral("No update available");
-    case Outcome::UpdateAvailable:
-        return kUpdatePrefix + newest;
-    case Outcome::Failed:
-        break;
+    case Outcome::WrongLength: return QStringLiteral("Assembly number must be 7 digit");
+    case Outcome::NotFound: return QStringLiteral("Check assembly line data");
+    case Outcome::NoUpdate: return QStringLiteral("No update available");
+    case Outcome::UpdateAvailable: return kUpdatePrefix + newest;
+    case Outcome::Failed: break;
     }
     return {};
 }

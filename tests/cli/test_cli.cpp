@@ -20,7 +20,7 @@ const QString kDemoTrace = kNcs + u"/WORK/FSW_PSW.TRC"_qs;
 // MAN file) and one with two value lines.
 const QStringList kCurrent{u"GRÖSSE"_qs, u"\tklein"_qs, u"LEER"_qs, u"ZWEI"_qs, u"\ta"_qs, u"\tb"_qs};
 // TAGFAHRLICHT is in the demo's data, BREMSE in no keyword file, AKUSTIK_VERRIEGELN not in the module.
-const QStringList kValues{u"TAGFAHRLICHT"_qs, u"\tnicht_aktiv"_qs, u"BREMSE"_qs,
+const QStringList kValues{u"TAGFAHRLICHT"_qs, u"\tnicht_aktiv"_qs,      u"BREMSE"_qs,
                           u"\tein"_qs,        u"AKUSTIK_VERRIEGELN"_qs, u"\taktiv"_qs};
 const QStringList kCompared{u"FUNKTION_A"_qs, u"\taktiv"_qs, u"\t\twert_01"_qs, u"GRÖSSE"_qs, u"\t\tklein"_qs};
 
@@ -29,7 +29,10 @@ QStringList args(const char* line)
 {
     QStringList arguments = QString::fromUtf8(line).split(u' ');
     for (QString& a : arguments)
-        a.replace(u"$demo/"_qs, kDemo).replace(u"$ncs"_qs, kNcs).replace(u"$nfs"_qs, kNfs).replace(u"$trace"_qs, kDemoTrace);
+        a.replace(u"$demo/"_qs, kDemo)
+            .replace(u"$ncs"_qs, kNcs)
+            .replace(u"$nfs"_qs, kNfs)
+            .replace(u"$trace"_qs, kDemoTrace);
     return arguments;
 }
 
@@ -86,7 +89,8 @@ private slots:
             {"apply, value line first", "apply --from @valuefirst --output @man @current", "before the first function"},
             {"apply, function twice", "apply --from @twice --output @man @current", "occurs twice"},
             {"apply, unreadable wanted trace", "apply --from @missing --output @man @current", "missing"},
-            {"apply, MAN file over the current trace", "apply --from @values --output @current @current", "must not be"},
+            {"apply, MAN file over the current trace", "apply --from @values --output @current @current",
+             "must not be"},
             {"check-update, no data folder", "check-update 7561023", "--data"},
             {"check-update, folder missing", "check-update 7561023 --data", "--data needs a folder"},
             {"check-update, no number", "check-update --data $nfs", "assembly number"},
@@ -100,11 +104,14 @@ private slots:
             {"translations, unreadable table", "translations --table @missing.csv $trace", "missing.csv"},
             {"values, no module", "values --ncs $ncs --chassis DEM @values", "Usage:"},
             // The whole of standard error: the command stops at this reason.
-            {"values, option without value", "values --ncs $ncs --chassis DEM --module", "values: --module needs a value.\n"},
+            {"values, option without value", "values --ncs $ncs --chassis DEM --module",
+             "values: --module needs a value.\n"},
             {"values, unknown option", "values --ncs $ncs --chassis DEM --fast", "unknown option --fast"},
-            {"values, two traces", "values --ncs $ncs --chassis DEM --module LCM_DEM.C05 @values @values", "only one trace"},
+            {"values, two traces", "values --ncs $ncs --chassis DEM --module LCM_DEM.C05 @values @values",
+             "only one trace"},
             {"values, missing trace", "values --ncs $ncs --chassis DEM --module LCM_DEM.C05 @x.trc", "x.trc"},
-            {"values, missing chassis", "values --ncs $ncs --chassis E00 --module LCM_DEM.C05 @values", "SWTFSW*.DAT not found."},
+            {"values, missing chassis", "values --ncs $ncs --chassis E00 --module LCM_DEM.C05 @values",
+             "SWTFSW*.DAT not found."},
             {"values, missing module", "values --ncs $ncs --chassis DEM --module XYZ.C01 @values", "XYZ.C01"},
         };
         for (const auto& row : rows)
@@ -187,11 +194,11 @@ private slots:
         // Lines that differ only in their tabs are listed; each under its function's line.
         QTest::newRow("tabs only, two lines of one function")
             << replaced(replaced(kCompared, 1, u"\t\taktiv"_qs), 2, u"\twert_02"_qs) << 1
-            << QStringList{u"FUNKTION_A"_qs, u"File 1 --> aktiv"_qs,   u"File 2 --> aktiv"_qs,   QString(),
-                           u"FUNKTION_A"_qs, u"File 1 --> wert_01"_qs, u"File 2 --> wert_02"_qs, QString(),
+            << QStringList{u"FUNKTION_A"_qs,   u"File 1 --> aktiv"_qs,   u"File 2 --> aktiv"_qs,   QString(),
+                           u"FUNKTION_A"_qs,   u"File 1 --> wert_01"_qs, u"File 2 --> wert_02"_qs, QString(),
                            u"2 differences"_qs};
-        QTest::newRow("different length") << kCompared.mid(0, 4) << 2
-                                          << QStringList{u"Comparison not possible, trace files do not match!"_qs};
+        QTest::newRow("different length")
+            << kCompared.mid(0, 4) << 2 << QStringList{u"Comparison not possible, trace files do not match!"_qs};
         QTest::newRow("first line differs") << replaced(kCompared, 0, u"FUNKTION_Z"_qs) << 2 << QStringList();
     }
     void compare()
@@ -204,9 +211,10 @@ private slots:
         QFile::remove(at(u"export.txt"_qs));
         const CliRun ran = run({u"compare"_qs, u"@one.trc"_qs, u"@two.trc"_qs, u"--output"_qs, u"@export.txt"_qs});
         QCOMPARE(ran.exitCode, exitCode);
-        const QStringList expected = QStringList{u"Trace differences:"_qs, QString(), u"File 1 --> "_qs + at(u"one.trc"_qs),
-                                                 u"File 2 --> "_qs + at(u"two.trc"_qs), QString()}
-                                     + result;
+        const QStringList expected =
+            QStringList{u"Trace differences:"_qs, QString(), u"File 1 --> "_qs + at(u"one.trc"_qs),
+                        u"File 2 --> "_qs + at(u"two.trc"_qs), QString()}
+            + result;
         QCOMPARE(ran.outLines(), expected);
         QCOMPARE(ran.err.isEmpty(), exitCode != 2 || !result.isEmpty());
         const QString rule(51, u'=');
@@ -221,9 +229,9 @@ private slots:
         const QStringList arguments = args("find-module --ncs $ncs --chassis DEM $trace");
         const CliRun text = run(arguments);
         QCOMPARE(text.exitCode, 0);
-        QCOMPARE(text.outLines(), (QStringList{u"LCM_DEM.C05\t39\t39"_qs, u"LCM_DEM.C06\t37\t40"_qs,
-                                               u"LCM_DEM.C04\t36\t39"_qs, u"LCM_DEM.C03\t29\t30"_qs,
-                                               u"KOMBI.C02\t8\t8"_qs, u"ZKE_DEM.C07\t7\t7"_qs}));
+        QCOMPARE(text.outLines(),
+                 (QStringList{u"LCM_DEM.C05\t39\t39"_qs, u"LCM_DEM.C06\t37\t40"_qs, u"LCM_DEM.C04\t36\t39"_qs,
+                              u"LCM_DEM.C03\t29\t30"_qs, u"KOMBI.C02\t8\t8"_qs, u"ZKE_DEM.C07\t7\t7"_qs}));
         const CliRun json = run(QStringList{u"find-module"_qs, u"--json"_qs} + arguments.mid(1));
         const QJsonObject best = QJsonDocument::fromJson(json.out.toUtf8()).array().first().toObject();
         QCOMPARE(best.value(u"module"_qs).toString(), u"LCM_DEM.C05"_qs);
@@ -233,10 +241,12 @@ private slots:
 
     void translations()
     {
-        const CliRun result = run(args("translations --table $demo/program-files/Translations.csv --missing @missing.csv $trace"));
+        const CliRun result =
+            run(args("translations --table $demo/program-files/Translations.csv --missing @missing.csv $trace"));
         QCOMPARE(result.exitCode, 0);
-        QCOMPARE(result.outLines(), (QStringList{u"functions: 38 of 40 translated"_qs, u"values: 13 of 15 translated"_qs,
-                                                 u"missing: 4 names written to "_qs + at(u"missing.csv"_qs)}));
+        QCOMPARE(result.outLines(),
+                 (QStringList{u"functions: 38 of 40 translated"_qs, u"values: 13 of 15 translated"_qs,
+                              u"missing: 4 names written to "_qs + at(u"missing.csv"_qs)}));
         QCOMPARE(TestFiles::read(at(u"missing.csv"_qs)),
                  QByteArray("einmal,\r\nLICHTHUPE_ANZAHL,\r\nREGENSENSOR_EMPFINDLICHKEIT,\r\nstufe_2,\r\n"));
     }

@@ -156,16 +156,16 @@ private slots:
         const QString trcQuestion = u"MAN-file is saved.\r\nDo you want to backup the TRC-file?"_qs;
         const QString manQuestion = u"Do you want to backup the MAN-file?"_qs;
         using A = MessageAnswer;
-        QTest::newRow("default trace, both") << true << false << QList<A>{A::Yes, A::Yes}
-                                             << QStringList{trcQuestion, manQuestion} << QList<int>{1, 2}
-                                             << u"FSW_PSW [DEM-LCM].TRC"_qs << false;
+        QTest::newRow("default trace, both")
+            << true << false << QList<A>{A::Yes, A::Yes} << QStringList{trcQuestion, manQuestion} << QList<int>{1, 2}
+            << u"FSW_PSW [DEM-LCM].TRC"_qs << false;
         // The tag of an earlier save never reaches the log.
-        QTest::newRow("default trace, none, translated") << true << true << QList<A>{A::No, A::No}
-                                                         << QStringList{trcQuestion, manQuestion} << QList<int>{}
-                                                         << QString() << false;
+        QTest::newRow("default trace, none, translated")
+            << true << true << QList<A>{A::No, A::No} << QStringList{trcQuestion, manQuestion} << QList<int>{}
+            << QString() << false;
         QTest::newRow("other trace, history blocked")
-            << false << false << QList<A>{A::Yes}
-            << QStringList{u"MAN-file is saved.\r\n"_qs + manQuestion} << QList<int>{2} << QString() << true;
+            << false << false << QList<A>{A::Yes} << QStringList{u"MAN-file is saved.\r\n"_qs + manQuestion}
+            << QList<int>{2} << QString() << true;
     }
     void saves()
     {
@@ -194,9 +194,9 @@ private slots:
         QCOMPARE(TestFiles::read(f.manPath()), TestFiles::crlf(saved));
         QCOMPARE(f.session.ChangeCount, 0);
         QVERIFY(!f.session.treeVisible());
-        QCOMPARE(f.session.listItems().mid(0, 6), (QStringList{u"Changed values:"_qs, QString(), u"BLINKEN"_qs,
-                                                               u"drei_mal --> vier_mal"_qs, QString(),
-                                                               u"Go back to NCS Expert"_qs}));
+        QCOMPARE(f.session.listItems().mid(0, 6),
+                 (QStringList{u"Changed values:"_qs, QString(), u"BLINKEN"_qs, u"drei_mal --> vier_mal"_qs, QString(),
+                              u"Go back to NCS Expert"_qs}));
         // The log's header is checked byte for byte with the log writer.
         QCOMPARE(TextFile::readLines(f.logPath()).value().mid(5),
                  (QStringList{u"Module changed\t: DEM - LCM"_qs, QString(), u"Changed values\t: BLINKEN"_qs,

@@ -16,16 +16,25 @@
 namespace {
 
 const QByteArray kCsv = "TAGFAHRLICHT,Daytime running Lights\r\naktiv,\xd6lpumpe An\r\nNICHT_AKTIV,Off\r\n"
-                        "k\xfchlerl\xfc" "fter,K\xfchler-L\xfc" "fter\r\n"
+                        "k\xfchlerl\xfc"
+                        "fter,K\xfchler-L\xfc"
+                        "fter\r\n"
                         "ohne_werte,Without Values\r\nwert_1,\r\nSTRASSE\r\n";
 
-const QStringList kTrace = {u"TAGFAHRLICHT"_qs, u"\taktiv"_qs, u"K\u00dcHLERL\u00dc" "FTER"_qs, u"\tnicht_aktiv"_qs,
-                            u"STRASSE"_qs,      u"\twert_1"_qs, u"OHNE_WERTE"_qs};
+const QStringList kTrace = {u"TAGFAHRLICHT"_qs,
+                            u"\taktiv"_qs,
+                            u"K\u00dcHLERL\u00dc"
+                            "FTER"_qs,
+                            u"\tnicht_aktiv"_qs,
+                            u"STRASSE"_qs,
+                            u"\twert_1"_qs,
+                            u"OHNE_WERTE"_qs};
 
 // Functions LICHT (translated), Gong and BLINKER; values aktiv (twice, once as AKTIV),
 // laut, blinker, a comma name, an empty value and "zwei" written with a tab inside.
-const QStringList kCoverageTrace = {u"LICHT"_qs, u"\taktiv"_qs, u"Gong"_qs, u"\tlaut"_qs, u"\tAKTIV"_qs, u"BLINKER"_qs,
-                                    u"\tblinker"_qs, u"\tzw\tei"_qs, u"\t"_qs, u"\tlinks,rechts"_qs, u"\tGröße"_qs};
+const QStringList kCoverageTrace = {u"LICHT"_qs,   u"\taktiv"_qs,        u"Gong"_qs,      u"\tlaut"_qs,
+                                    u"\tAKTIV"_qs, u"BLINKER"_qs,        u"\tblinker"_qs, u"\tzw\tei"_qs,
+                                    u"\t"_qs,      u"\tlinks,rechts"_qs, u"\tGröße"_qs};
 const QStringList kCoverageTable = {u"licht,light"_qs, u"AKTIV,on"_qs, u"laut,"_qs, u"zwei,two"_qs};
 
 } // namespace
@@ -37,9 +46,10 @@ private slots:
     void lookup_data()
     {
         addColumns<QStringList, QString, QString, int>("lines", "name", "translation", "count");
-        QTest::newRow("duplicate: first line wins") << QStringList{u"A,one"_qs, u"a,two"_qs, u"A,three"_qs} << u"A"_qs
-                                                    << u"one"_qs << 1;
-        QTest::newRow("a second comma ends the translation") << QStringList{u"A,one,two"_qs} << u"a"_qs << u"one"_qs << 1;
+        QTest::newRow("duplicate: first line wins")
+            << QStringList{u"A,one"_qs, u"a,two"_qs, u"A,three"_qs} << u"A"_qs << u"one"_qs << 1;
+        QTest::newRow("a second comma ends the translation")
+            << QStringList{u"A,one,two"_qs} << u"a"_qs << u"one"_qs << 1;
         QTest::newRow("empty name") << QStringList{u",one"_qs, u""_qs} << QString() << u"one"_qs << 1;
     }
     void lookup()
@@ -70,10 +80,13 @@ private slots:
         const QByteArray plain = Ansi::encode(TreeText::texts(session.tree()).join(u'\n'));
         toggle();
         QVERIFY(session.Translated);
-        QCOMPARE(TreeText::texts(session.tree()),
-                 (QStringList{u"TAGFAHRLICHT  -  DAYTIME RUNNING LIGHTS"_qs, u"aktiv  -  \u00f6lpumpe an"_qs,
-                              u"K\u00dcHLERL\u00dc" "FTER  -  K\u00dcHLER-L\u00dc" "FTER"_qs, u"nicht_aktiv  -  off"_qs,
-                              u"STRASSE"_qs, u"wert_1"_qs, u"OHNE_WERTE  -  without values"_qs}));
+        QCOMPARE(
+            TreeText::texts(session.tree()),
+            (QStringList{u"TAGFAHRLICHT  -  DAYTIME RUNNING LIGHTS"_qs, u"aktiv  -  \u00f6lpumpe an"_qs,
+                         u"K\u00dcHLERL\u00dc"
+                         "FTER  -  K\u00dcHLER-L\u00dc"
+                         "FTER"_qs,
+                         u"nicht_aktiv  -  off"_qs, u"STRASSE"_qs, u"wert_1"_qs, u"OHNE_WERTE  -  without values"_qs}));
         toggle();
         QVERIFY(!session.Translated);
         QCOMPARE(Ansi::encode(TreeText::texts(session.tree()).join(u'\n')), plain);
@@ -107,8 +120,10 @@ private slots:
         QCOMPARE(coverage.missingFunctions, (QStringList{u"BLINKER"_qs, u"Gong"_qs}));
         QCOMPARE(coverage.missingValues, (QStringList{u"blinker"_qs, u"Größe"_qs, u"laut"_qs, u"links,rechts"_qs}));
         QVERIFY(ExportMissingTranslations(exportPath, coverage, tablePath).ok());
-        QCOMPARE(TestFiles::read(exportPath),
-                 "BLINKER," + lineEnd + "Gong," + lineEnd + "Gr\xF6\xDF" "e," + lineEnd + "laut," + lineEnd);
+        QCOMPARE(TestFiles::read(exportPath), "BLINKER," + lineEnd + "Gong," + lineEnd
+                                                  + "Gr\xF6\xDF"
+                                                    "e,"
+                                                  + lineEnd + "laut," + lineEnd);
     }
 };
 

@@ -61,7 +61,8 @@ private slots:
 #else
         const QByteArray host = QSysInfo::machineHostName().toUtf8();
 #endif
-        QVERIFY(TestFiles::write(lock, "999999999\n" + QCoreApplication::applicationName().toUtf8() + '\n' + host + '\n'));
+        QVERIFY(
+            TestFiles::write(lock, "999999999\n" + QCoreApplication::applicationName().toUtf8() + '\n' + host + '\n'));
         QVERIFY(SingleInstance(lock).acquire());
     }
 
@@ -89,7 +90,8 @@ private slots:
         addColumns<int, QString, QList<double>>("kind", "tag", "placed");
         const int other = int(ControlKind::Other);
         QTest::newRow("scaled") << other << QString() << QList<double>{20, 30, 200, 45};
-        QTest::newRow("combo keeps height") << int(ControlKind::ComboBox) << QString() << QList<double>{20, 30, 200, 21};
+        QTest::newRow("combo keeps height")
+            << int(ControlKind::ComboBox) << QString() << QList<double>{20, 30, 200, 21};
         QTest::newRow("NR keeps size") << other << u"NR"_qs << QList<double>{20, 30, 55, 21};
         QTest::newRow("NS aligns right to cmdShow") << other << u"NS"_qs << QList<double>{400 - 55 - 8, 30, 55, 21};
         QTest::newRow("line scales both ends") << int(ControlKind::Line) << QString() << QList<double>{20, 30, 220, 75};

@@ -20,8 +20,8 @@ namespace {
 constexpr auto kAll = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup
                       | QFile::ReadOther | QFile::ExeOther;
 constexpr auto kReadOnlyFolder = kAll & ~QFile::WriteOwner;
-constexpr auto kWritableByAll = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup
-                                | QFile::ReadOther | QFile::WriteOther;
+constexpr auto kWritableByAll =
+    QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
 
 // Runs work without the superuser's rights, so that folder permissions count also where
 // the tests run as root.
@@ -191,7 +191,8 @@ private slots:
         QTest::newRow("writable") << false << QStringList{u"tools"_qs + table} << u"tools"_qs << u"tools"_qs;
         QTest::newRow("read-only, table beside")
             << true << QStringList{u"tools"_qs + table, u"user"_qs + table} << u"tools"_qs << u"user"_qs;
-        QTest::newRow("read-only, table per user") << true << QStringList{u"user"_qs + table} << u"user"_qs << u"user"_qs;
+        QTest::newRow("read-only, table per user")
+            << true << QStringList{u"user"_qs + table} << u"user"_qs << u"user"_qs;
         QTest::newRow("read-only, writable log beside")
             << true << QStringList{u"tools"_qs + log} << u"tools"_qs << u"tools"_qs;
     }

@@ -19,19 +19,46 @@ public:
     bool folderExists(const QString& p) override { return m_inner.folderExists(p); }
     bool fileExists(const QString& p) override { return m_inner.fileExists(p); }
     bool isLink(const QString& p) override { return m_inner.isLink(p); }
-    Result<QList<Entry>> list(const QString& f) override { return run([&] { return m_inner.list(f); }); }
-    Result<qint64> modifiedTime(const QString& f) override { return run([&] { return m_inner.modifiedTime(f); }); }
-    Status makeFolder(const QString& p) override { return run([&] { return m_inner.makeFolder(p); }); }
-    Status copyFile(const QString& s, const QString& t) override { return run([&] { return m_inner.copyFile(s, t); }); }
-    Status copyLink(const QString& s, const QString& t) override { return run([&] { return m_inner.copyLink(s, t); }); }
+    Result<QList<Entry>> list(const QString& f) override
+    {
+        return run([&] { return m_inner.list(f); });
+    }
+    Result<qint64> modifiedTime(const QString& f) override
+    {
+        return run([&] { return m_inner.modifiedTime(f); });
+    }
+    Status makeFolder(const QString& p) override
+    {
+        return run([&] { return m_inner.makeFolder(p); });
+    }
+    Status copyFile(const QString& s, const QString& t) override
+    {
+        return run([&] { return m_inner.copyFile(s, t); });
+    }
+    Status copyLink(const QString& s, const QString& t) override
+    {
+        return run([&] { return m_inner.copyLink(s, t); });
+    }
     Status moveFolder(const QString& s, const QString& t) override
     {
         return run([&] { return m_inner.moveFolder(s, t); });
     }
-    Status removeFile(const QString& p) override { return run([&] { return m_inner.removeFile(p); }); }
-    Status allowChanges(const QString& p) override { return run([&] { return m_inner.allowChanges(p); }); }
-    Status removeFolder(const QString& p) override { return run([&] { return m_inner.removeFolder(p); }); }
-    Result<QByteArray> readFile(const QString& p) override { return run([&] { return m_inner.readFile(p); }); }
+    Status removeFile(const QString& p) override
+    {
+        return run([&] { return m_inner.removeFile(p); });
+    }
+    Status allowChanges(const QString& p) override
+    {
+        return run([&] { return m_inner.allowChanges(p); });
+    }
+    Status removeFolder(const QString& p) override
+    {
+        return run([&] { return m_inner.removeFolder(p); });
+    }
+    Result<QByteArray> readFile(const QString& p) override
+    {
+        return run([&] { return m_inner.readFile(p); });
+    }
     Status writeFileAtomically(const QString& p, const QByteArray& b) override
     {
         return run([&] { return m_inner.writeFileAtomically(p, b); });

@@ -9,8 +9,7 @@ const QString InstallFixture::Golden = QStringLiteral(QUILLON_INSTALL_DATA "/gol
 const QString InstallFixture::DataSet = QStringLiteral("SP-E46");
 const QString InstallFixture::Stamp = QStringLiteral("_20121231_235959");
 
-InstallFixture::InstallFixture(FileOps* injected, const QString& dataSetName)
-    : ops(injected ? injected : &realOps)
+InstallFixture::InstallFixture(FileOps* injected, const QString& dataSetName) : ops(injected ? injected : &realOps)
 {
     TreeFiles::copyTree(Golden + u"/input"_qs, root());
     QDir(root()).rename(DataSet, dataSetName);
@@ -38,6 +37,7 @@ TreeSnapshot InstallFixture::tools(bool withTimes) const
     all.removeIf([](TreeSnapshot::iterator it) { return it.key().startsWith(u"SP-"_qs); });
     for (auto it = all.begin(); withTimes && it != all.end(); ++it)
         if (!it.key().endsWith(u'/'))
-            it.value() += " @" + QByteArray::number(QFileInfo(root() + u'/' + it.key()).lastModified().toMSecsSinceEpoch());
+            it.value() +=
+                " @" + QByteArray::number(QFileInfo(root() + u'/' + it.key()).lastModified().toMSecsSinceEpoch());
     return all;
 }

@@ -16,9 +16,9 @@
 // the tools' files, under the name given, with everything the buttons need around them.
 class InstallFixture {
 public:
-    static const QString Golden;   // the golden input and expected trees
-    static const QString DataSet;  // the data set's name in the golden input
-    static const QString Stamp;    // the fixed clock's backup suffix
+    static const QString Golden;  // the golden input and expected trees
+    static const QString DataSet; // the data set's name in the golden input
+    static const QString Stamp;   // the fixed clock's backup suffix
 
     explicit InstallFixture(FileOps* ops = nullptr, const QString& dataSetName = DataSet);
 

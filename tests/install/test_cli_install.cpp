@@ -30,8 +30,10 @@ private slots:
         const QString no = u"no"_qs, backup = u"--backup"_qs, sp = u"sp-daten"_qs;
         QTest::newRow("no installation") << QStringList{backup, no} << u"sp-daten or winkfp"_qs;
         QTest::newRow("bad backup answer") << QStringList{sp, backup, u"maybe"_qs} << u"--backup takes yes or no"_qs;
-        QTest::newRow("unknown option") << QStringList{u"winkfp"_qs, backup, no, u"--fast"_qs} << u"unknown option --fast"_qs;
-        QTest::newRow("two installations") << QStringList{sp, u"winkfp"_qs, backup, no} << u"unexpected argument winkfp"_qs;
+        QTest::newRow("unknown option") << QStringList{u"winkfp"_qs, backup, no, u"--fast"_qs}
+                                        << u"unknown option --fast"_qs;
+        QTest::newRow("two installations")
+            << QStringList{sp, u"winkfp"_qs, backup, no} << u"unexpected argument winkfp"_qs;
         QTest::newRow("option without value") << QStringList{sp, backup, no, u"--nfs"_qs} << u"--nfs needs a value"_qs;
         QTest::newRow("not a data set") << QStringList{sp, backup, no, u"@NCSEXPER"_qs}
                                         << u"@NCSEXPER is not a valid SP-daten folder.\n"_qs;
@@ -61,11 +63,13 @@ private slots:
         InstallFixture f;
         // A folder where a file of the data set has to go: copying onto it fails.
         QVERIFY(QDir().mkpath(f.at(u"EDIABAS/ECU/B.PRG"_qs)));
-        const CliRun run = install(QStringList{u"sp-daten"_qs, u"--backup"_qs, u"no"_qs, u"--source"_qs,
-                                               f.at(InstallFixture::DataSet)} + toolArgs(f));
+        const CliRun run =
+            install(QStringList{u"sp-daten"_qs, u"--backup"_qs, u"no"_qs, u"--source"_qs, f.at(InstallFixture::DataSet)}
+                    + toolArgs(f));
         QCOMPARE(run.exitCode, 1);
         QCOMPARE(run.outLines().mid(run.outLines().size() - 2), (QStringList{QString(), u"UPDATE READY"_qs}));
-        QVERIFY2(run.err.contains(u"failed at \"Update "_qs + f.at(u"EDIABAS/ECU"_qs) + u"\": "_qs), qPrintable(run.err));
+        QVERIFY2(run.err.contains(u"failed at \"Update "_qs + f.at(u"EDIABAS/ECU"_qs) + u"\": "_qs),
+                 qPrintable(run.err));
     }
 
     // Both installs from the command line, the first for a chassis NCS Expert has no folder
@@ -123,8 +127,8 @@ private slots:
         QTest::newRow("nothing") << QStringList{} << u"give a record or --list"_qs;
         QTest::newRow("both") << QStringList{u"r.txt"_qs, u"--list"_qs} << u"give a record or --list"_qs;
         QTest::newRow("unknown option") << QStringList{u"--all"_qs} << u"unknown option --all"_qs;
-        QTest::newRow("empty records folder") << QStringList{u"--list"_qs, u"--records"_qs, QString()}
-                                              << u"--records needs a value"_qs;
+        QTest::newRow("empty records folder")
+            << QStringList{u"--list"_qs, u"--records"_qs, QString()} << u"--records needs a value"_qs;
         QTest::newRow("not a record") << QStringList{QStringLiteral(QUILLON_CLI)} << u"not a restore record"_qs;
     }
     void restoreRefusals()

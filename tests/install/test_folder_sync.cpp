@@ -127,7 +127,6 @@ private slots:
         QVERIFY(!sync().ReplaceFolders(in(u"tgt/DATA"_qs), T, MessageAnswer::No).ok());
         QCOMPARE(TreeFiles::snapshot(T).size(), 3);
     }
-
 };
 
 QTEST_GUILESS_MAIN(TestFolderSync)

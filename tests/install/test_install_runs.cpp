@@ -167,10 +167,8 @@ private slots:
                     saved = saved || after.value(place, "\x01missing") == it.value();
                 // Deliberate losses: ATS files one level below DATA; after a No the old
                 // subfolders of DATA and overwritten files; the files in DATEN itself always.
-                const bool ats = file.startsWith(u"NFS/DATA/"_qs) && file.count(u'/') == 3
-                                 && file.endsWith(u".ATS"_qs);
-                const bool replaced = !backup && file.startsWith(u"NFS/DATA/"_qs)
-                                      && file.count(u'/') >= 3;
+                const bool ats = file.startsWith(u"NFS/DATA/"_qs) && file.count(u'/') == 3 && file.endsWith(u".ATS"_qs);
+                const bool replaced = !backup && file.startsWith(u"NFS/DATA/"_qs) && file.count(u'/') >= 3;
                 const bool daten = file.startsWith(u"NCSEXPER/DATEN/"_qs) && file.count(u'/') == 2;
                 const bool overwritten = written.contains(now) && (!backup || daten);
                 QVERIFY2(saved || ats || replaced || overwritten, qPrintable(where + u" lost "_qs + file));
@@ -181,7 +179,8 @@ private slots:
             const auto record = RestoreRecord::read(result.restoreRecord);
             QVERIFY2(record.ok() && record->failure == u"injected failure"_qs, qPrintable(where));
             const auto restored = Restore::run(result.restoreRecord, real, f.view);
-            QVERIFY2(restored.kind == Restore::Outcome::Kind::Restored, qPrintable(where + restored.problems.join(u'\n')));
+            QVERIFY2(restored.kind == Restore::Outcome::Kind::Restored,
+                     qPrintable(where + restored.problems.join(u'\n')));
             QVERIFY2(f.tools(true) == beforeWithTimes, qPrintable(where));
         }
     }
@@ -191,10 +190,10 @@ private slots:
     {
         // link: made to point into the folder "outside"; pointsTo: below "outside"; linkAfter: where the link is
         // afterwards, empty when gone
-        addColumns<MessageAnswer, QString, QString, Outcome, QString>(
-            "answer", "link", "pointsTo", "outcome", "linkAfter");
-        QTest::newRow("linked family in the data set")
-            << MessageAnswer::Yes << u"SP-E46/DATA/FAM3"_qs << u"FAM"_qs << Outcome::NotStarted << u"SP-E46/DATA/FAM3"_qs;
+        addColumns<MessageAnswer, QString, QString, Outcome, QString>("answer", "link", "pointsTo", "outcome",
+                                                                      "linkAfter");
+        QTest::newRow("linked family in the data set") << MessageAnswer::Yes << u"SP-E46/DATA/FAM3"_qs << u"FAM"_qs
+                                                       << Outcome::NotStarted << u"SP-E46/DATA/FAM3"_qs;
         QTest::newRow("linked family in NFS, backup")
             << MessageAnswer::Yes << u"NFS/DATA/FAM2"_qs << u"FAM"_qs << Outcome::Ready
             << u"NFS/DATA"_qs + InstallFixture::Stamp + u"/FAM2"_qs;
@@ -224,8 +223,7 @@ private slots:
         QCOMPARE(cmdUpdate_Click(c, 1).outcome, outcome);
         QCOMPARE(TreeFiles::snapshot(f.at(u"outside"_qs)), outside);
         if (outcome == Outcome::NotStarted) {
-            QCOMPARE(f.dialogs.texts().last(),
-                     f.at(link) + u" is a symbolic link.\r\nUpdate WinKFP not possible."_qs);
+            QCOMPARE(f.dialogs.texts().last(), f.at(link) + u" is a symbolic link.\r\nUpdate WinKFP not possible."_qs);
             QCOMPARE(TreeFiles::snapshot(f.root()), before);
         } else {
             QCOMPARE(TreeFiles::snapshot(f.at(u"NFS/DATA/FAM2"_qs)).value(u"G.DAT"_qs), "G new\r\n");

@@ -81,18 +81,18 @@ private slots:
     {
         // bytes: written there, or empty to remove the file
         addColumns<int, QString, QByteArray, QString>("index", "path", "bytes", "problem");
-        QTest::newRow("updated file edited") << 0 << u"EDIABAS/ECU/A.PRG"_qs << QByteArray("edited")
-                                             << u": changed since the installation"_qs;
+        QTest::newRow("updated file edited")
+            << 0 << u"EDIABAS/ECU/A.PRG"_qs << QByteArray("edited") << u": changed since the installation"_qs;
         QTest::newRow("new file edited") << 0 << u"EDIABAS/ECU/B.PRG"_qs << QByteArray("edited")
                                          << u": changed since the installation"_qs;
         QTest::newRow("backup gone") << 0 << u"EDIABAS/ECU_20121231_235959/A.PRG"_qs << QByteArray()
                                      << u": the backup of "_qs;
         QTest::newRow("file added to a backup folder") << 0 << u"EDIABAS/ECU_20121231_235959/NEW.PRG"_qs
                                                        << QByteArray("x") << u": added after the installation"_qs;
-        QTest::newRow("file added to a family") << 1 << u"NFS/DATA/FAM2/MINE.DAT"_qs << QByteArray("x")
-                                                << u": added after the installation"_qs;
-        QTest::newRow("folder in the way of a move back") << 1 << u"NFS/DATA/FAM9/"_qs << QByteArray("folder")
-                                                          << u": in the way of "_qs;
+        QTest::newRow("file added to a family")
+            << 1 << u"NFS/DATA/FAM2/MINE.DAT"_qs << QByteArray("x") << u": added after the installation"_qs;
+        QTest::newRow("folder in the way of a move back")
+            << 1 << u"NFS/DATA/FAM9/"_qs << QByteArray("folder") << u": in the way of "_qs;
     }
     void refused()
     {

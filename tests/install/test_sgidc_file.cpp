@@ -15,7 +15,8 @@ private slots:
         addColumns<QByteArray, QByteArray>("input", "expected");
         const QByteArray l305(305, 'x'), l306(306, 'x'), umlauts(306, '\xe4');
         QTest::newRow("305 stays, 306 commented") << l305 + "\r\n" + l306 + "\r\n" << l305 + "\r\n;" + l306 + "\r\n";
-        QTest::newRow("length counted in bytes") << umlauts + "\r\n" << ";" + umlauts + "\r\n";
+        QTest::newRow("length counted in bytes") << umlauts + "\r\n"
+                                                 << ";" + umlauts + "\r\n";
         const QByteArray raw("\x80\x81\x8d\x8f\x90\x9d\xff\x01;x=1\r\n", 14);
         QTest::newRow("bytes kept as read") << raw << raw;
         QTest::newRow("empty lines kept, last line ended") << QByteArray("a\r\n\r\nb") << QByteArray("a\r\n\r\nb\r\n");

@@ -64,8 +64,8 @@ private slots:
         const QString ncs =
             demoCopy(dir, {{u"lcm_copy.C05"_qs, lcm}, {u"0_EMPTY.C01"_qs, ""}, {u"HEADER.C01"_qs, lcm.left(40)}});
         const QStringList expected = {u"lcm_copy.C05 39/39"_qs, u"LCM_DEM.C05 39/39"_qs, u"LCM_DEM.C06 37/40"_qs,
-                                      u"LCM_DEM.C04 36/39"_qs, u"LCM_DEM.C03 29/30"_qs, u"KOMBI.C02 8/8"_qs,
-                                      u"ZKE_DEM.C07 7/7"_qs, u"0_EMPTY.C01 !"_qs, u"HEADER.C01 !"_qs};
+                                      u"LCM_DEM.C04 36/39"_qs,  u"LCM_DEM.C03 29/30"_qs, u"KOMBI.C02 8/8"_qs,
+                                      u"ZKE_DEM.C07 7/7"_qs,    u"0_EMPTY.C01 !"_qs,     u"HEADER.C01 !"_qs};
         for (const int threads : {1, 2}) {
             QList<int> progress;
             QMutex lock;
@@ -127,13 +127,15 @@ private slots:
     void loadChassis_data()
     {
         // error: the message's end, or empty
-        addColumns<ExtraFiles, QStringList, QByteArray, QByteArray, QString>(
-            "files", "modules", "fswData", "pswHex", "error");
+        addColumns<ExtraFiles, QStringList, QByteArray, QByteArray, QString>("files", "modules", "fswData", "pswHex",
+                                                                             "error");
         const QByteArray fsw("\x01\x05NAME\x00", 7);
         const QByteArray psw("head\x00KEYWORD\x01\xFF", 14);
         const QByteArray pswHex("4B 45 59 57 4F 52 44 01 FF");
-        QTest::newRow("lower-case names") << ExtraFiles{{u"swtfsw01.dat"_qs, fsw}, {u"swtpsw01.dat"_qs, psw},
-                                                     {u"m.c02"_qs, "m"}, {u"README.TXT"_qs, "r"}}
+        QTest::newRow("lower-case names") << ExtraFiles{{u"swtfsw01.dat"_qs, fsw},
+                                                        {u"swtpsw01.dat"_qs, psw},
+                                                        {u"m.c02"_qs, "m"},
+                                                        {u"README.TXT"_qs, "r"}}
                                           << QStringList{u"m.c02"_qs} << fsw << pswHex << QString();
         QTest::newRow("value keywords missing") << ExtraFiles{{u"SWTFSW01.DAT"_qs, fsw}} << QStringList() << fsw
                                                 << QByteArray() << u"SWTPSW*.DAT not found."_qs;

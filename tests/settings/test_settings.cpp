@@ -26,7 +26,8 @@ private slots:
         QVERIFY(store.setValue(QStringLiteral("FolderBACKUP"), QStringLiteral("D:\\Backup")).ok());
         QCOMPARE(store.value(SettingsStore::FolderBackup, QString()), QStringLiteral("D:\\Backup"));
         QVERIFY(store.setValue(QStringLiteral("folderbackup"), QStringLiteral("E:\\Other")).ok());
-        QCOMPARE(SettingsStore(iniPath()).value(QStringLiteral("FOLDERBACKUP"), QString()), QStringLiteral("E:\\Other"));
+        QCOMPARE(SettingsStore(iniPath()).value(QStringLiteral("FOLDERBACKUP"), QString()),
+                 QStringLiteral("E:\\Other"));
         QSettings raw(iniPath(), QSettings::IniFormat);
         raw.beginGroup(QStringLiteral("Settings"));
         QCOMPARE(raw.childKeys().size(), 1);
@@ -41,7 +42,8 @@ private slots:
 #ifdef Q_OS_WIN
         QCOMPARE(SettingsStore::defaultLocation(), qEnvironmentVariable("APPDATA") + u"\\Quillon\\Quillon.ini"_qs);
 #else
-        QCOMPARE(SettingsStore::defaultLocation(), qEnvironmentVariable("XDG_CONFIG_HOME") + u"/Quillon/Quillon.ini"_qs);
+        QCOMPARE(SettingsStore::defaultLocation(),
+                 qEnvironmentVariable("XDG_CONFIG_HOME") + u"/Quillon/Quillon.ini"_qs);
 #endif
     }
 
@@ -52,12 +54,13 @@ private slots:
         // message: empty when accepted
         addColumns<int, QStringList, QString>("kind", "subfolders", "message");
         QTest::newRow("ncs complete") << 1 << QStringList{u"DATEN"_qs, u"SGDAT"_qs, u"WORK"_qs} << QString();
-        QTest::newRow("ncs without SGDAT") << 1 << QStringList{u"DATEN"_qs, u"WORK"_qs}
-                                           << u" is not a valid NCSEXPER folder."_qs;
+        QTest::newRow("ncs without SGDAT")
+            << 1 << QStringList{u"DATEN"_qs, u"WORK"_qs} << u" is not a valid NCSEXPER folder."_qs;
         QTest::newRow("ediabas needs only ECU") << 2 << QStringList{u"ECU"_qs} << QString();
         QTest::newRow("ediabas without ECU") << 2 << QStringList{u"BIN"_qs} << u" is not a valid EDIABAS folder."_qs;
         QTest::newRow("nfs needs DATA and SGDAT") << 3 << QStringList{u"DATA"_qs, u"SGDAT"_qs} << QString();
-        QTest::newRow("nfs without SGDAT") << 3 << QStringList{u"DATA"_qs} << u" is not a valid EC-APPS\\NFS folder."_qs;
+        QTest::newRow("nfs without SGDAT")
+            << 3 << QStringList{u"DATA"_qs} << u" is not a valid EC-APPS\\NFS folder."_qs;
         QTest::newRow("cancelled") << 1 << QStringList() << u"cancel"_qs;
     }
     void setDefaultFolder()

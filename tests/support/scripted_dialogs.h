@@ -25,8 +25,7 @@ public:
     void queueSaveFile(const QString& path) { m_saveFiles.enqueue(path); }
     void queueFolder(const QString& path) { m_folders.enqueue(path); }
 
-    MessageAnswer message(const QString& title, const QString& text, MessageIcon icon,
-                          MessageButtons buttons) override;
+    MessageAnswer message(const QString& title, const QString& text, MessageIcon icon, MessageButtons buttons) override;
     QString openFile(const FileDialogRequest& request) override;
     QString saveFile(const FileDialogRequest& request) override;
     QString browseForFolder(const QString& title) override;

@@ -56,7 +56,8 @@ struct WindowFixture {
 
     MainWindow& open(bool show = true)
     {
-        window = std::make_unique<MainWindow>(MainWindowServices{settings, dialogs, clock, program(), dir.path(), history()});
+        window = std::make_unique<MainWindow>(
+            MainWindowServices{settings, dialogs, clock, program(), dir.path(), history()});
         if (show)
             window->show();
         return *window;

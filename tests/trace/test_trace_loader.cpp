@@ -56,7 +56,8 @@ private slots:
         QTest::newRow("empty line is an empty function")
             << QByteArray("A\r\n\t1\r\n\r\n\t2\r\n") << QStringList{u"F:A"_qs, u"V:1"_qs, u"F:"_qs, u"V:2"_qs}
             << QString();
-        QTest::newRow("bytes above 127") << QByteArray("GR\xc4\xdf" "E\r\n\t\x80\xff\r\n")
+        QTest::newRow("bytes above 127") << QByteArray("GR\xc4\xdf"
+                                                       "E\r\n\t\x80\xff\r\n")
                                          << QStringList{u"F:GR\u00c4\u00dfE"_qs, u"V:\u20ac\u00ff"_qs} << QString();
         QTest::newRow("empty file") << QByteArray("") << QStringList() << QString();
         QTest::newRow("missing file") << QByteArray() << QStringList()
@@ -92,7 +93,6 @@ private slots:
             QVERIFY(!f.session.ValuesShown && !f.session.ValuesIncomplete && !f.session.Translated);
         }
     }
-
 };
 
 QTEST_GUILESS_MAIN(TestTraceLoader)

@@ -15,8 +15,8 @@ namespace {
 //  6 EMPTY_ABC     (no values)
 //  7 ABCDE         8 wert
 const QStringList kSearchTrace = {
-    u"ABC_FUNC"_qs, u"\taktiv"_qs, u"\tnicht_aktiv"_qs, u"XABC"_qs, u"\t\tabc_value"_qs,
-    u"EMPTY_ABC"_qs, u"ABCDE"_qs, u"\twert"_qs,
+    u"ABC_FUNC"_qs,      u"\taktiv"_qs,   u"\tnicht_aktiv"_qs, u"XABC"_qs,
+    u"\t\tabc_value"_qs, u"EMPTY_ABC"_qs, u"ABCDE"_qs,         u"\twert"_qs,
 };
 
 QList<int> yellowNodes(const TraceTree& tree)

@@ -116,19 +116,20 @@ private slots:
         const QList<int> none;
         QTest::newRow("A to B") << QList<int>{5} << QString() << QStringList() << aToB << 1;
         QTest::newRow("A to B to C to A") << QList<int>{5, 6, 2} << QString() << QStringList() << unchanged << 0;
-        QTest::newRow("two functions, one back") << QList<int>{6, 7, 4} << QString() << QStringList()
-                                                 << u"F1*|aktiv#0~|F2|wert_1|nicht_aktiv#0|x|wert_2#0|F3#3|missing#3"_qs << 1;
+        QTest::newRow("two functions, one back")
+            << QList<int>{6, 7, 4} << QString() << QStringList()
+            << u"F1*|aktiv#0~|F2|wert_1|nicht_aktiv#0|x|wert_2#0|F3#3|missing#3"_qs << 1;
         QTest::newRow("failure line") << QList<int>{9} << QString() << QStringList() << unchanged << 0;
         QTest::newRow("listed value applied")
-            << none << u"nicht_aktiv"_qs << QStringList{u"F1: aktiv --> nicht_aktiv"_qs, notFound, u"1 value changed"_qs}
-            << aToB << 1;
+            << none << u"nicht_aktiv"_qs
+            << QStringList{u"F1: aktiv --> nicht_aktiv"_qs, notFound, u"1 value changed"_qs} << aToB << 1;
         QTest::newRow("unlisted value applied")
             << none << u"an"_qs
             << QStringList{u"F1: aktiv --> an"_qs, u"warning: F1: an is not among the possible values"_qs, notFound,
                            u"1 value changed"_qs}
             << u"F1*|aktiv#0~|F2|wert_1|nicht_aktiv#0|x#0|wert_2#0|F3#3|missing#3|an"_qs << 1;
-        QTest::newRow("loaded value applied") << none << u"aktiv"_qs << QStringList{notFound, u"0 values changed"_qs}
-                                              << unchanged << 0;
+        QTest::newRow("loaded value applied")
+            << none << u"aktiv"_qs << QStringList{notFound, u"0 values changed"_qs} << unchanged << 0;
     }
     void listedValues()
     {
@@ -148,8 +149,8 @@ private slots:
     // translation on every node shows "  -  t" and "aus" translates as "Off".
     void typed_data()
     {
-        addColumns<QStringList, QStringList, bool, QStringList, QString, int>(
-            "wanted", "byHand", "translated", "report", "tree", "changeCount");
+        addColumns<QStringList, QStringList, bool, QStringList, QString, int>("wanted", "byHand", "translated",
+                                                                              "report", "tree", "changeCount");
         const QStringList none;
         QTest::newRow("changes, tabs inside a value ignored")
             << QStringList{u"F2"_qs, u"\twert_1"_qs, u"\t\twert_9\t"_qs, u"F1"_qs, u"\taus"_qs} << none << false
@@ -158,10 +159,11 @@ private slots:
         QTest::newRow("back to the loaded value undoes a change by hand")
             << kCurrent << QStringList{u"2=aus"_qs} << false
             << QStringList{u"F1: aus --> ein"_qs, u"1 value changed"_qs} << u"F1|ein|F2|wert_1|wert_2"_qs << 0;
-        QTest::newRow("translation on")
-            << QStringList{u"F1"_qs, u"\taus"_qs, u"F2"_qs, u"\twert_1"_qs, u"\twert_3"_qs} << none << true
-            << QStringList{u"F1: ein --> aus"_qs, u"F2: wert_2 --> wert_3"_qs, u"2 values changed"_qs}
-            << u"F1  -  t*|aus  -  off[ein]|F2  -  t*|wert_1  -  t|wert_3[wert_2]"_qs << 2;
+        QTest::newRow("translation on") << QStringList{u"F1"_qs, u"\taus"_qs, u"F2"_qs, u"\twert_1"_qs, u"\twert_3"_qs}
+                                        << none << true
+                                        << QStringList{u"F1: ein --> aus"_qs, u"F2: wert_2 --> wert_3"_qs,
+                                                       u"2 values changed"_qs}
+                                        << u"F1  -  t*|aus  -  off[ein]|F2  -  t*|wert_1  -  t|wert_3[wert_2]"_qs << 2;
         QTest::newRow("different value counts, empty value")
             << QStringList{u"F1"_qs, u"\t"_qs, u"F2"_qs, u"\twert_3"_qs} << none << false
             << QStringList{u"not applied: F1 (empty value in the wanted trace)"_qs,

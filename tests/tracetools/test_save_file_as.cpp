@@ -52,13 +52,14 @@ private slots:
     void copies_data()
     {
         // chosen: below the temporary folder, empty for Cancel
-        addColumns<int, QString, QString, QString, QString, QString, bool>(
-            "mode", "module", "proposed", "chosen", "saveTag", "folderBackup", "stored");
+        addColumns<int, QString, QString, QString, QString, QString, bool>("mode", "module", "proposed", "chosen",
+                                                                           "saveTag", "folderBackup", "stored");
         QTest::newRow("trace copy, new folder with its own case")
             << 1 << u"MOD_A"_qs << u"FSW_PSW [CH1-MOD_A].TRC"_qs << u"OtherCase/fsw_psw [ch1-mod_a].trc"_qs
             << u"FSW_PSW [CH1-MOD_A].TRC"_qs << u"OtherCase"_qs << true;
-        QTest::newRow("man copy keeps the tag") << 2 << u"MOD_A"_qs << u"FSW_PSW [CH1-MOD_A].MAN"_qs
-                                                << u"OtherCase/copy.man"_qs << u"EARLIER.TRC"_qs << u"OtherCase"_qs << true;
+        QTest::newRow("man copy keeps the tag")
+            << 2 << u"MOD_A"_qs << u"FSW_PSW [CH1-MOD_A].MAN"_qs << u"OtherCase/copy.man"_qs << u"EARLIER.TRC"_qs
+            << u"OtherCase"_qs << true;
         QTest::newRow("upper case only within the code page")
             << 1 << u"MOD_A"_qs << u"FSW_PSW [CH1-MOD_A].TRC"_qs << u"OtherCase/straße-µ.trc"_qs << u"STRAßE-µ.TRC"_qs
             << u"OtherCase"_qs << true;
@@ -96,11 +97,12 @@ private slots:
         Fixture f;
         const QString chosen = f.dir.filePath(u"OtherCase/differences.txt"_qs);
         TestFiles::write(chosen, "an older and longer export that must disappear");
-        f.save(3, u"OtherCase/differences.txt"_qs, {u"CH1"_qs, u"MOD_A"_qs, {u"Differences:"_qs, QString(), u"\tÜ"_qs}});
+        f.save(3, u"OtherCase/differences.txt"_qs,
+               {u"CH1"_qs, u"MOD_A"_qs, {u"Differences:"_qs, QString(), u"\tÜ"_qs}});
         QCOMPARE(TestFiles::read(chosen), QByteArray("===================================================\r\n"
-                                          "       Generated with Quillon\r\n"
-                                          "===================================================\r\n\r\n"
-                                          "Differences:\r\n\r\n\t\xDC\r\n"));
+                                                     "       Generated with Quillon\r\n"
+                                                     "===================================================\r\n\r\n"
+                                                     "Differences:\r\n\r\n\t\xDC\r\n"));
         QCOMPARE(f.dialogs.saveRequests.first().proposedName, u"TraceDifferences.txt"_qs);
         QCOMPARE(f.settings.value(u"FolderBackup"_qs, u"-"_qs), u"-"_qs);
         QCOMPARE(f.saveTag, u"EARLIER.TRC"_qs);

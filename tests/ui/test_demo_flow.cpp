@@ -62,12 +62,14 @@ private slots:
         QCOMPARE(best, u"LCM_DEM.C05   39 of 40 values, 39 functions"_qs);
         QCOMPARE(f.find<QComboBox>(u"cmbModule"_qs)->currentText(), u"LCM_DEM.C05"_qs);
         f.click(u"cmdValues"_qs);
-        QCOMPARE(f.dialogs.texts(), (QStringList{u"Load TRC-file first."_qs, u"Load TRC-file first."_qs,
-                                                 u"Select chassis and module first."_qs,
-                                                 u"Not all parameters are found.\r\nSelect the right chassis and module."_qs}));
+        QCOMPARE(
+            f.dialogs.texts(),
+            (QStringList{u"Load TRC-file first."_qs, u"Load TRC-file first."_qs, u"Select chassis and module first."_qs,
+                         u"Not all parameters are found.\r\nSelect the right chassis and module."_qs}));
         TraceTree& tree = f.tree();
         QCOMPARE(tree.image(tree.indexOfKey(u"AKUSTIK_VERRIEGELN"_qs)), NodeImage::Warning);
-        QVERIFY(clickNode(f.find<TraceTreeView>(u"TreeTRC"_qs), tree, tree.firstChild(tree.indexOfKey(u"TAGFAHRLICHT"_qs))));
+        QVERIFY(clickNode(f.find<TraceTreeView>(u"TreeTRC"_qs), tree,
+                          tree.firstChild(tree.indexOfKey(u"TAGFAHRLICHT"_qs))));
         QCOMPARE(f.session().ChangeCount, 1);
         f.click(u"cmdSave"_qs); // the list shows errors: nothing is saved
         QCOMPARE(f.dialogs.texts().last(), u"Errors found in list.\r\nSelect the right chassis and module."_qs);
@@ -79,7 +81,8 @@ private slots:
             child<QLineEdit>(dialog, "txtChange")->setText(u"aktiv"_qs);
             child<QPushButton>(dialog, "cmdOK_1")->click();
         });
-        QVERIFY(clickNode(f.find<TraceTreeView>(u"TreeTRC"_qs), tree, tree.firstChild(tree.indexOfKey(u"TAGFAHRLICHT"_qs))));
+        QVERIFY(clickNode(f.find<TraceTreeView>(u"TreeTRC"_qs), tree,
+                          tree.firstChild(tree.indexOfKey(u"TAGFAHRLICHT"_qs))));
         QVERIFY(modal.opened);
         f.dialogs.messages.clear();
         f.dialogs.queueAnswer(MessageAnswer::Yes);
@@ -114,7 +117,8 @@ private slots:
         f.action(u"ssFile_1"_qs)->trigger();
         f.dialogs.queueOpenFile(two);
         f.action(u"ssFile_2"_qs)->trigger();
-        QVERIFY2(f.session().listItems().contains(u"11 differences"_qs), qPrintable(f.session().listItems().join(u'|')));
+        QVERIFY2(f.session().listItems().contains(u"11 differences"_qs),
+                 qPrintable(f.session().listItems().join(u'|')));
         QVERIFY(f.action(u"ssFile_4"_qs)->isEnabled());
         QVERIFY(f.dialogs.messages.isEmpty());
     }

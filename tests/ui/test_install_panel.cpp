@@ -54,7 +54,8 @@ private slots:
         Window w;
         // Enough files that the run outlasts the window's event interval even in memory.
         for (int i = 0; i < 3000; ++i)
-            QVERIFY(TreeFiles::build(w.tools.at(InstallFixture::DataSet), {{u"ECU/F%1.PRG"_qs.arg(i), QByteArray(2000, 'x')}}));
+            QVERIFY(TreeFiles::build(w.tools.at(InstallFixture::DataSet),
+                                     {{u"ECU/F%1.PRG"_qs.arg(i), QByteArray(2000, 'x')}}));
         bool seen = false;
         QTimer::singleShot(0, w.window.get(), [&] {
             seen = true;

@@ -7,15 +7,14 @@
 
 namespace {
 
-const QStringList kTrace = {u"FUNKTION_B"_qs, u"\taktiv"_qs, u"FUNKTION_A"_qs, u"\t\twert_01"_qs,
-                            u"FUNKTION_C"_qs, u"\tnicht_aktiv"_qs};
+const QStringList kTrace = {u"FUNKTION_B"_qs,  u"\taktiv"_qs,    u"FUNKTION_A"_qs,
+                            u"\t\twert_01"_qs, u"FUNKTION_C"_qs, u"\tnicht_aktiv"_qs};
 
 // The main window on the default trace; the copies and the export belong to another panel,
 // so the test records which save mode they ask for.
 struct Fixture : WindowFixture {
     QList<int> saveModes;
-    explicit Fixture(const std::function<void(Fixture&)>& before = {})
-        : WindowFixture(TestFiles::crlf(kTrace))
+    explicit Fixture(const std::function<void(Fixture&)>& before = {}) : WindowFixture(TestFiles::crlf(kTrace))
     {
         if (before)
             before(*this);
@@ -78,7 +77,8 @@ private slots:
         QFETCH(bool, exists);
         QFETCH(int, saveMode);
         Fixture f;
-        const QString path = file.startsWith(u"p:") ? Paths::join(f.program(), file.mid(2)) : Paths::join(f.ncs(), file);
+        const QString path =
+            file.startsWith(u"p:") ? Paths::join(f.program(), file.mid(2)) : Paths::join(f.ncs(), file);
         QVERIFY(!exists || TestFiles::write(path, "A\r\n"));
         f.action(entry)->trigger();
         QCOMPARE(f.dialogs.editorFiles, exists && saveMode == 0 ? QStringList{path} : QStringList());

@@ -14,8 +14,7 @@ namespace {
 const QByteArray kTrace = "ABC_ONE\r\n\tnicht_aktiv\r\nXABC\r\n\tdrei_mal\r\nEMPTY_ABC\r\nABC_TWO\r\n\taktiv\r\n";
 
 struct Fixture : WindowFixture {
-    explicit Fixture(bool loaded = true)
-        : WindowFixture(kTrace)
+    explicit Fixture(bool loaded = true) : WindowFixture(kTrace)
     {
         open();
         if (loaded)

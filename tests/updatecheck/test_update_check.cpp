@@ -34,15 +34,18 @@ QByteArray header()
 
 QByteArray entry(const QByteArray& number)
 {
-    return "Date\t\t: " + DateText::general(kWhen).toLatin1() + "\r\n"
-           "\r\n"
-           "Assembly number\t: " + number + "\r\n"
-           "Hardware number\t: 7100000\r\n"
-           "\r\n"
-           "ECU family\t: DEMO_DME\r\n"
-           "Update to\t: 7000003\r\n"
-           "===================================================\r\n"
-           "\r\n";
+    return "Date\t\t: " + DateText::general(kWhen).toLatin1()
+           + "\r\n"
+             "\r\n"
+             "Assembly number\t: "
+           + number
+           + "\r\n"
+             "Hardware number\t: 7100000\r\n"
+             "\r\n"
+             "ECU family\t: DEMO_DME\r\n"
+             "Update to\t: 7000003\r\n"
+             "===================================================\r\n"
+             "\r\n";
 }
 
 UpdatePlanEntry planEntry(const QString& number)
@@ -57,8 +60,8 @@ class TestUpdateCheck : public QObject {
 private slots:
     void check_data()
     {
-        addColumns<QStringList, QString, QString, QString, QString>(
-            "files", "number", "pathText", "hardwareText", "updateText");
+        addColumns<QStringList, QString, QString, QString, QString>("files", "number", "pathText", "hardwareText",
+                                                                    "updateText");
 
         const QString a = u"7000001"_qs, b = u"7000002"_qs, c = u"7000003"_qs;
         const QString hw = u"7100000"_qs, otherHw = u"7100009"_qs;
@@ -69,22 +72,20 @@ private slots:
 
         QTest::newRow("eight characters") << listABC << u"70000011"_qs << u"Nothing found..."_qs << QString()
                                           << u"Assembly number must be 7 digit"_qs;
-        QTest::newRow("chain A-B-C, same hardware")
-            << listABC + QStringList{his + hisLine(a, b) + u'|' + hisLine(b, c)} << a << found << hwText
-            << u"Update available --> 7000003"_qs;
+        QTest::newRow("chain A-B-C, same hardware") << listABC + QStringList{his + hisLine(a, b) + u'|' + hisLine(b, c)}
+                                                    << a << found << hwText << u"Update available --> 7000003"_qs;
         QTest::newRow("chain A-B-C, C with other hardware only")
             << QStringList{dat + listLine(a, hw) + u'|' + listLine(b, hw) + u'|' + listLine(c, otherHw),
                            his + hisLine(a, b) + u'|' + hisLine(b, c)}
             << a << found << hwText << noUpdate;
-        QTest::newRow("cycle A-B-A ends at B")
-            << listABC + QStringList{his + hisLine(a, b) + u'|' + hisLine(b, a)} << a << found << hwText
-            << u"Update available --> 7000002"_qs;
+        QTest::newRow("cycle A-B-A ends at B") << listABC + QStringList{his + hisLine(a, b) + u'|' + hisLine(b, a)} << a
+                                               << found << hwText << u"Update available --> 7000002"_qs;
         QTest::newRow("cycle A-A") << listABC + QStringList{his + hisLine(a, a)} << a << found << hwText << noUpdate;
 
         // The first family in name order, compared in upper case as NTFS lists them, wins.
         QTest::newRow("two families list the number")
-            << QStringList{u"B_FAM/B_FAM.DAT|"_qs + listLine(a, otherHw), u"a_fam/a_fam.DAT|"_qs + listLine(a, hw)}
-            << a << u"Found in ECU family a_fam"_qs << hwText << noUpdate;
+            << QStringList{u"B_FAM/B_FAM.DAT|"_qs + listLine(a, otherHw), u"a_fam/a_fam.DAT|"_qs + listLine(a, hw)} << a
+            << u"Found in ECU family a_fam"_qs << hwText << noUpdate;
         QTest::newRow("family without list file is skipped")
             << QStringList{u"A_EMPTY/A_EMPTY.HIS|"_qs + hisLine(a, b), u"B_DIR/B_DIR.DAT/"_qs,
                            u"C_FAM/C_FAM.DAT|"_qs + listLine(a, hw)}
@@ -96,10 +97,11 @@ private slots:
         // Failures: DATA missing (before the length is tested), and a history that opens but
         // cannot be read: a link to this process's own memory fails its first read at
         // address 0, for the superuser as well. What was found so far stays shown.
-        QTest::newRow("no DATA, six characters") << QStringList() << u"700000"_qs << QString() << QString() << QString();
+        QTest::newRow("no DATA, six characters")
+            << QStringList() << u"700000"_qs << QString() << QString() << QString();
 #ifdef Q_OS_LINUX
-        QTest::newRow("unreadable history")
-            << QStringList{dat + listLine(a, hw), u"FAM/FAM.HIS>/proc/self/mem"_qs} << a << found << hwText << QString();
+        QTest::newRow("unreadable history") << QStringList{dat + listLine(a, hw), u"FAM/FAM.HIS>/proc/self/mem"_qs} << a
+                                            << found << hwText << QString();
 #endif
         QTest::newRow("history line without replacement")
             << QStringList{dat + listLine(a, hw) + u"||"_qs, his + a + u"|"_qs} << a << found << hwText << noUpdate;
@@ -119,10 +121,10 @@ private slots:
         QCOMPARE(result.hardwareText(), hardwareText);
         QCOMPARE(result.updateText(), updateText);
         const QString his = Paths::toNative(dir.filePath(u"DATA/FAM/FAM.HIS"_qs));
-        const QString error = files.isEmpty() ? Paths::join(dir.path(), u"\\DATA"_qs)
-                                                    + u" not found.\r\nSet your default folders."_qs
-                              : updateText.isEmpty() ? his + u": "_qs
-                                                     : QString();
+        const QString error =
+            files.isEmpty() ? Paths::join(dir.path(), u"\\DATA"_qs) + u" not found.\r\nSet your default folders."_qs
+            : updateText.isEmpty() ? his + u": "_qs
+                                   : QString();
         QVERIFY2(result.error.startsWith(error) && result.error.isEmpty() == error.isEmpty(), qPrintable(result.error));
         QCOMPARE(result.outcome == UpdateCheck::Outcome::Failed, !error.isEmpty());
     }
