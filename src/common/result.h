@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 #include <optional>
 #include <utility>
@@ -8,17 +9,30 @@
 // The outcome of a core operation: a value, or the message the window shows the user.
 // The core never shows UI itself, so failures travel back as text.
 template <typename T>
-class Result {
+class [[nodiscard]] Result {
 public:
     Result(T value) : m_value(std::move(value)) {}
     static Result failure(QString message) { return Result(Failed{std::move(message)}); }
 
     bool ok() const { return m_value.has_value(); }
     explicit operator bool() const { return ok(); }
-    const T& value() const& { return *m_value; }
-    T& value() & { return *m_value; }
-    T&& value() && { return std::move(*m_value); }
-    const T* operator->() const { return &*m_value; }
+    // Reading the value of a failure is a programming error, caught in every build.
+    const T& value() const&
+    {
+        Q_ASSERT_X(ok(), "Result::value", "a failure has no value");
+        return *m_value;
+    }
+    T& value() &
+    {
+        Q_ASSERT_X(ok(), "Result::value", "a failure has no value");
+        return *m_value;
+    }
+    T&& value() &&
+    {
+        Q_ASSERT_X(ok(), "Result::value", "a failure has no value");
+        return std::move(*m_value);
+    }
+    const T* operator->() const { return &value(); }
     const QString& error() const { return m_error; }
 
 private:
@@ -32,7 +46,7 @@ private:
 };
 
 // Success or a message, for operations that produce nothing else.
-class Status {
+class [[nodiscard]] Status {
 public:
     Status() = default;
     static Status failure(QString message) { return Status(std::move(message), false); }

@@ -11,7 +11,8 @@ void AddValueNode(TraceTree& tree, const QStringList& traceLines, const QString&
     const int function = tree.indexOfKey(traceLines.value(index - 1));
     if (function == 0)
         return;
-    tree.addChild(function, name, NodeImage::None);
+    // The function was just found, so a value can always be added below it.
+    static_cast<void>(tree.addChild(function, name, NodeImage::None));
     tree.setSortChildren(function, true);
 }
 

@@ -49,7 +49,8 @@ void applyTyped(Target& target, int function, const TraceFunction& current, cons
         if (old == wanted.values[i])
             continue;
         const ValueEditing::ValueChange change = ValueEditing::BeginValueChange(tree, nodes[i]);
-        ValueEditing::FinishValueChange(target.session, change, wanted.values[i], target.lookup);
+        // The node was taken from the tree just now, so the change cannot miss it.
+        static_cast<void>(ValueEditing::FinishValueChange(target.session, change, wanted.values[i], target.lookup));
         target.outcome.changed.append({current.line, old, wanted.values[i]});
     }
 }

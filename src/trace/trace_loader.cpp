@@ -47,7 +47,8 @@ QString BuildTraceTree(TraceTree& tree, const QStringList& lines, QStringList* a
                 return valueBeforeFunctionMessage(i + 1);
             QString text = line;
             text.remove(u'\t');
-            tree.addChild(parent, text, NodeImage::Chosen);
+            // The parent was just added, so adding below it cannot fail.
+            static_cast<void>(tree.addChild(parent, text, NodeImage::Chosen));
         }
         if (acceptedLines)
             acceptedLines->append(line);

@@ -68,7 +68,9 @@ void SaveFileAs(int mode, const SaveFileAsInputs& inputs, const SaveFileAsServic
         return;
 
     if (mode == SaveMode::ExportList) {
-        TextFile::writeLinesAtomically(chosen, GeneratedHeader::lines() + inputs.listItems);
+        // A failed export ends silently, as every failure of a copy does; the list stays on
+        // screen, so nothing is lost and the export can be tried again elsewhere.
+        static_cast<void>(TextFile::writeLinesAtomically(chosen, GeneratedHeader::lines() + inputs.listItems));
         return;
     }
 
@@ -81,6 +83,7 @@ void SaveFileAs(int mode, const SaveFileAsInputs& inputs, const SaveFileAsServic
     const QString folder = Paths::folderOf(chosen);
     if (folder != services.folders.FolderBackup) {
         services.folders.FolderBackup = folder;
-        services.settings.setValue(QStringLiteral("FolderBACKUP"), folder);
+        // Not remembering the folder only means the next dialog opens elsewhere.
+        static_cast<void>(services.settings.setValue(QStringLiteral("FolderBACKUP"), folder));
     }
 }

@@ -306,10 +306,14 @@ void MainWindow::Form_Unload()
     const WindowState state = isMinimized()   ? WindowState::Minimized
                               : isMaximized() ? WindowState::Maximized
                                               : WindowState::Normal;
-    m_settings.setValue(SettingsStore::StartUpPosition,
-                        WindowLayout::formatStartUpPosition(state, x() * kTwipsPerPixel, y() * kTwipsPerPixel,
-                                                            width() * kTwipsPerPixel, height() * kTwipsPerPixel));
-    m_settings.setValue(SettingsStore::PictureDefault, QString::number(PictureDefault));
+    Status stored =
+        m_settings.setValue(SettingsStore::StartUpPosition,
+                            WindowLayout::formatStartUpPosition(state, x() * kTwipsPerPixel, y() * kTwipsPerPixel,
+                                                                width() * kTwipsPerPixel, height() * kTwipsPerPixel));
+    if (stored)
+        stored = m_settings.setValue(SettingsStore::PictureDefault, QString::number(PictureDefault));
+    if (!stored)
+        m_dialogs.message(mainCaption(), stored.error(), MessageIcon::Critical);
 
     const QString man = manipulationFilePath(m_folders.FolderNCS);
     const QFileInfo info(man);

@@ -192,8 +192,11 @@ void MenuPanel::setCustomPicture(const QString& path)
     pictures.setCustom(loaded);
     *m_context.pictureDefault = pictures.count();
     m_context.showPicture(*m_context.pictureDefault);
-    m_context.settings.setValue(SettingsStore::PictureCustom, path);
-    m_context.settings.setValue(SettingsStore::PictureFolder, Paths::folderOf(path));
+    Status stored = m_context.settings.setValue(SettingsStore::PictureCustom, path);
+    if (stored)
+        stored = m_context.settings.setValue(SettingsStore::PictureFolder, Paths::folderOf(path));
+    if (!stored)
+        showError(stored.error());
 }
 
 void MenuPanel::listImage_Click()
@@ -247,7 +250,10 @@ void MenuPanel::showNcsCodingOnly(bool on)
 {
     m_context.setLayoutWidth(on ? WindowLayout::kNcsOnlyWidth : WindowLayout::kFullWidth);
     action(QStringLiteral("sSettings_11"))->setChecked(on);
-    m_context.settings.setValue(SettingsStore::NCSonly, on ? QStringLiteral("True") : QStringLiteral("False"));
+    if (Status stored =
+            m_context.settings.setValue(SettingsStore::NCSonly, on ? QStringLiteral("True") : QStringLiteral("False"));
+        !stored)
+        showError(stored.error());
 }
 
 QString MenuPanel::defaultFoldersText(const ToolFolders& folders)

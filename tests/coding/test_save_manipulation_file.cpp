@@ -54,7 +54,7 @@ struct Fixture {
         const int node = session.tree().indexOfKey(function);
         for (int child : session.tree().children(node))
             session.tree().setImage(child, NodeImage::None);
-        session.tree().addChild(node, value, NodeImage::Chosen);
+        QVERIFY(session.tree().addChild(node, value, NodeImage::Chosen));
         ++session.ChangeCount;
     }
     void translate()
@@ -114,7 +114,7 @@ private slots:
         Fixture f;
         f.change(u"LICHT"_qs, u"nicht_aktiv"_qs);
         if (setup == u"second")
-            f.session.tree().addChild(f.session.tree().indexOfKey(u"LICHT"_qs), u"zwei"_qs, NodeImage::Chosen);
+            QVERIFY(f.session.tree().addChild(f.session.tree().indexOfKey(u"LICHT"_qs), u"zwei"_qs, NodeImage::Chosen));
         f.session.ValuesIncomplete = setup.contains(u"incomplete");
         const bool unchanged = setup.contains(u"unchanged");
         f.session.ChangeCount = unchanged ? 0 : 1;

@@ -46,7 +46,7 @@ struct Run {
         const int function = tree.indexOfKey(TraceLines.value(index - 1));
         if (function == 0)
             return;
-        tree.addChild(function, name, NodeImage::None);
+        static_cast<void>(tree.addChild(function, name, NodeImage::None));
         tree.setSortChildren(function, true);
     }
 

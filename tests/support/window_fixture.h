@@ -44,7 +44,7 @@ struct WindowFixture {
     {
         TestFiles::makeDirs(ncs(), {QStringLiteral("DATEN"), QStringLiteral("SGDAT"), QStringLiteral("WORK")});
         TestFiles::makeDirs(dir.path(), {QStringLiteral("program")});
-        settings.setValue(SettingsStore::FolderNCS, ncs());
+        static_cast<void>(settings.setValue(SettingsStore::FolderNCS, ncs()));
         if (!trace.isNull())
             TestFiles::write(defaultTracePath(ncs()), trace);
     }

@@ -52,9 +52,9 @@ private slots:
         QCOMPARE(tree.roots(), (QList<int>{1, 3, 5, 6}));
 
         tree.setSortChildren(3, true);
-        tree.addChild(3, u"zuletzt"_qs, 0);
-        tree.addChild(3, u"Anfang"_qs, 0);
-        tree.addChild(3, u"anfang"_qs, 0);
+        QVERIFY(tree.addChild(3, u"zuletzt"_qs, 0));
+        QVERIFY(tree.addChild(3, u"Anfang"_qs, 0));
+        QVERIFY(tree.addChild(3, u"anfang"_qs, 0));
         QList<int> walked;
         for (int c = tree.firstChild(3); c != 0; c = tree.nextSibling(c))
             walked.append(c);

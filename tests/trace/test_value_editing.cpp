@@ -40,9 +40,9 @@ private:
     void showListedValues()
     {
         TraceTree& t = m_session->tree();
-        t.addChild(1, u"nicht_aktiv"_qs, NodeImage::None);
-        t.addChild(1, u"x"_qs, NodeImage::None);
-        t.addChild(3, u"wert_2"_qs, NodeImage::None);
+        QVERIFY(t.addChild(1, u"nicht_aktiv"_qs, NodeImage::None));
+        QVERIFY(t.addChild(1, u"x"_qs, NodeImage::None));
+        QVERIFY(t.addChild(3, u"wert_2"_qs, NodeImage::None));
         const int f3 = t.addRoot(u"F3"_qs, u"F3"_qs, NodeImage::Warning).value();
         t.setColor(t.addChild(f3, u"missing"_qs, NodeImage::Warning).value(), NodeColor::Red);
         m_session->TraceLines += {u"F3"_qs, u"\tein"_qs}; // its value line now shows the failure

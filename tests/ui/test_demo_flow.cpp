@@ -19,7 +19,7 @@ struct DemoWindow : WindowFixture {
         TreeFiles::copyTree(demo + u"NCSEXPER"_qs, ncs());
         TreeFiles::copyTree(demo + u"program-files"_qs, program());
         QDir().mkpath(backup());
-        settings.setValue(SettingsStore::FolderBackup, backup());
+        static_cast<void>(settings.setValue(SettingsStore::FolderBackup, backup()));
         open();
     }
     QString backup() const { return path(u"Backup"_qs); }

@@ -22,7 +22,7 @@ struct Fixture : WindowFixture {
         writeAssemblyData(spDaten(),
                           {u"DME/DME.DAT|7000001 0000001 7100000|7000002 0000002 7100000|7000003 0000003 7100000"_qs,
                            u"DME/DME.HIS|7000001 7000002|7000002 7000003"_qs});
-        settings.setValue(SettingsStore::FolderNFS, nfs());
+        static_cast<void>(settings.setValue(SettingsStore::FolderNFS, nfs()));
     }
 };
 

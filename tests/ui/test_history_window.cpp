@@ -33,7 +33,7 @@ private slots:
     void applyFromFileThenRestore()
     {
         WindowFixture f(trace(u"ein"_qs));
-        f.settings.setValue(SettingsStore::FolderBackup, f.path(u"backup"_qs));
+        QVERIFY(f.settings.setValue(SettingsStore::FolderBackup, f.path(u"backup"_qs)));
         QVERIFY(TestFiles::write(f.path(u"backup/earlier.trc"_qs), trace(u"aus"_qs)));
         f.open();
         f.load();

@@ -16,9 +16,9 @@ struct Window : WindowFixture {
     InstallFixture tools;
     Window()
     {
-        settings.setValue(SettingsStore::FolderNCS, tools.folders.FolderNCS);
-        settings.setValue(SettingsStore::FolderEDIABAS, tools.folders.FolderEDIABAS);
-        settings.setValue(SettingsStore::FolderNFS, tools.folders.FolderNFS);
+        static_cast<void>(settings.setValue(SettingsStore::FolderNCS, tools.folders.FolderNCS));
+        static_cast<void>(settings.setValue(SettingsStore::FolderEDIABAS, tools.folders.FolderEDIABAS));
+        static_cast<void>(settings.setValue(SettingsStore::FolderNFS, tools.folders.FolderNFS));
         open();
         dialogs.queueFolder(tools.at(InstallFixture::DataSet));
         click(u"cmdFolder"_qs);

@@ -95,8 +95,8 @@ private slots:
     {
         Fixture f([](Fixture& f) {
             QVERIFY(writePicture(f.path(u"mine.png"_qs), Qt::red));
-            f.settings.setValue(SettingsStore::PictureCustom, f.path(u"mine.png"_qs));
-            f.settings.setValue(SettingsStore::PictureDefault, QStringLiteral("99"));
+            QVERIFY(f.settings.setValue(SettingsStore::PictureCustom, f.path(u"mine.png"_qs)));
+            QVERIFY(f.settings.setValue(SettingsStore::PictureDefault, QStringLiteral("99")));
         });
         QCOMPARE(f.window->PictureDefault, 6);
         // Scaled at start-up as when chosen from the menu.
@@ -123,8 +123,8 @@ private slots:
         const QStringList parts = f.settings.value(SettingsStore::StartUpPosition, QString()).split(u',');
         QCOMPARE(parts.size(), 4);
         QCOMPARE(parts[2].toDouble(), f.window->width() * 15.0);
-        f.settings.setValue(SettingsStore::StartUpPosition, QStringLiteral("0,0,15000,9000"));
-        f.settings.setValue(SettingsStore::PictureDefault, QStringLiteral("six"));
+        QVERIFY(f.settings.setValue(SettingsStore::StartUpPosition, QStringLiteral("0,0,15000,9000")));
+        QVERIFY(f.settings.setValue(SettingsStore::PictureDefault, QStringLiteral("six")));
         QCOMPARE(f.open(false).size(), QSize(1000, 600));
         QCOMPARE(f.window->PictureDefault, 0); // no number: no picture chosen from it
     }
