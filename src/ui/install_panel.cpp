@@ -1,12 +1,15 @@
 #include "ui/install_panel.h"
 
 #include "common/busy_state.h"
+#include "common/program_folder.h"
 #include "install/install_runs.h"
 #include "install/restore_installation.h"
 #include "install/restore_run.h"
 #include "install/winkfp_guide.h"
-#include "ui/app_context.h"
+#include "ui/controls.h"
 #include "ui/frm_restore.h"
+#include "ui/panel_context.h"
+#include "ui/window_requests.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -22,16 +25,14 @@ namespace {
 template <typename T>
 T* control(QWidget* frmMain, const char* name)
 {
-    T* found = frmMain->findChild<T*>(QString::fromLatin1(name));
-    Q_ASSERT_X(found, "InstallPanel", name);
-    return found;
+    return requireChild<T>(frmMain, QString::fromLatin1(name));
 }
 
 // How long a run works before it lets the window repaint and take input again.
 constexpr qint64 kEventIntervalMs = 25;
 } // namespace
 
-InstallPanel::InstallPanel(QWidget* frmMain, AppContext& context)
+InstallPanel::InstallPanel(QWidget* frmMain, const PanelContext& context)
     : QObject(frmMain),
       m_frmMain(frmMain),
       m_context(context),
@@ -53,7 +54,7 @@ InstallPanel::InstallPanel(QWidget* frmMain, AppContext& context)
     connect(m_cmdShow, &QPushButton::clicked, this, &InstallPanel::cmdShow_Click);
     frmMain->installEventFilter(this);
 
-    auto* settings = frmMain->findChild<QMenu*>(QStringLiteral("mSettings"));
+    auto* settings = requireChild<QMenu>(frmMain, QStringLiteral("mSettings"));
     settings->addSeparator();
     auto* restore = settings->addAction(QStringLiteral("Restore an installation…"));
     restore->setObjectName(QStringLiteral("sSettingsRestore"));
@@ -62,8 +63,10 @@ InstallPanel::InstallPanel(QWidget* frmMain, AppContext& context)
 
 InstallContext InstallPanel::runContext()
 {
-    InstallContext run{m_state, m_context.folders,          m_context.dialogs, m_context.clock, m_context.busy, m_ops,
-                       *this,   m_context.closeSearchWindow};
+    InstallContext run{
+        m_state, m_context.folders, m_context.dialogs, m_context.clock, m_context.busy, m_ops, *this, [this] {
+            m_context.window.closeSearchWindow();
+        }};
     // Every run the user allows backups for can be undone from its record.
     run.recordsFolder = recordsFolder();
     return run;
@@ -95,7 +98,7 @@ void InstallPanel::cmdUpdate_Click(int index)
 
 void InstallPanel::sSettingsRestore_Click()
 {
-    callHook(m_context.closeSearchWindow);
+    m_context.window.closeSearchWindow();
     if (m_running)
         return;
     // Checking the records reads every file they left: the hourglass while that runs.

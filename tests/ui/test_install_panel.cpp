@@ -61,7 +61,7 @@ private slots:
             seen = true;
             QVERIFY(!w.find<QPushButton>(u"cmdUpdate_0"_qs)->isEnabled());
             QVERIFY(!w.find<QPushButton>(u"cmdUpdate_1"_qs)->isEnabled());
-            QVERIFY(w.window->context().busy.isBusy());
+            QVERIFY(w.window->busy().isBusy());
             QVERIFY(w.model()->rowCount() > 0);
             w.click(u"cmdShow"_qs);
             QVERIFY(!w.window->close());
