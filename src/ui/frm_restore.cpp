@@ -51,6 +51,7 @@ FrmRestore::FrmRestore(const QString& recordsFolder, FileOps& ops, Dialogs& dial
 
     auto* cmdRestore = new QPushButton(QStringLiteral("Restore"), this);
     cmdRestore->setObjectName(QStringLiteral("cmdRestore"));
+    cmdRestore->setDefault(true);
     auto* cmdClose = new QPushButton(QStringLiteral("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     connect(cmdRestore, &QPushButton::clicked, this, &FrmRestore::cmdRestore_Click);

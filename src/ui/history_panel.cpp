@@ -23,13 +23,13 @@ HistoryPanel::HistoryPanel(QMainWindow* frmMain, const PanelContext& context)
     setObjectName(QStringLiteral("historyPanel"));
     // Next to "Compare files", the other entry that reads a second trace.
     auto* file = requireChild<QMenu>(frmMain, QStringLiteral("mFile"));
-    auto* apply = new QAction(QStringLiteral("Apply values of another trace…"), file);
+    auto* apply = new QAction(QStringLiteral("&Apply values of another trace…"), file);
     apply->setObjectName(QStringLiteral("sFileApply"));
     file->insertAction(requireChild<QAction>(frmMain, QStringLiteral("sFile_3")), apply);
     connect(apply, &QAction::triggered, this, &HistoryPanel::sFileApply_Click);
 
     auto* edit = requireChild<QMenu>(frmMain, QStringLiteral("mEdit"));
-    auto* history = edit->addAction(QStringLiteral("Coding history…"));
+    auto* history = edit->addAction(QStringLiteral("Coding &history…"));
     history->setObjectName(QStringLiteral("sEditHistory"));
     connect(history, &QAction::triggered, this, &HistoryPanel::sEditHistory_Click);
 }
@@ -80,12 +80,9 @@ void HistoryPanel::ApplyTrace(const QList<TraceFunction>& wanted, const QString&
 {
     const ApplyValues::Outcome outcome = ApplyValues::ApplyTraceValues(
         m_context.session, wanted, [this](const QString& name) { return m_context.translations.lookup(name); });
-    // Beside the tree, not over it: the user compares the list with the bold functions.
     if (m_applied)
         m_applied->close();
     m_applied = new FrmApplied(source, outcome.report(), m_frmMain);
     m_applied->setAttribute(Qt::WA_DeleteOnClose);
-    const QRect frame = m_frmMain->frameGeometry();
-    m_applied->move(frame.left() + frame.width() / 2, frame.top());
-    m_applied->show();
+    m_applied->show(); // centred on the main window, as every window without a place of its own
 }

@@ -56,7 +56,7 @@ InstallPanel::InstallPanel(QWidget* frmMain, const PanelContext& context)
 
     auto* settings = requireChild<QMenu>(frmMain, QStringLiteral("mSettings"));
     settings->addSeparator();
-    auto* restore = settings->addAction(QStringLiteral("Restore an installation…"));
+    auto* restore = settings->addAction(QStringLiteral("Restore an &installation…"));
     restore->setObjectName(QStringLiteral("sSettingsRestore"));
     connect(restore, &QAction::triggered, this, &InstallPanel::sSettingsRestore_Click);
 }

@@ -25,9 +25,9 @@ TraceChecksPanel::TraceChecksPanel(QWidget* frmMain, const PanelContext& context
     setObjectName(QStringLiteral("traceChecksPanel"));
     auto* edit = requireChild<QMenu>(frmMain, QStringLiteral("mEdit"));
     edit->addSeparator()->setObjectName(QStringLiteral("sEdit_3"));
-    m_findModule = edit->addAction(QStringLiteral("Find module for this trace..."));
+    m_findModule = edit->addAction(QStringLiteral("&Find module for this trace..."));
     m_findModule->setObjectName(QStringLiteral("sEdit_4"));
-    QAction* report = edit->addAction(QStringLiteral("Translation report..."));
+    QAction* report = edit->addAction(QStringLiteral("&Translation report..."));
     report->setObjectName(QStringLiteral("sEdit_5"));
     connect(m_findModule, &QAction::triggered, this, &TraceChecksPanel::FindModule_Click);
     connect(report, &QAction::triggered, this, &TraceChecksPanel::TranslationReport_Click);
