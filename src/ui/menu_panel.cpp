@@ -85,7 +85,7 @@ void MenuPanel::sFile_Click(int index)
 
 void MenuPanel::openProgramFile(const QString& tail)
 {
-    const QString path = Paths::join(m_context.programFiles.readFolder(tail), tail);
+    const QString path = Paths::join(m_context.programFiles.openFolder(tail), tail);
     if (QFileInfo(path).isFile())
         startEditor(path);
     else
