@@ -35,18 +35,6 @@ private slots:
         QVERIFY(!SettingsStore(m_dir.path()).setValue(SettingsStore::FolderBackup, u"x"_qs).ok());
     }
 
-    // The real user's store: %APPDATA% (the roaming profile) on Windows, ~/.config elsewhere.
-    void storeLivesInTheUsersProfile()
-    {
-        QCoreApplication::setApplicationName(u"Quillon"_qs);
-#ifdef Q_OS_WIN
-        QCOMPARE(SettingsStore::defaultLocation(), qEnvironmentVariable("APPDATA") + u"\\Quillon\\Quillon.ini"_qs);
-#else
-        QCOMPARE(SettingsStore::defaultLocation(),
-                 qEnvironmentVariable("XDG_CONFIG_HOME") + u"/Quillon/Quillon.ini"_qs);
-#endif
-    }
-
     // The folder picked for a kind is checked for its layout; kinds 0 and 4 are not even
     // asked for, and a cancelled picker changes nothing.
     void setDefaultFolder_data()
