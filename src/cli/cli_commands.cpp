@@ -48,6 +48,9 @@ const QList<CliCommand>& cliCommands()
          "Usage: quillon-cli compare <trace 1> <trace 2> [--output <file>]\n"
          "Lists every differing line under its function, as \"Compare files\" does.\n"
          "--output writes the list as a text file, as \"Export to text file\" does.\n"
+         "Traces of different lengths are not compared: the list then names the functions only\n"
+         "one of them has (the first ten of each, and how many in all); nothing is written and\n"
+         "the exit status is 2.\n"
          "Exit status: 0 no differences, 1 differences, 2 the files cannot be read or compared.\n",
          {{"--output", "file"}},
          {{"trace 1"}, {"trace 2"}}},

@@ -233,8 +233,21 @@ private slots:
             << QStringList{u"FUNKTION_A"_qs,   u"File 1 --> aktiv"_qs,   u"File 2 --> aktiv"_qs,   QString(),
                            u"FUNKTION_A"_qs,   u"File 1 --> wert_01"_qs, u"File 2 --> wert_02"_qs, QString(),
                            u"2 differences"_qs};
-        QTest::newRow("different length")
-            << kCompared.mid(0, 4) << 2 << QStringList{u"Comparison not possible, trace files do not match!"_qs};
+        // Of different lengths: the functions only one file has, empty lines and repeats not counted.
+        const QString mismatch = u"Comparison not possible, trace files do not match!"_qs;
+        QTest::newRow("different length, same functions")
+            << kCompared.mid(0, 4) << 2
+            << QStringList{mismatch, QString(),
+                           u"Both files hold the same functions; their other lines differ in number."_qs};
+        QStringList others{u"FUNKTION_A"_qs, u"\taktiv"_qs, u"NEU"_qs, QString()};
+        for (int i = 1; i <= 11; ++i)
+            others << u"X%1"_qs.arg(i, 2, 10, QChar(u'0'));
+        QTest::newRow("different length, functions only in one file")
+            << others + QStringList{u"X01"_qs} << 2
+            << QStringList{mismatch,     QString(), u"Only in file 1: 1 function"_qs,
+                           u"GRÖSSE"_qs, QString(), u"Only in file 2: 12 functions"_qs,
+                           u"NEU"_qs}
+                   + others.mid(4, 9) + QStringList{u"... and 2 more"_qs};
         QTest::newRow("first line differs") << replaced(kCompared, 0, u"FUNKTION_Z"_qs) << 2 << QStringList();
     }
     void compare()
