@@ -63,7 +63,9 @@ const QList<CliCommand>& cliCommands()
          "value the module knows (matching) and the functions it has at all (found), separated\n"
          "by tabs. A module that cannot be searched comes last with a fourth field, the reason.\n\n"
          "  --json   print an array of {\"module\", \"matching\", \"found\", \"functions\" (of the\n"
-         "           trace), \"error\" (text or null)} instead\n\n"
+         "           trace), \"error\" (text or null), \"missing\" (the trace's functions the module\n"
+         "           does not have), \"unknownValues\" (the functions whose current value it does\n"
+         "           not know)} instead\n\n"
          "Exit status: 0 the modules were ranked; 2 bad arguments, a missing chassis folder or\n"
          "keyword file, or a trace that cannot be read (the reason on standard error).\n",
          {{"--ncs", "NCS Expert folder", CliFlag::Required}, {"--chassis", "name", CliFlag::Required}, {"--json"}},

@@ -27,6 +27,8 @@ void printJson(const ModuleRanking& ranking, QTextStream& out)
         object.insert(QStringLiteral("found"), fit.found);
         object.insert(QStringLiteral("functions"), ranking.functions);
         object.insert(QStringLiteral("error"), fit.error.isEmpty() ? QJsonValue() : QJsonValue(fit.error));
+        object.insert(QStringLiteral("missing"), QJsonArray::fromStringList(fit.missingFunctions));
+        object.insert(QStringLiteral("unknownValues"), QJsonArray::fromStringList(fit.unknownValues));
         array.append(object);
     }
     out << QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented));

@@ -249,10 +249,15 @@ private slots:
                  (QStringList{u"LCM_DEM.C05\t39\t39"_qs, u"LCM_DEM.C06\t37\t40"_qs, u"LCM_DEM.C04\t36\t39"_qs,
                               u"LCM_DEM.C03\t29\t30"_qs, u"KOMBI.C02\t8\t8"_qs, u"ZKE_DEM.C07\t7\t7"_qs}));
         const CliRun json = run(QStringList{u"find-module"_qs, u"--json"_qs} + arguments.mid(1));
-        const QJsonObject best = QJsonDocument::fromJson(json.out.toUtf8()).array().first().toObject();
+        const QJsonArray modules = QJsonDocument::fromJson(json.out.toUtf8()).array();
+        const QJsonObject best = modules.first().toObject();
         QCOMPARE(best.value(u"module"_qs).toString(), u"LCM_DEM.C05"_qs);
         QCOMPARE(best.value(u"functions"_qs).toInt(), 40);
         QVERIFY(best.value(u"error"_qs).isNull());
+        for (const QJsonValue& m : modules) { // what a module lacks is what its counts leave out
+            QCOMPARE(m[u"missing"_qs].toArray().size(), m[u"functions"_qs].toInt() - m[u"found"_qs].toInt());
+            QCOMPARE(m[u"unknownValues"_qs].toArray().size(), m[u"found"_qs].toInt() - m[u"matching"_qs].toInt());
+        }
     }
 
     void translations()
