@@ -1,5 +1,7 @@
 #include "cli/cli_command.h"
 
+#include <algorithm>
+
 namespace {
 
 QString refusal(const char* command, const QString& problem)
