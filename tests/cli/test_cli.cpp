@@ -81,8 +81,7 @@ private slots:
     }
 
     // Exit status 2, the reason on standard error, nothing on standard output (compare: its
-    // header only), nothing written. What the command line itself gets wrong is refused in
-    // one wording for every command: "quillon-cli <command>: <problem>. See ...".
+    // header only), nothing written; a bad command line in one wording for every command.
     void refusals_data()
     {
         addColumns<QStringList, QString>("arguments", "message");
@@ -90,15 +89,11 @@ private slots:
             {"unknown option", "apply --from @values --output @man @current --fast", "apply: unknown option --fast."},
             {"missing option", "check-update 7561023", "check-update: missing option --data <folder>."},
             {"missing argument", "compare @current", "compare: missing argument <trace 2>."},
-            {"extra argument", "find-module --ncs $ncs --chassis DEM @current x",
-             "find-module: unexpected argument x."},
-            {"value not among the choices", "install winkfp --source $demo/SP-DATEN-DEM --backup maybe",
-             "install: --backup is yes or no, not maybe."},
-            {"argument not among the choices", "install update --source $demo/SP-DATEN-DEM --backup no",
-             "install: <installation> is sp-daten or winkfp, not update."},
+            {"extra argument", "find-module a b", "find-module: unexpected argument b."},
+            {"value not a choice", "install winkfp --backup maybe", "install: --backup is yes or no, not maybe."},
+            {"argument not a choice", "install update", "install: <installation> is sp-daten or winkfp, not update."},
             {"record and --list", "restore @man --list", "restore: give a record or --list."},
-            {"option in place of a value", "translations --table --missing @man @current",
-             "translations: --table needs a value."},
+            {"option in place of a value", "translations --table --missing x", "translations: --table needs a value."},
             // The whole of standard error.
             {"value left out", "values --ncs $ncs --chassis DEM @values --module",
              "quillon-cli values: --module needs a value. See quillon-cli values --help.\n"},
@@ -112,7 +107,6 @@ private slots:
             {"find-module, no such chassis", "find-module --ncs $ncs --chassis E99 $trace", "E99 not found."},
             {"find-module, unreadable trace", "find-module --ncs $ncs --chassis DEM @missing.trc", "missing.trc"},
             {"translations, unreadable table", "translations --table @missing.csv $trace", "missing.csv"},
-            {"values, missing trace", "values --ncs $ncs --chassis DEM --module LCM_DEM.C05 @x.trc", "x.trc"},
             {"values, missing chassis", "values --ncs $ncs --chassis E00 --module LCM_DEM.C05 @values",
              "SWTFSW*.DAT not found."},
             {"values, missing module", "values --ncs $ncs --chassis DEM --module XYZ.C01 @values", "XYZ.C01"},
