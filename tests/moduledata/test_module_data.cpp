@@ -112,7 +112,6 @@ private slots:
         const QString ncs = chassisCH(dir, generatedChassis());
         const QStringList trace{u"ALPHA"_qs, u"\taktiv"_qs, u"BETA"_qs, u"\twert_2"_qs, u"GAMMA"_qs, u"\tein"_qs};
         const Result<ModuleRanking> ranking = RankModules(ncs, u"CH"_qs, trace);
-        QVERIFY2(ranking.ok(), qPrintable(ranking.error()));
         QCOMPARE(ranking->modules.value(0).missingFunctions, QStringList{u"BETA"_qs});
         QCOMPARE(ranking->modules.value(0).unknownValues, QStringList{u"GAMMA"_qs});
     }
