@@ -1,3 +1,4 @@
+#include "cli/cli_command.h"
 #include "common/generated_header.h"
 #include "common/paths.h"
 #include "common/text_file.h"
@@ -9,28 +10,10 @@
 
 // quillon-cli compare <trace 1> <trace 2> [--output <file>]: the same lines the window
 // lists after "Compare files", and optionally the same export file.
-int runCompare(const QStringList& args, QTextStream& out, QTextStream& err)
+int runCompare(const CommandLine& line, QTextStream& out, QTextStream& err)
 {
-    QStringList paths;
-    QString output;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        if (args[i] == u"--output") {
-            if (i + 1 >= args.size()) {
-                err << "compare: --output needs a file name.\n";
-                return 2;
-            }
-            output = args[++i];
-        } else if (args[i].startsWith(u"--")) {
-            err << "compare: unknown option " << args[i] << ".\n";
-            return 2;
-        } else {
-            paths.append(args[i]);
-        }
-    }
-    if (paths.size() != 2) {
-        err << "Usage: quillon-cli compare <trace 1> <trace 2> [--output <file>]\n";
-        return 2;
-    }
+    const QStringList& paths = line.arguments();
+    const QString output = line.value("--output");
 
     // Full native paths, as the window's file dialog hands them over.
     const QString path1 = Paths::toNative(QFileInfo(paths[0]).absoluteFilePath());

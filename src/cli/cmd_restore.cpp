@@ -1,3 +1,4 @@
+#include "cli/cli_command.h"
 #include "common/paths.h"
 #include "common/program_folder.h"
 #include "install/install_observer.h"
@@ -36,36 +37,13 @@ int list(const QString& folder, QTextStream& out)
 
 } // namespace
 
-int runRestore(const QStringList& args, QTextStream& out, QTextStream& err)
+int runRestore(const CommandLine& line, QTextStream& out, QTextStream& err)
 {
-    bool listing = false;
-    QString folder, record;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        QString problem;
-        if (arg == u"--list") {
-            listing = true;
-        } else if (arg == u"--records") {
-            if (i + 1 >= args.size() || args[i + 1].isEmpty())
-                problem = u"--records needs a value"_qs;
-            else
-                folder = args[++i];
-        } else if (arg.startsWith(u"--")) {
-            problem = u"unknown option "_qs + arg;
-        } else if (!record.isEmpty()) {
-            problem = u"unexpected argument "_qs + arg;
-        } else {
-            record = arg;
-        }
-        if (!problem.isEmpty()) {
-            err << "quillon-cli restore: " << problem << ". See quillon-cli restore --help.\n";
-            return 2;
-        }
-    }
-    if (listing == !record.isEmpty()) {
-        err << "quillon-cli restore: give a record or --list. See quillon-cli restore --help.\n";
-        return 2;
-    }
+    const bool listing = line.isSet("--list");
+    QString folder = line.value("--records");
+    const QString record = line.arguments().value(0);
+    if (listing == !record.isEmpty())
+        return line.refuse(err, u"give a record or --list"_qs);
     if (listing) {
         if (folder.isEmpty())
             folder = Restore::recordsFolder(

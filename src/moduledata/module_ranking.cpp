@@ -98,12 +98,16 @@ ModuleFit FitModule(const ModuleData& keywords, const QString& folderNCS, const 
     const int markerDistance = CalibrateMarkerDistance(search, traceLines, start);
     for (const TraceFunction& function : functions) {
         const FunctionValues values = search.findValues(function.line, markerDistance);
-        if (!values.error.isEmpty())
+        if (!values.error.isEmpty()) {
+            fit.missingFunctions.append(function.line);
             continue;
+        }
         ++fit.found;
         if (std::all_of(function.values.cbegin(), function.values.cend(),
                         [&values](const QString& value) { return values.names.contains(value); }))
             ++fit.matching;
+        else
+            fit.unknownValues.append(function.line);
     }
     return fit;
 }

@@ -19,6 +19,10 @@ struct ModuleFit {
     int matching = 0; // functions found whose every trace value is among the module's values
     int found = 0;    // functions found at all
     QString error;    // why the module could not be searched; empty when it was
+    // What it lacks, in trace order: the trace's functions it does not have, and those it
+    // has without knowing every one of their current values.
+    QStringList missingFunctions;
+    QStringList unknownValues;
 };
 
 struct ModuleRanking {

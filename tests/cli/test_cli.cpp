@@ -36,11 +36,6 @@ QStringList args(const char* line)
     return arguments;
 }
 
-QByteArray lf(const QStringList& lines)
-{
-    return TestFiles::crlf(lines).replace("\r\n", "\n");
-}
-
 QStringList replaced(QStringList lines, qsizetype index, const QString& line)
 {
     lines[index] = line;
@@ -81,35 +76,32 @@ private slots:
     }
 
     // Exit status 2, the reason on standard error, nothing on standard output (compare: its
-    // header only), nothing written.
+    // header only), nothing written; a bad command line in one wording for every command.
     void refusals_data()
     {
         addColumns<QStringList, QString>("arguments", "message");
         const char* const rows[][3] = {
+            {"unknown option", "apply --from @values --output @man @current --fast", "apply: unknown option --fast."},
+            {"missing option", "check-update 7561023", "check-update: missing option --data <folder>."},
+            {"missing argument", "compare @current", "compare: missing argument <trace 2>."},
+            {"extra argument", "find-module a b", "find-module: unexpected argument b."},
+            {"value not a choice", "install winkfp --backup maybe", "install: --backup is yes or no, not maybe."},
+            {"argument not a choice", "install update", "install: <installation> is sp-daten or winkfp, not update."},
+            {"record and --list", "restore @man --list", "restore: give a record or --list."},
+            {"option in place of a value", "translations --table --missing x", "translations: --table needs a value."},
+            // The whole of standard error.
+            {"value left out", "values --ncs $ncs --chassis DEM @values --module",
+             "quillon-cli values: --module needs a value. See quillon-cli values --help.\n"},
             {"apply, value line first", "apply --from @valuefirst --output @man @current", "before the first function"},
             {"apply, function twice", "apply --from @twice --output @man @current", "occurs twice"},
             {"apply, unreadable wanted trace", "apply --from @missing --output @man @current", "missing"},
             {"apply, MAN file over the current trace", "apply --from @values --output @current @current",
              "must not be"},
-            {"check-update, no data folder", "check-update 7561023", "--data"},
-            {"check-update, folder missing", "check-update 7561023 --data", "--data needs a folder"},
-            {"check-update, no number", "check-update --data $nfs", "assembly number"},
-            {"check-update, unknown option", "check-update --data $nfs --fast 7561023", "--fast"},
             {"check-update, DATA missing", "check-update --data $ncs 7561023", "not found"},
-            {"compare, one file", "compare @current", "Usage:"},
             {"compare, unreadable files", "compare @a.trc @b.trc", "a.trc"},
-            {"compare, output without name", "compare @current @current --output", "--output needs"},
             {"find-module, no such chassis", "find-module --ncs $ncs --chassis E99 $trace", "E99 not found."},
             {"find-module, unreadable trace", "find-module --ncs $ncs --chassis DEM @missing.trc", "missing.trc"},
             {"translations, unreadable table", "translations --table @missing.csv $trace", "missing.csv"},
-            {"values, no module", "values --ncs $ncs --chassis DEM @values", "Usage:"},
-            // The whole of standard error: the command stops at this reason.
-            {"values, option without value", "values --ncs $ncs --chassis DEM --module",
-             "values: --module needs a value.\n"},
-            {"values, unknown option", "values --ncs $ncs --chassis DEM --fast", "unknown option --fast"},
-            {"values, two traces", "values --ncs $ncs --chassis DEM --module LCM_DEM.C05 @values @values",
-             "only one trace"},
-            {"values, missing trace", "values --ncs $ncs --chassis DEM --module LCM_DEM.C05 @x.trc", "x.trc"},
             {"values, missing chassis", "values --ncs $ncs --chassis E00 --module LCM_DEM.C05 @values",
              "SWTFSW*.DAT not found."},
             {"values, missing module", "values --ncs $ncs --chassis DEM --module XYZ.C01 @values", "XYZ.C01"},
@@ -138,8 +130,8 @@ private slots:
         addColumns<QByteArray, int, QStringList, QByteArray>("wanted", "exitCode", "out", "man");
         const QString leer = u"not applied: LEER (only in the current trace)"_qs;
         QTest::newRow("LF wanted trace against a CR LF current one")
-            << lf({u"ZWEI"_qs, u"\ta"_qs, u"\tc"_qs, u"GRÖSSE"_qs, u"\tgroß"_qs}) << 0
-            << QStringList{u"GRÖSSE: klein --> groß"_qs, u"ZWEI: b --> c"_qs, leer, u"2 values changed"_qs}
+            << TestFiles::crlf({u"ZWEI"_qs, u"\ta"_qs, u"\tc"_qs, u"GRÖSSE"_qs, u"\tgroß"_qs}).replace("\r\n", "\n")
+            << 0 << QStringList{u"GRÖSSE: klein --> groß"_qs, u"ZWEI: b --> c"_qs, leer, u"2 values changed"_qs}
             << TestFiles::crlf({u"GRÖSSE"_qs, u"\tgroß"_qs, u"ZWEI"_qs, u"\ta"_qs, u"\tc"_qs});
         QTest::newRow("not everything applied")
             << TestFiles::crlf({u"ZWEI"_qs, u"\tx"_qs, u"NEU"_qs, u"\tja"_qs}) << 1
@@ -197,8 +189,21 @@ private slots:
             << QStringList{u"FUNKTION_A"_qs,   u"File 1 --> aktiv"_qs,   u"File 2 --> aktiv"_qs,   QString(),
                            u"FUNKTION_A"_qs,   u"File 1 --> wert_01"_qs, u"File 2 --> wert_02"_qs, QString(),
                            u"2 differences"_qs};
-        QTest::newRow("different length")
-            << kCompared.mid(0, 4) << 2 << QStringList{u"Comparison not possible, trace files do not match!"_qs};
+        // Of different lengths: the functions only one file has, empty lines and repeats not counted.
+        const QString mismatch = u"Comparison not possible, trace files do not match!"_qs;
+        QTest::newRow("different length, same functions")
+            << kCompared.mid(0, 4) << 2
+            << QStringList{mismatch, QString(),
+                           u"Both files hold the same functions; their other lines differ in number."_qs};
+        QStringList others{u"FUNKTION_A"_qs, u"\taktiv"_qs, u"NEU"_qs, QString()};
+        for (int i = 1; i <= 11; ++i)
+            others << u"X%1"_qs.arg(i, 2, 10, QChar(u'0'));
+        QTest::newRow("different length, functions only in one file")
+            << others + QStringList{u"X01"_qs} << 2
+            << QStringList{mismatch,     QString(), u"Only in file 1: 1 function"_qs,
+                           u"GRÖSSE"_qs, QString(), u"Only in file 2: 12 functions"_qs,
+                           u"NEU"_qs}
+                   + others.mid(4, 9) + QStringList{u"... and 2 more"_qs};
         QTest::newRow("first line differs") << replaced(kCompared, 0, u"FUNKTION_Z"_qs) << 2 << QStringList();
     }
     void compare()
@@ -233,10 +238,14 @@ private slots:
                  (QStringList{u"LCM_DEM.C05\t39\t39"_qs, u"LCM_DEM.C06\t37\t40"_qs, u"LCM_DEM.C04\t36\t39"_qs,
                               u"LCM_DEM.C03\t29\t30"_qs, u"KOMBI.C02\t8\t8"_qs, u"ZKE_DEM.C07\t7\t7"_qs}));
         const CliRun json = run(QStringList{u"find-module"_qs, u"--json"_qs} + arguments.mid(1));
-        const QJsonObject best = QJsonDocument::fromJson(json.out.toUtf8()).array().first().toObject();
+        const QJsonArray modules = QJsonDocument::fromJson(json.out.toUtf8()).array();
+        const QJsonObject best = modules.first().toObject();
         QCOMPARE(best.value(u"module"_qs).toString(), u"LCM_DEM.C05"_qs);
-        QCOMPARE(best.value(u"functions"_qs).toInt(), 40);
         QVERIFY(best.value(u"error"_qs).isNull());
+        for (const QJsonValue& m : modules) { // what a module lacks is what its counts leave out
+            QCOMPARE(m[u"missing"_qs].toArray().size(), m[u"functions"_qs].toInt() - m[u"found"_qs].toInt());
+            QCOMPARE(m[u"unknownValues"_qs].toArray().size(), m[u"found"_qs].toInt() - m[u"matching"_qs].toInt());
+        }
     }
 
     void translations()
