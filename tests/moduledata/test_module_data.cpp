@@ -112,8 +112,12 @@ private slots:
         const QString ncs = chassisCH(dir, generatedChassis());
         const QStringList trace{u"ALPHA"_qs, u"\taktiv"_qs, u"BETA"_qs, u"\twert_2"_qs, u"GAMMA"_qs, u"\tein"_qs};
         const Result<ModuleRanking> ranking = RankModules(ncs, u"CH"_qs, trace);
-        QCOMPARE(ranking->modules.value(0).missingFunctions, QStringList{u"BETA"_qs});
-        QCOMPARE(ranking->modules.value(0).unknownValues, QStringList{u"GAMMA"_qs});
+        const ModuleFit& best = ranking->modules.value(0);
+        QCOMPARE(best.missingFunctions, QStringList{u"BETA"_qs});
+        QCOMPARE(best.unknownValues, QStringList{u"GAMMA"_qs});
+        QCOMPARE(DescribeModuleLacks(best, 0),
+                 (QStringList{best.module + u':', u"Functions of the trace it does not have (1):  and 1 more"_qs,
+                              u"Functions whose current value it does not know (1):  and 1 more"_qs}));
     }
 
     void failures()
@@ -125,7 +129,7 @@ private slots:
         QHash<QByteArray, QString> names;
         const ModuleFit fit = FitModule(keywords, ncs, u"DEM"_qs, u"GONE.C01"_qs, traceLines(), names);
         QVERIFY(fit.error.contains(u"GONE.C01"_qs));
-        QCOMPARE(DescribeModuleFit(fit, 40), u"GONE.C01   not searched: "_qs + fit.error);
+        QCOMPARE(DescribeModuleLacks(fit), QStringList{u"GONE.C01 could not be searched: "_qs + fit.error});
 
         QVERIFY(QFile::remove(ncs + u"/DATEN/DEM/SWTFSW01.DAT"_qs));
         QVERIFY(RankModules(ncs, u"DEM"_qs, traceLines()).error().endsWith(u"SWTFSW*.DAT not found."_qs));

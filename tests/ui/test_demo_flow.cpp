@@ -3,10 +3,11 @@
 #include "tree_snapshot.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QTest>
+#include <QTreeWidget>
 
 namespace {
 
@@ -49,17 +50,21 @@ private slots:
         f.load();
         f.click(u"cmdValues"_qs);
         f.choose(u"cmbChassis"_qs, u"DEM"_qs);
-        QString best;
+        QStringList best;
         ModalAnswer finder([&best](QDialog* dialog) {
-            auto* list = child<QListWidget>(dialog, "listModules");
-            QTRY_COMPARE(list->count(), 6);
-            best = list->currentItem()->text();
+            auto* list = child<QTreeWidget>(dialog, "listModules");
+            QTRY_COMPARE(list->topLevelItemCount(), 6);
+            const QTreeWidgetItem* first = list->currentItem();
+            best =
+                QStringList{first->text(0), first->text(1), first->text(2), child<QLabel>(dialog, "lblLacks")->text()};
             child<QPushButton>(dialog, "cmdOK")->click();
         });
         emit f.find<QMenu>(u"mEdit"_qs)->aboutToShow(); // the entry is enabled as the menu opens
         f.action(u"sEdit_4"_qs)->trigger();
         QVERIFY(finder.opened);
-        QCOMPARE(best, u"LCM_DEM.C05   39 of 40 values, 39 functions"_qs);
+        QCOMPARE(best,
+                 (QStringList{u"LCM_DEM.C05"_qs, u"39"_qs, u"39"_qs,
+                              u"LCM_DEM.C05:\nFunctions of the trace it does not have (1): AKUSTIK_VERRIEGELN"_qs}));
         QCOMPARE(f.find<QComboBox>(u"cmbModule"_qs)->currentText(), u"LCM_DEM.C05"_qs);
         f.click(u"cmdValues"_qs);
         QCOMPARE(
