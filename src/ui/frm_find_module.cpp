@@ -40,6 +40,7 @@ FrmFindModule::FrmFindModule(const QString& folderNCS, const QString& chassis, c
     m_listModules->setHeaderLabels(
         {QStringLiteral("Module"), QStringLiteral("Every value known"), QStringLiteral("Functions found")});
     m_listModules->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_listModules->header()->setStretchLastSection(false);
     m_lblLacks = new QLabel(this);
     m_lblLacks->setObjectName(QStringLiteral("lblLacks"));
     m_lblLacks->setWordWrap(true);

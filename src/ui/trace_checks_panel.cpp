@@ -24,6 +24,7 @@ TraceChecksPanel::TraceChecksPanel(QWidget* frmMain, const PanelContext& context
 {
     setObjectName(QStringLiteral("traceChecksPanel"));
     auto* edit = requireChild<QMenu>(frmMain, QStringLiteral("mEdit"));
+    edit->setToolTipsVisible(true);
     edit->addSeparator()->setObjectName(QStringLiteral("sEdit_3"));
     m_findModule = edit->addAction(QStringLiteral("&Find module for this trace..."));
     m_findModule->setObjectName(QStringLiteral("sEdit_4"));
@@ -37,7 +38,10 @@ TraceChecksPanel::TraceChecksPanel(QWidget* frmMain, const PanelContext& context
 
 void TraceChecksPanel::updateFindModule()
 {
-    m_findModule->setEnabled(!m_context.session.TraceLines.isEmpty() && !m_context.modules.chosenChassis().isEmpty());
+    const bool possible = !m_context.session.TraceLines.isEmpty() && !m_context.modules.chosenChassis().isEmpty();
+    m_findModule->setEnabled(possible);
+    // A disabled entry says what it waits for.
+    m_findModule->setToolTip(possible ? QString() : QStringLiteral("Load TRC-file and choose a chassis first."));
 }
 
 void TraceChecksPanel::traceLoaded()
