@@ -39,6 +39,8 @@ struct MainWindowServices {
     QString winePrefix;
     // The coding history's folder; empty keeps no history.
     QString historyFolder = {};
+    // The language the window was started in ("en", "de").
+    QString language = QStringLiteral("en");
 };
 
 // frmMain: owns the state of a run and lays out its controls proportionally. The work of
@@ -101,6 +103,7 @@ private:
     const Clock& m_clock;
     const ProgramFiles m_programFiles;
     const QString m_historyFolder;
+    const QString m_language;
     ToolFolders m_folders;
     BusyState m_busy;
     TraceSession m_session;

@@ -195,6 +195,11 @@ void createMainWindowMenus(QMainWindow* window)
                           {"sSettings_10", "S&ort list items", "", true, true},
                           {"sSettings_11", "Show NCS &coding only", "", true, true}});
 
+    // The languages are named in their own language, so anyone finds theirs.
+    QMenu* language = settings->addMenu(QStringLiteral("&Language"));
+    language->setObjectName(QStringLiteral("mLanguage"));
+    addEntries(language, {{"sLanguage_en", "English", "", true, true}, {"sLanguage_de", "Deutsch", "", true, true}});
+
     QMenu* info = bar->addMenu(QStringLiteral("&Info"));
     info->setObjectName(QStringLiteral("mInfo"));
     addEntries(info, {{"sInfo_1", "&Help", "", true, false}});

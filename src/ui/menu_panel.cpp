@@ -5,6 +5,7 @@
 #include "common/paths.h"
 #include "common/program_folder.h"
 #include "common/window_layout.h"
+#include "settings/language.h"
 #include "settings/settings_store.h"
 #include "settings/tool_folders.h"
 #include "trace/trace_loader.h"
@@ -33,6 +34,11 @@ MenuPanel::MenuPanel(QMainWindow* frmMain, const PanelContext& context)
     connectMenu(QStringLiteral("sFile_"), 13, &MenuPanel::sFile_Click);
     connectMenu(QStringLiteral("sSettings_"), 11, &MenuPanel::sSettings_Click);
     connectMenu(QStringLiteral("sInfo_"), 1, &MenuPanel::sInfo_Click);
+    for (const QString& code : Language::available()) {
+        QAction* entry = action(QStringLiteral("sLanguage_") + code);
+        entry->setChecked(code == context.language);
+        connect(entry, &QAction::triggered, this, [this, code] { chooseLanguage(code); });
+    }
     connect(requireChild<QPushButton>(frmMain, QStringLiteral("cmdOpen")), &QPushButton::clicked, this,
             &MenuPanel::cmdOpen_Click);
     m_listImage->installEventFilter(this);
@@ -192,6 +198,20 @@ void MenuPanel::showNcsCodingOnly(bool on)
             m_context.settings.setValue(SettingsStore::NCSonly, on ? QStringLiteral("True") : QStringLiteral("False"));
         !stored)
         showError(stored.error());
+}
+
+void MenuPanel::chooseLanguage(const QString& code)
+{
+    m_context.window.closeSearchWindow();
+    for (const QString& other : Language::available())
+        action(QStringLiteral("sLanguage_") + other)->setChecked(other == code);
+    if (Status stored = m_context.settings.setValue(SettingsStore::Language, code); !stored) {
+        showError(stored.error());
+        return;
+    }
+    if (code != m_context.language)
+        m_context.dialogs.message(mainCaption(), tr("Quillon speaks the chosen language from its next start on."),
+                                  MessageIcon::Information);
 }
 
 QString MenuPanel::defaultFoldersText(const ToolFolders& folders)

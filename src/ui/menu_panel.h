@@ -38,6 +38,7 @@ private:
     void setCustomPicture(const QString& path);
     void resetWindowSize();
     void showNcsCodingOnly(bool on);
+    void chooseLanguage(const QString& code);
     void showError(const QString& text);
 
     QMainWindow* m_frmMain;

@@ -26,6 +26,8 @@ struct PanelContext {
     const ProgramFiles& programFiles;
     // Where every save keeps its snapshot; empty keeps none.
     const QString& historyFolder;
+    // The language the window speaks ("en", "de"), chosen at start.
+    const QString& language;
     BusyState& busy;
     TraceSession& session;
     // The chassis and module chosen in the "NCS coding" frame, with their data.

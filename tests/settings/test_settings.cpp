@@ -1,4 +1,5 @@
 #include "common/paths.h"
+#include "settings/language.h"
 #include "settings/settings_store.h"
 #include "settings/tool_folders.h"
 #include "support/data_table.h"
@@ -33,6 +34,25 @@ private slots:
         QCOMPARE(raw.childKeys().size(), 1);
         // A store that cannot be written says so.
         QVERIFY(!SettingsStore(m_dir.path()).setValue(SettingsStore::FolderBackup, u"x"_qs).ok());
+    }
+
+    // The command line wins over the settings, the settings over the system; an unknown
+    // code counts as none.
+    void language_data()
+    {
+        addColumns<QString, QString, QLocale::Language, QString>("option", "stored", "system", "chosen");
+        QTest::newRow("German system") << QString() << QString() << QLocale::German << u"de"_qs;
+        QTest::newRow("French system") << QString() << QString() << QLocale::French << u"en"_qs;
+        QTest::newRow("stored English on a German system") << QString() << u"en"_qs << QLocale::German << u"en"_qs;
+        QTest::newRow("option over stored") << u"DE"_qs << u"en"_qs << QLocale::English << u"de"_qs;
+        QTest::newRow("unknown option") << u"fr"_qs << u"de"_qs << QLocale::English << u"de"_qs;
+    }
+    void language()
+    {
+        QFETCH(QString, option);
+        QFETCH(QString, stored);
+        QFETCH(QLocale::Language, system);
+        QTEST(Language::choose(option, stored, QLocale(system)), "chosen");
     }
 
     // The folder picked for a kind is checked for its layout; kinds 0 and 4 are not even
