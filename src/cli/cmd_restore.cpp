@@ -28,9 +28,9 @@ private:
 int list(const QString& folder, QTextStream& out)
 {
     RealFileOps ops;
-    for (const Restore::RecordSummary& s : Restore::list(folder, &ops))
-        out << s.time.toString(u"yyyy-MM-dd hh:mm:ss"_qs) << '\t' << s.kind << '\t' << s.source << '\t' << s.changes
-            << " changes\t" << (s.refusal.isEmpty() ? u"restorable"_qs : s.refusal) << '\t' << s.path << '\n';
+    for (const Restore::RecordSummary& s : Restore::list(folder, ops))
+        out << s.time.toString(u"yyyy-MM-dd hh:mm:ss"_qs) << '\t' << s.kind << '\t' << s.source << '\t'
+            << Restore::countText(s) << '\t' << Restore::statusText(s) << '\t' << s.path << '\n';
     return 0;
 }
 
@@ -39,12 +39,15 @@ int list(const QString& folder, QTextStream& out)
 int runRestore(const QStringList& args, QTextStream& out, QTextStream& err)
 {
     bool listing = false;
+    Restore::RunOptions options;
     QString folder, record;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
         QString problem;
         if (arg == u"--list") {
             listing = true;
+        } else if (arg == u"--stopped") {
+            options.stoppedRun = true;
         } else if (arg == u"--records") {
             if (i + 1 >= args.size() || args[i + 1].isEmpty())
                 problem = u"--records needs a value"_qs;
@@ -73,13 +76,13 @@ int runRestore(const QStringList& args, QTextStream& out, QTextStream& err)
         return list(Paths::normalizeFolder(folder), out);
     }
 
-    if (const auto readable = RestoreRecord::read(record); !readable) {
+    RealFileOps ops;
+    if (const auto readable = RestoreRecord::read(ops, record); !readable) {
         err << "quillon-cli restore: " << readable.error() << '\n';
         return 2;
     }
-    RealFileOps ops;
     LogOnly log(out);
-    const Restore::Outcome outcome = Restore::run(record, ops, log);
+    const Restore::Outcome outcome = Restore::run(record, ops, log, options);
     switch (outcome.kind) {
     case Restore::Outcome::Kind::Restored: out << "RESTORE READY\n"; return 0;
     case Restore::Outcome::Kind::Refused:
