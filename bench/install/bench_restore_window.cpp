@@ -69,8 +69,7 @@ int main(int argc, char* argv[])
     done.start();
     loop.exec();
     std::printf("window open %lld ms; check %lld ms, longest stall of the window %lld ms: %s\n",
-                static_cast<long long>(open), static_cast<long long>(clock.elapsed()),
-                static_cast<long long>(longest),
+                static_cast<long long>(open), static_cast<long long>(clock.elapsed()), static_cast<long long>(longest),
                 qPrintable(window.findChild<QLabel*>(QStringLiteral("lblCheck"))->text()));
     return 0;
 }

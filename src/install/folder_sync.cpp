@@ -9,7 +9,6 @@
 #include "common/paths.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -28,16 +27,17 @@ QList<FileOps::Entry> ofKind(const QList<FileOps::Entry>& entries, FileOps::Kind
 
 // True when one folder lies inside the other or both are the same: replacing the
 // target's subfolders would then delete or endlessly copy the source.
-bool overlaps(const QString& source, const QString& target)
+Result<bool> overlaps(FileOps& ops, const QString& source, const QString& target)
 {
-    const QString a = QFileInfo(source).canonicalFilePath();
-    const QString b = QFileInfo(target).canonicalFilePath();
-    if (a.isEmpty() || b.isEmpty())
-        return false;
+    const auto a = ops.canonicalPath(source);
+    const auto b = a ? ops.canonicalPath(target) : a;
+    if (!b)
+        return Result<bool>::failure(b.error());
     const auto inside = [](const QString& inner, const QString& outer) {
-        return inner == outer || inner.startsWith(outer.endsWith(u'/') ? outer : outer + u'/');
+        return inner == outer
+               || inner.startsWith(outer.endsWith(QDir::separator()) ? outer : outer + QDir::separator());
     };
-    return inside(a, b) || inside(b, a);
+    return inside(a.value(), b.value()) || inside(b.value(), a.value());
 }
 
 const QString kBackup = QStringLiteral("backup --> ");
@@ -259,7 +259,10 @@ Status FolderSync::ReplaceFolders(const QString& source, const QString& target, 
                            : keep   ? QStringLiteral("Backup ")
                                     : QStringLiteral("Delete "))
                           + target);
-    if (overlaps(source, target))
+    const auto overlap = overlaps(m_ops, source, target);
+    if (!overlap)
+        return Status::failure(overlap.error());
+    if (overlap.value())
         return Status::failure(source + QStringLiteral(" and ") + target
                                + QStringLiteral(" overlap: one would replace the other."));
 

@@ -181,15 +181,18 @@ qint64 nanoseconds(fs::file_time_type time)
     return static_cast<qint64>(std::chrono::duration_cast<std::chrono::nanoseconds>(since).count());
 }
 
-bool isRegular(const QString& path, std::error_code& error)
+// A FIFO, a device or a socket (a link to one too): opening it could wait forever. A
+// folder or a missing file is left to the open, which says why in the system's words.
+bool isSpecial(const QString& path)
 {
-    return fs::is_regular_file(fs::status(toPath(path), error));
+    std::error_code error;
+    const fs::file_status status = fs::status(toPath(path), error);
+    return !error && fs::exists(status) && !fs::is_regular_file(status) && !fs::is_directory(status);
 }
 
-Status notRegular(const QString& path, const std::error_code& error)
+Status notRegular(const QString& path)
 {
-    return error ? failure(path, error)
-                 : Status::failure(Paths::describeFileError(path, QStringLiteral("not a regular file")));
+    return Status::failure(Paths::describeFileError(path, QStringLiteral("not a regular file")));
 }
 
 // Gives the copy its source's time and puts it in place of target. Only the owner may set
@@ -225,18 +228,20 @@ Status finishCopy(const QString& source, const QString& written, const QString& 
 Status RealFileOps::copyFile(const QString& source, const QString& target, const CopyOptions& options)
 {
     std::error_code error;
-    if (!isRegular(source, error))
-        return notRegular(source, error);
     const QString partial = partialName(target);
+    const bool hashing = options.written || !options.expectedHash.isEmpty();
+    // Nothing to look at on the way: the system copies the bytes itself (and refuses
+    // anything but a regular file).
+    if (!hashing && fs::copy_file(toPath(source), toPath(partial), error))
+        return finishCopy(source, partial, target, nullptr);
+    if (isSpecial(source))
+        return notRegular(source);
     fs::remove(toPath(partial), error); // a leftover, perhaps marked read-only
     error.clear();
-    const bool hashing = options.written || !options.expectedHash.isEmpty();
-    if (!hashing) {
-        // Nothing to look at on the way: the system copies the bytes itself.
-        if (fs::copy_file(toPath(source), toPath(partial), error))
-            return finishCopy(source, partial, target, nullptr);
-        fs::remove(toPath(partial), error);
-    }
+    if (!hashing && fs::copy_file(toPath(source), toPath(partial), error))
+        return finishCopy(source, partial, target, nullptr);
+    fs::remove(toPath(partial), error);
+    error.clear();
 
     QFile from(source);
     if (!from.open(QIODevice::ReadOnly))
@@ -367,9 +372,8 @@ Status RealFileOps::removeFolder(const QString& path)
 
 Result<QByteArray> RealFileOps::readFile(const QString& path)
 {
-    std::error_code error;
-    if (!isRegular(path, error))
-        return Result<QByteArray>::failure(notRegular(path, error).error());
+    if (isSpecial(path))
+        return Result<QByteArray>::failure(notRegular(path).error());
     return TextFile::readBytes(path);
 }
 
@@ -405,9 +409,8 @@ Result<FileOps::Stat> RealFileOps::stat(const QString& path)
 Result<QByteArray> RealFileOps::hashFile(const QString& path, HashKind kind)
 {
     using R = Result<QByteArray>;
-    std::error_code error;
-    if (!isRegular(path, error))
-        return R::failure(notRegular(path, error).error());
+    if (isSpecial(path))
+        return R::failure(notRegular(path).error());
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return R::failure(Paths::describeFileError(path, file.errorString()));

@@ -304,6 +304,32 @@ private slots:
         QVERIFY(run.f.view.lines.contains(u"delete leftover --> HUGE.PRG.quillon~"_qs));
     }
 
+    // The record a window selects first: the newest that can be restored, then the newest
+    // stopped run, else the newest.
+    void firstChoice_data()
+    {
+        // records, newest first: e ended, s stopped, r restored, u unreadable
+        addColumns<QString, int>("records", "first");
+        QTest::newRow("newest restorable") << u"ree"_qs << 1;
+        QTest::newRow("ended before stopped") << u"se"_qs << 1;
+        QTest::newRow("stopped when nothing ended") << u"rus"_qs << 2;
+        QTest::newRow("nothing restorable") << u"ru"_qs << 0;
+        QTest::newRow("no record") << QString() << -1;
+    }
+    void firstChoice()
+    {
+        QFETCH(QString, records);
+        QFETCH(int, first);
+        QList<Restore::RecordSummary> list;
+        for (const QChar c : records) {
+            list.append(Restore::RecordSummary());
+            list.last().ended = c == u'e' || c == u'r';
+            list.last().restored = c == u'r';
+            list.last().unreadable = c == u'u' ? u"unreadable"_qs : QString();
+        }
+        QCOMPARE(Restore::firstChoice(list), first);
+    }
+
     // One run at a time: a second install or restore is refused, naming the one that runs;
     // the lock of a run that was killed is taken over.
     void oneRunAtATime_data()

@@ -112,6 +112,12 @@ private slots:
             });
             w.action(u"sSettingsRestore"_qs)->trigger();
         };
+        // Cancelling the window's check leaves everything as it was.
+        const TreeSnapshot installed = TreeFiles::snapshot(w.tools.root());
+        ModalAnswer cancel([](QDialog* window) { child<QPushButton>(window, "cmdCancelCheck")->click(); });
+        w.action(u"sSettingsRestore"_qs)->trigger();
+        QVERIFY(cancel.opened);
+        QCOMPARE(TreeFiles::snapshot(w.tools.root()), installed);
         const QString edited = sgidc + u": changed since the installation"_qs;
         restore(u"Update WinKFP"_qs);
         QCOMPARE(checked, u"no: "_qs + edited);
