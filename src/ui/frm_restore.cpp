@@ -37,11 +37,14 @@ FrmRestore::FrmRestore(const QString& recordsFolder, FileOps& ops, Dialogs& dial
                                     QStringLiteral("Data set folder"), QStringLiteral("Updated"),
                                     QStringLiteral("Tool folders"), QStringLiteral("Restorable")});
     for (const Restore::RecordSummary& record : m_records) {
-        const QString status = Restore::statusText(record);
-        auto* item =
-            new QTreeWidgetItem(QStringList{Restore::kindText(record.kind), timeText(record.time), record.source,
-                                            Restore::countText(record), record.toolFolders.join(QStringLiteral("; ")),
-                                            status == u"restorable" ? QString() : QStringLiteral("no: ") + status});
+        // Whether the files allow it shows once the record is checked; a stopped run may still be.
+        const bool never = record.restored || !record.unreadable.isEmpty();
+        const QString status = never          ? QStringLiteral("no: ") + Restore::statusText(record)
+                               : record.ended ? QString()
+                                              : Restore::statusText(record);
+        auto* item = new QTreeWidgetItem(QStringList{Restore::kindText(record.kind), timeText(record.time),
+                                                     record.source, Restore::countText(record),
+                                                     record.toolFolders.join(QStringLiteral("; ")), status});
         item->setToolTip(Installation, record.path);
         m_listRestore->addTopLevelItem(item);
     }
