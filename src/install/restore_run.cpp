@@ -34,14 +34,18 @@ bool inside(const QString& path, const QString& folder)
                && (path[folder.size()] == u'/' || path[folder.size()] == u'\\'));
 }
 
+// Inside a folder that the run copied in: the run's own file, which goes with that folder.
+bool inCopiedFolder(const RestoreRecord& record, const QString& path)
+{
+    return std::any_of(record.changes.cbegin(), record.changes.cend(), [&path](const RecordedChange& c) {
+        return c.kind == Kind::Copied && path != c.path && inside(path, c.path);
+    });
+}
+
 // Changes inside a folder that the run copied in are undone by removing that folder.
 bool covered(const RestoreRecord& record, const RecordedChange& change)
 {
-    if (change.kind != Kind::Replaced && change.kind != Kind::Deleted)
-        return false;
-    return std::any_of(record.changes.cbegin(), record.changes.cend(), [&change](const RecordedChange& c) {
-        return c.kind == Kind::Copied && change.path != c.path && inside(change.path, c.path);
-    });
+    return (change.kind == Kind::Replaced || change.kind == Kind::Deleted) && inCopiedFolder(record, change.path);
 }
 
 // Looks at the files a record names, each read at most once however often it is asked.
@@ -393,7 +397,9 @@ private:
     {
         if (!m_ops.fileExists(c.other) && !m_ops.isLink(c.other))
             return {};
-        if (!m_record.kept.contains(c.other)) {
+        if (inCopiedFolder(m_record, c.path)) {
+            // A copy of the run's own file.
+        } else if (!m_record.kept.contains(c.other)) {
             // The run stopped before the copy's fingerprint was written, so it changed
             // nothing after it: the copy goes when it holds the original's bytes.
             if (!present(m_ops, c.path)) {
