@@ -376,7 +376,8 @@ Result<RecordHeading> RecordHeading::read(const QByteArray& bytes, const QString
     qsizetype end = bytes.endsWith('\n') ? bytes.size() - 1 : bytes.lastIndexOf('\n');
     while (end > firstEnd) {
         const qsizetype start = bytes.lastIndexOf('\n', end - 1) + 1;
-        const QList<QByteArray> f = fieldsOf(bytes.mid(start, end - start));
+        const QByteArray text = bytes.mid(start, end - start);
+        const QList<QByteArray> f = fieldsOf(text);
         end = start - 1;
         if (f[0] == "restored")
             h.restored = true;
@@ -385,6 +386,13 @@ Result<RecordHeading> RecordHeading::read(const QByteArray& bytes, const QString
             if (changeWord(f[0]) || f[0] == "left" || f[0] == "kept" || f[0] == "tool" || f[0] == "run")
                 break;
             continue;
+        }
+        if (!first) {
+            // A torn end line is no end: its check must follow from the line before.
+            const Line line = splitLine(text);
+            const qsizetype before = bytes.lastIndexOf('\n', end - 1) + 1;
+            if (line.check != chainCheck(splitLine(bytes.mid(before, end - before)).check, line.body))
+                break;
         }
         h.ended = true;
         const qsizetype reason = first ? 1 : 2;
