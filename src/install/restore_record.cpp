@@ -318,9 +318,12 @@ Result<RestoreRecord> RestoreRecord::parse(const QByteArray& bytes, const QStrin
     if (record.kind.isEmpty())
         return R::failure(QStringLiteral("the record names no installation"));
     record.lastCheck = chain;
-    for (const RecordedChange& c : record.changes)
+    for (const RecordedChange& c : record.changes) {
         if (c.kind == Kind::Kept && record.form == 2 && record.left.contains(c.other))
             record.kept.insert(c.other, record.left.value(c.other));
+        if (c.kind == Kind::Copied)
+            record.copied.append(c.path);
+    }
     if (record.form == 1 && record.ended) {
         qint32 count = 0;
         for (const RecordedChange& c : record.changes)

@@ -56,6 +56,7 @@ struct RestoreRecord {
     QHash<QString, Fingerprint> kept;
     QHash<QString, Fingerprint> left; // what the run left, by path; a whole copied folder: size -2
     QSet<qsizetype> undone;           // indexes into changes
+    QStringList copied;               // the folders the run copied in whole
     bool ended = false;
     qint32 count = -1; // what the run reported: files (sp-daten) or folders (winkfp) updated
     QString failure;   // why the run stopped, when it did

@@ -37,9 +37,8 @@ bool inside(const QString& path, const QString& folder)
 // Inside a folder that the run copied in: the run's own file, which goes with that folder.
 bool inCopiedFolder(const RestoreRecord& record, const QString& path)
 {
-    return std::any_of(record.changes.cbegin(), record.changes.cend(), [&path](const RecordedChange& c) {
-        return c.kind == Kind::Copied && path != c.path && inside(path, c.path);
-    });
+    return std::any_of(record.copied.cbegin(), record.copied.cend(),
+                       [&path](const QString& folder) { return path != folder && inside(path, folder); });
 }
 
 // Changes inside a folder that the run copied in are undone by removing that folder.
