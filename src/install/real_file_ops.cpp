@@ -238,10 +238,12 @@ Status RealFileOps::copyFile(const QString& source, const QString& target, const
         return notRegular(source);
     fs::remove(toPath(partial), error); // a leftover, perhaps marked read-only
     error.clear();
-    if (!hashing && fs::copy_file(toPath(source), toPath(partial), error))
-        return finishCopy(source, partial, target, nullptr);
-    fs::remove(toPath(partial), error);
-    error.clear();
+    if (!hashing) {
+        if (fs::copy_file(toPath(source), toPath(partial), error))
+            return finishCopy(source, partial, target, nullptr);
+        fs::remove(toPath(partial), error);
+        error.clear();
+    }
 
     QFile from(source);
     if (!from.open(QIODevice::ReadOnly))
@@ -289,7 +291,7 @@ Status RealFileOps::copyFile(const QString& source, const QString& target, const
     if (!options.expectedHash.isEmpty() && digest != options.expectedHash)
         return fail(source, QStringLiteral("its bytes are not those recorded"));
     if (!inPlace)
-        QFile::setPermissions(partial, from.permissions());
+        fs::permissions(toPath(partial), fs::status(toPath(source), error).permissions(), error);
     if (options.written)
         *options.written = Fingerprint{size, 0, digest};
     return finishCopy(source, to.fileName(), target, options.written);
