@@ -165,13 +165,14 @@ def main():
                                         24).bytes(),
     })
 
-    record = (b"quillon restore record 1\nrun\twinkfp\t2026-12-07T01:02:03\tC%3A\\EC-APPS\n"
-              b"folder\tC:\\EC-APPS\\NFS\nkept\tC:\\a.prg\tC:\\aside\\1\t12\t1700000000000\t-\n"
-              b"replaced\tC:\\a.prg\tC:\\aside\\1\nleft\tC:\\a.prg\t12\t1\tab\nundone\t1\nend\nrestored\n")
-    seed = Seed().text(record, 1024).flag(True).text(b"C:\\EC-APPS", 32).number(2, 0, 12)
-    seed.number(3, 0, 6).text(b"C:\\NFS\\DATA\\SGIDC.AS2", 24).text(b"C:\\aside\\2", 24)
-    seed.number(6, 0, 6).text(b"C:\\NFS\\SGDAT", 24)
-    seed.flag(True).text(b"", 24).flag(True).number(0, 0, 1).number(100, 0, 400)
+    record = (b"quillon restore record 1\nrun\twinkfp\t2026-12-07T01:02:03\t/sp\n"
+              b"folder\t/nfs/DATA_20261207_010203\nkept\t/nfs/DATA/a.prg\t/records/aside/1\t12\t1700000000000\t-\n"
+              b"replaced\t/nfs/DATA/a.prg\t/records/aside/1\nleft\t/nfs/DATA/a.prg\t12\t1\tab\nundone\t1\nend\n"
+              b"restored\n")
+    seed = Seed().text(record, 1024).flag(True).text(b"/sp", 32).number(2, 0, 12)
+    seed.number(3, 0, 7).flag(False).text(b"ECU/A.PRG", 24)
+    seed.number(6, 0, 7).flag(True).text(b"DATA/FAM1", 24)
+    seed.flag(True).text(b"", 24).flag(True).number(0, 0, 1).number(100, 0, 400).number(50, 0, 400).number(3, 0, 7)
     write("fuzz_restore_record", {"record-with-every-line": seed.bytes()})
 
 

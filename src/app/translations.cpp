@@ -21,8 +21,9 @@ void installTranslations(QCoreApplication& app, const QString& language)
     // from the translations folder beside the program where the installer puts them.
     auto* qt = new QTranslator(&app);
     const QString name = QStringLiteral("qtbase_") + language;
-    for (const QString& folder : {QLibraryInfo::path(QLibraryInfo::TranslationsPath),
-                                  QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("translations"))}) {
+    for (const QString& folder :
+         {QLibraryInfo::path(QLibraryInfo::TranslationsPath),
+          QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("translations"))}) {
         if (qt->load(name, folder)) {
             QCoreApplication::installTranslator(qt);
             return;

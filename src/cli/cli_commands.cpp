@@ -99,18 +99,22 @@ const QList<CliCommand>& cliCommands()
         {"restore",
          "undo an installation that made backups, from its restore record",
          runRestore,
-         "Usage: quillon-cli restore <record>\n"
+         "Usage: quillon-cli restore [--stopped] <record>\n"
          "       quillon-cli restore --list [--records <folder>]\n\n"
-         "Checks that every file the installation left is still as it left it and that its\n"
-         "backups are there, then undoes its changes newest first. The log goes to standard\n"
-         "output, ending with \"RESTORE READY\". --list prints the records newest first: time,\n"
-         "installation, data set folder, number of changes, \"restorable\" or why not, path.\n\n"
+         "Checks that every path of the record stays inside its tool folder, that every file the\n"
+         "installation left is still as it left it and that its backups are there, then undoes\n"
+         "its changes newest first. The log goes to standard output, ending with \"RESTORE\n"
+         "READY\". --list prints the records newest first, from what they say alone: time,\n"
+         "installation, data set folder, what it updated (\"16 files updated\"), \"restorable\" or\n"
+         "why not, path.\n\n"
+         "  --stopped           also restore a record whose run stopped before it ended, as far\n"
+         "                      as the record goes\n"
          "  --records <folder>  the folder of the records (default: the installs folder of the\n"
          "                      per-user data folder)\n\n"
          "Exit status: 0 restored (or listed); 1 refused or stopped (the reason and every file on\n"
          "standard error; run it again after a stop to carry on); 2 bad arguments or a record\n"
          "that cannot be read.\n",
-         {{"--list"}, {"--records", "folder"}},
+         {{"--list"}, {"--stopped"}, {"--records", "folder"}},
          {{"record", CliFlag::Optional}}},
         {"values",
          "list every possible value of each function of a trace",

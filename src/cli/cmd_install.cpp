@@ -80,8 +80,6 @@ public:
     void showPicture() override {}
     void setUpdateButtonsEnabled(bool) override {}
     void setSourceFolder(const QString&) override {}
-    QString guideButtonCaption() const override { return {}; }
-    void setGuideButtonCaption(const QString&) override {}
 
     void clearBar()
     {

@@ -29,9 +29,9 @@ private:
 int list(const QString& folder, QTextStream& out)
 {
     RealFileOps ops;
-    for (const Restore::RecordSummary& s : Restore::list(folder, &ops))
-        out << s.time.toString(u"yyyy-MM-dd hh:mm:ss"_qs) << '\t' << s.kind << '\t' << s.source << '\t' << s.changes
-            << " changes\t" << (s.refusal.isEmpty() ? u"restorable"_qs : s.refusal) << '\t' << s.path << '\n';
+    for (const Restore::RecordSummary& s : Restore::list(folder, ops))
+        out << s.time.toString(u"yyyy-MM-dd hh:mm:ss"_qs) << '\t' << s.kind << '\t' << s.source << '\t'
+            << Restore::countText(s) << '\t' << Restore::statusText(s) << '\t' << s.path << '\n';
     return 0;
 }
 
@@ -40,6 +40,8 @@ int list(const QString& folder, QTextStream& out)
 int runRestore(const CommandLine& line, QTextStream& out, QTextStream& err)
 {
     const bool listing = line.isSet("--list");
+    Restore::RunOptions options;
+    options.stoppedRun = line.isSet("--stopped");
     QString folder = line.value("--records");
     const QString record = line.arguments().value(0);
     if (listing == !record.isEmpty())
@@ -51,13 +53,13 @@ int runRestore(const CommandLine& line, QTextStream& out, QTextStream& err)
         return list(Paths::normalizeFolder(folder), out);
     }
 
-    if (const auto readable = RestoreRecord::read(record); !readable) {
+    RealFileOps ops;
+    if (const auto readable = RestoreRecord::read(ops, record); !readable) {
         err << "quillon-cli restore: " << readable.error() << '\n';
         return 2;
     }
-    RealFileOps ops;
     LogOnly log(out);
-    const Restore::Outcome outcome = Restore::run(record, ops, log);
+    const Restore::Outcome outcome = Restore::run(record, ops, log, options);
     switch (outcome.kind) {
     case Restore::Outcome::Kind::Restored: out << "RESTORE READY\n"; return 0;
     case Restore::Outcome::Kind::Refused:

@@ -101,23 +101,24 @@ void InstallPanel::sSettingsRestore_Click()
     m_context.window.closeSearchWindow();
     if (m_running)
         return;
-    // Checking the records reads every file they left: the hourglass while that runs.
-    auto window = [this] {
-        BusyScope busy(m_context.busy);
-        return std::make_unique<FrmRestore>(recordsFolder(), m_ops, m_context.dialogs, m_frmMain);
-    }();
+    auto window = std::make_unique<FrmRestore>(recordsFolder(), m_ops, m_context.dialogs, m_frmMain);
     if (window->exec() != QDialog::Accepted)
         return;
     m_running = true;
     m_sinceEvents.start();
-    RestoreInstallation(window->chosenRecord(), m_ops, *this, m_context.busy, m_context.dialogs);
+    RestoreInstallation(window->chosenRecord(), m_ops, *this, m_context.busy, m_context.dialogs, window->runOptions());
     flush();
     m_running = false;
 }
 
 void InstallPanel::cmdShow_Click()
 {
-    ::cmdShow_Click(m_context.busy, *this);
+    // The caption says what a click will show next.
+    switch (::cmdShow_Click(m_context.busy, *this, m_cmdShow->text())) {
+    case GuideClick::GuideShown: m_cmdShow->setText(WinKfpGuide::ShowPictureCaption); break;
+    case GuideClick::PictureShown: m_cmdShow->setText(WinKfpGuide::ShowGuideCaption); break;
+    case GuideClick::Ignored: break;
+    }
     flush();
 }
 
@@ -199,14 +200,4 @@ void InstallPanel::setUpdateButtonsEnabled(bool enabled)
 void InstallPanel::setSourceFolder(const QString& folder)
 {
     m_lblSPdaten->setText(folder);
-}
-
-QString InstallPanel::guideButtonCaption() const
-{
-    return m_cmdShow->text();
-}
-
-void InstallPanel::setGuideButtonCaption(const QString& caption)
-{
-    m_cmdShow->setText(caption);
 }

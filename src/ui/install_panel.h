@@ -50,8 +50,6 @@ private:
     void showPicture() override;
     void setUpdateButtonsEnabled(bool enabled) override;
     void setSourceFolder(const QString& folder) override;
-    QString guideButtonCaption() const override;
-    void setGuideButtonCaption(const QString& caption) override;
 
     InstallContext runContext();
     // Where the restore records are kept: the per-user data folder's installs folder.
