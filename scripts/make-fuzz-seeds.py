@@ -8,7 +8,6 @@ so each seed decodes into the demo files it was made from. Run it after changing
 in which a target reads its input.
 """
 import pathlib
-import shutil
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 DEMO = ROOT / "demo"
@@ -68,9 +67,11 @@ def demo(path):
 
 
 def write(target, seeds):
+    """Replaces the target's seeds made here; inputs kept from fuzz runs stay."""
     folder = CORPUS / target
-    shutil.rmtree(folder, ignore_errors=True)
-    folder.mkdir(parents=True)
+    folder.mkdir(parents=True, exist_ok=True)
+    for old in folder.glob("demo-*"):
+        old.unlink()
     for name, data in seeds.items():
         (folder / name).write_bytes(data)
 
@@ -136,6 +137,12 @@ def main():
         seed.text(data[mark + 20 if mark >= 0 else 19:], 4096).text(b"", 4096)
         seeds["demo-" + module.name] = seed.bytes()
     write("fuzz_value_search", seeds)
+
+    # The frame reader takes one whole file, after a byte whose lowest bit asks it to set
+    # the check bytes right: every binary file of the demo chassis, both ways.
+    write("fuzz_frame_reader", {"demo-" + path.name + suffix: first + path.read_bytes()
+                                for path in sorted(daten.iterdir())
+                                for suffix, first in (("", b"\x00"), ("-repaired", b"\x01"))})
 
     long_lines = b"".join(b"L" * n + end for n, end in ((305, b"\r\n"), (306, b"\n"), (307, b"\r"), (0, b"\r\n")))
     write("fuzz_sgidc_edit", {
