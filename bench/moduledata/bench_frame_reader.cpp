@@ -25,7 +25,15 @@ struct BigChassis {
     BigChassis()
     {
         QDir().mkpath(folder);
-        const FrameChassis::Chassis chassis = FrameChassis::generate(1, {6000, 4 << 20, false});
+        FrameChassis::Chassis chassis = FrameChassis::generate(1, 6000);
+        // Keywords no module uses, rows of about 40 bytes, up to 1 MB and 4 MB.
+        for (const auto& [name, size] :
+             {std::pair{QStringLiteral("SWTFSW01.DAT"), 1 << 20}, std::pair{QStringLiteral("SWTPSW01.DAT"), 4 << 20}}) {
+            QByteArray& file = chassis.files[name];
+            for (int i = 0; file.size() < size; ++i)
+                file += FrameChassis::frame(0x0001, QByteArray(1, char(i & 0xFF)) + char(i >> 8 & 0xFF) + "FUELLER_"
+                                                        + QByteArray::number(i).leftJustified(24, 'X') + '\0');
+        }
         for (auto it = chassis.files.cbegin(); it != chassis.files.cend(); ++it) {
             QFile file(folder + it.key());
             if (!file.open(QIODevice::WriteOnly) || file.write(it.value()) != it.value().size())

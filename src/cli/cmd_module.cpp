@@ -68,7 +68,7 @@ bool parse(const QStringList& args, ModuleOptions& options, QTextStream& err)
 QString missingInput(const ModuleOptions& options)
 {
     const QString folder = chassisFolder(options.folderNCS, options.chassis);
-    if (options.chassis.isEmpty() || !QDir(folder).exists())
+    if (!QDir(folder).exists())
         return folder + QStringLiteral(" not found.");
     for (const QString& pattern : {QStringLiteral("SWTFSW*.DAT"), QStringLiteral("SWTPSW*.DAT")}) {
         if (FileListing::files(folder, pattern).isEmpty())

@@ -114,11 +114,31 @@ int CalibrateOnFunctions(ValueSearch& search, const QStringList& functions)
     return CalibrateMarkerDistance(search, functions, start);
 }
 
-QList<FunctionDisagreement> CrossCheckModule(const ModuleStructure& module, ModuleData& data, const QStringList& only)
+namespace {
+
+QStringList functionNames(const ModuleStructure& module)
 {
     QStringList names;
     for (const ModuleFunction& function : module.functions)
         names.append(function.name);
+    return names;
+}
+
+} // namespace
+
+SearchComparison CompareFunctionWithSearch(const ModuleStructure& module, int index, ModuleData& data,
+                                           int markerDistance)
+{
+    const ModuleFunction& function = module.functions[index];
+    const QStringList names = markerDistance == 0 ? functionNames(module) : QStringList{function.name};
+    ValueSearch search(data, names);
+    const int distance = markerDistance == 0 ? CalibrateOnFunctions(search, names) : markerDistance;
+    return CompareWithSearch(function, search.findValues(function.name, distance));
+}
+
+QList<FunctionDisagreement> CrossCheckModule(const ModuleStructure& module, ModuleData& data, const QStringList& only)
+{
+    const QStringList names = functionNames(module);
     ValueSearch search(data, names);
     const int distance = CalibrateOnFunctions(search, names);
     QList<FunctionDisagreement> out;

@@ -64,6 +64,11 @@ SearchComparison CompareWithSearch(const ModuleFunction& function, const Functio
 // functions the way "Find module" starts: from the first function found.
 int CalibrateOnFunctions(ValueSearch& search, const QStringList& functions);
 
+// The comparison for one function, the search run with markerDistance as "Show values"
+// last ran it, or, before any run (0), calibrated on the module's own functions.
+SearchComparison CompareFunctionWithSearch(const ModuleStructure& module, int index, ModuleData& data,
+                                           int markerDistance);
+
 struct FunctionDisagreement {
     QString function;
     SearchComparison comparison;

@@ -63,7 +63,8 @@ CodingBits codingBits(const FrameBlock& block, const QList<FrameField>& fields, 
     const int maskField = FrameFile::fieldIndex(block, u"MASKE");
     const QByteArray mask = maskField >= 0 ? fields[maskField].storedBytes() : QByteArray();
     // Without a value the mask tells the length; bytes the mask does not reach count whole.
-    length = std::max<qsizetype>({length, mask.size(), 1});
+    if (length == 0)
+        length = std::max<qsizetype>(mask.size(), 1);
     bits.mask = mask.left(length).leftJustified(length, char(0xFF));
     return bits;
 }

@@ -1,7 +1,5 @@
 #include "frame_chassis.h"
 
-#include <QHash>
-
 #include <random>
 
 namespace FrameChassis {
@@ -47,20 +45,17 @@ const std::pair<QByteArray, QByteArray> kLayouts[] = {
     {"BWLWWLBW", "INDEX,BLOCKNR,WORTADR,BYTEADR,FSW,MASKE,KENNUNG,GRUPPE"},
     {"LWBWBWLBB", "BLOCKNR,BYTEADR,INDEX,WORTADR,KENNUNG,FSW,MASKE,GRUPPE,REST"}};
 
-// Keywords no module uses fill the file up to fillerBytes, rows of about 40 bytes.
-QByteArray keywordFile(const QList<std::pair<QByteArray, QByteArray>>& entries, int fillerBytes)
+QByteArray keywordFile(const QList<std::pair<QByteArray, QByteArray>>& entries)
 {
     QByteArray out = header({{0x0001, "SWT_EINTRAG", "WS", "ID,KEYWORD"}});
     for (const auto& [id, keyword] : entries)
         out += frame(0x0001, id + keyword + '\0');
-    for (int i = 0; out.size() < fillerBytes; ++i)
-        out += frame(0x0001, little(quint32(i), 2) + "FUELLER_" + QByteArray::number(i).leftJustified(24, 'X') + '\0');
     return out;
 }
 
 } // namespace
 
-Chassis generate(quint32 seed, const Size& size)
+Chassis generate(quint32 seed, int functions, bool mixedLengths)
 {
     std::mt19937 random(seed);
     const auto pick = [&random](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
@@ -80,20 +75,13 @@ Chassis generate(quint32 seed, const Size& size)
         valueKeywords.append(
             {little(quint32(0x30 + v / 200 + (0x30 + v % 200) * 0x100), 2), "wert_" + QByteArray::number(v)});
     Chassis chassis;
-    for (int f = 0; f < size.functions; ++f) {
+    for (int f = 0; f < functions; ++f) {
         // The id's second byte stands just before the name: a separator byte (1-36).
         const int low = 1 + f % 34, high = 0x40 + f / 34;
         const QByteArray id = little(quint32(high + (low + (low >= 0x10) + (low >= 0x11)) * 0x100), 2);
         Function function{QStringLiteral("FUNKTION_%1").arg(f), {}, {}};
         functionKeywords.append({id, function.name.toLatin1()});
-        const int length = size.mixedLengths && f == 0 ? 1 : QList<int>{1, 2, 4, 10}[pick(0, 3)];
-        const QHash<QByteArray, quint32> values = {{"WORTADR", 0x3000},
-                                                   {"BYTEADR", quint32(pick(0x20, 0x40))},
-                                                   {"BLOCKNR", quint32(pick(1, 2))},
-                                                   {"KENNUNG", 0x5A},
-                                                   {"GRUPPE", 0x0301},
-                                                   {"INDEX", quint32(pick(0x41, 0x4F))},
-                                                   {"REST", quint32(pick(0x41, 0x4F))}};
+        const int length = mixedLengths && f == 0 ? 1 : QList<int>{1, 2, 4, 10}[pick(0, 3)];
         QByteArray row;
         for (qsizetype i = 0; i < names.size(); ++i) {
             const int width = format[i] == 'B' ? 1 : format[i] == 'W' ? 2 : 4;
@@ -102,14 +90,18 @@ Chassis generate(quint32 seed, const Size& size)
             else if (names[i] == "MASKE")
                 row += QByteArray().append(safe()).append(safe()).append(safe()).append(safe());
             else
-                row += little(values.value(names[i]), width);
+                row += little(names[i] == "WORTADR"   ? 0x3000
+                              : names[i] == "BYTEADR" ? pick(0x20, 0x40)
+                              : names[i] == "BLOCKNR" ? pick(1, 2)
+                                                      : pick(0x41, 0x4F),
+                              width);
         }
         module += frame(functionBlock, row);
         const int first = pick(0, 290), count = pick(2, 5);
         for (int v = 0; v < count; ++v) {
             const auto& [valueId, name] = valueKeywords[first + v];
             QByteArray bytes;
-            while (bytes.size() < length + (size.mixedLengths && f == 0 && v == 1))
+            while (bytes.size() < length + (mixedLengths && f == 0 && v == 1))
                 bytes += safe();
             module += frame(0x0010, valueId + little(quint32(qMin(bytes.size(), 8)), 2) + bytes.left(8));
             if (bytes.size() > 8)
@@ -119,8 +111,8 @@ Chassis generate(quint32 seed, const Size& size)
         }
         chassis.functions.append(function);
     }
-    chassis.files = {{QStringLiteral("SWTFSW01.DAT"), keywordFile(functionKeywords, size.fillerBytes / 4)},
-                     {QStringLiteral("SWTPSW01.DAT"), keywordFile(valueKeywords, size.fillerBytes)},
+    chassis.files = {{QStringLiteral("SWTFSW01.DAT"), keywordFile(functionKeywords)},
+                     {QStringLiteral("SWTPSW01.DAT"), keywordFile(valueKeywords)},
                      {QStringLiteral("M.C01"), module}};
     return chassis;
 }

@@ -9,7 +9,6 @@
 // and a module M.C01 that the module reader and the search of "Show values" both read.
 namespace FrameChassis {
 
-// One frame: length, type, payload and check byte.
 QByteArray frame(quint16 type, const QByteArray& payload);
 
 struct Block {
@@ -25,19 +24,14 @@ struct Function {
     QList<QByteArray> bytes; // per value
 };
 
-struct Size {
-    int functions = 40;
-    int fillerBytes = 0;       // the value keyword file's size (the function keywords': a quarter)
-    bool mixedLengths = false; // the first function's later values write one byte more
-};
-
 struct Chassis {
     QMap<QString, QByteArray> files;
     QList<Function> functions; // of M.C01, in file order
 };
 
-// Every function has two to five values of 1, 2, 4 or 10 bytes (PSW1 rows carry eight,
-// PSW2 rows the rest); the seed also picks one of three field orders of the function rows.
-Chassis generate(quint32 seed, const Size& size);
+// Each function has two to five values of 1, 2, 4 or 10 bytes (PSW1 rows carry eight, PSW2
+// rows the rest); the seed picks one of three field orders. With mixedLengths the second
+// value of the first function writes one byte more than the others.
+Chassis generate(quint32 seed, int functions, bool mixedLengths = false);
 
 } // namespace FrameChassis

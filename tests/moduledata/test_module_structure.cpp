@@ -47,9 +47,11 @@ Result<ModuleStructure> handMade(const QByteArray& rows)
                               {0x0011, "PARZUWEISUNG_PSW2", "(B)", "DATEN"}})
         + rows;
     QByteArray keywords = FrameChassis::header({{0x0001, "SWT_EINTRAG", "WS", "ID,KEYWORD"}});
-    for (int id = 1; id <= 5; ++id)
-        keywords += frame(0x0001, bytes({id, 0}) + QByteArray("ABCDE").mid(id - 1, 1) + '\0');
-    keywords += frame(0x0001, bytes({9, 0}) + "ein" + '\0') + frame(0x0001, bytes({8, 0}) + "aus" + '\0');
+    for (int id = 1; id <= 6; ++id)
+        keywords += frame(0x0001, bytes({id, 0}) + QByteArray("ABCDEF").mid(id - 1, 1) + '\0');
+    // The first row of an id counts.
+    keywords += frame(0x0001, bytes({9, 0}) + "ein" + '\0') + frame(0x0001, bytes({8, 0}) + "aus" + '\0')
+                + frame(0x0001, bytes({1, 0}) + "Z" + '\0');
     const KeywordTable table = KeywordTable::from(FrameFile::read(keywords, u"K"_qs).value()).value();
     const Result<FrameFile> file = FrameFile::read(module, u"H.C01"_qs);
     return file ? BuildModuleStructure(file.value(), table, table) : Result<ModuleStructure>::failure(file.error());
@@ -81,20 +83,15 @@ private slots:
     void decode_data()
     {
         addColumns<QByteArray, QByteArray, QString>("format", "payload", "fields");
-        QTest::newRow("numbers little-endian")
-            << QByteArray("BWL") << bytes({1, 0x34, 0x12, 0x78, 0x56, 0x34, 0x12}) << u"0x01|0x1234|0x12345678|-"_qs;
-        QTest::newRow("string and bytes")
-            << QByteArray("SA") << QByteArray("ab\0\x02\xAB\x01", 6) << u"ab|AB 01|-|-"_qs;
-        QTest::newRow("optionals") << QByteArray("{B}{W}") << bytes({1, 7, 0}) << u"0x07|-|-|-"_qs;
+        QTest::newRow("simple fields, one without a name")
+            << QByteArray("BWLSA") << bytes({1, 0x34, 0x12, 0x78, 0x56, 0x34, 0x12, 'a', 'b', 0, 2, 0xAB, 1})
+            << u"0x01|0x1234|0x12345678|ab|AB 01 #5"_qs;
+        QTest::newRow("optionals") << QByteArray("{B}{W}{BW}") << bytes({1, 7, 0, 1, 5, 6, 0})
+                                   << u"0x07|-|[0x05, 0x0006]|-"_qs;
         QTest::newRow("collections") << QByteArray("(W)(B)(B)") << bytes({2, 0, 1, 0, 2, 0, 2, 0, 0xFF, 0x10, 0, 0})
                                      << u"[0x0001, 0x0002]|FF 10||-"_qs;
-        QTest::newRow("group in an optional")
-            << QByteArray("{BW}") << bytes({1, 5, 6, 0}) << u"[0x05, 0x0006]|-|-|-"_qs;
         QTest::newRow("optional of an optional") << QByteArray("{{B}}{{B}}") << bytes({1, 0, 0}) << u"[-]|-|-|-"_qs;
         QTest::newRow("ends inside an optional") << QByteArray("A{B}{") << bytes({1, 0xEE, 0}) << u"EE|-|-|-"_qs;
-        QTest::newRow("ends inside a collection") << QByteArray("B(W") << bytes({9}) << u"0x09|-|-|-"_qs;
-        QTest::newRow("unnamed fields") << QByteArray("BBBBB") << bytes({1, 2, 3, 4, 5})
-                                        << u"0x01|0x02|0x03|0x04|0x05 #5"_qs;
     }
     void decode()
     {
@@ -135,10 +132,10 @@ private slots:
         QTest::newRow("definition incomplete")
             << frame(0x0100, "x") + frame(0x0300, QByteArray("\0\0Z\0", 4)) + frame(0xFF00, {})
             << u"definition of block Z incomplete"_qs;
+        QTest::newRow("name without its end") << frame(0x0100, "x") + frame(0x0300, QByteArray("\0\0Z", 3))
+                                              << at(5) + u"block name without its 00 byte"_qs;
         QTest::newRow("format outside a definition") << frame(0x0100, "x") + frame(0x0400, QByteArray("B\0", 2))
                                                      << at(5) + u"frame type 0x0400 outside a block definition"_qs;
-        QTest::newRow("block defined twice") << FrameChassis::header({{0x20, "A", "B", "X"}, {0x20, "B", "B", "X"}})
-                                             << u"block id 0x0020 is defined twice"_qs;
     }
     void faults()
     {
@@ -155,35 +152,33 @@ private slots:
         const QByteArray one = functionRow(3, 0x30, 0x20, 1, 0x07) + valueRow(9, bytes({1, 2}))
                                + frame(0x11, bytes({1, 0, 3})) + valueRow(8, bytes({4, 5, 6}));
         QTest::newRow("values and a continuation") << one << QStringList{u"A: ein=01 02 03, aus=04 05 06; shares "_qs};
-        // A: bits 0x07 of byte 0x20; B: 0x04 of it; C: 0x08 of it; D: all of 0x1F and 0x20;
-        // E: another word address.
+        // A: bits 0x07 of byte 0x20; B: 0x04 of it; C: 0x08 of it (its mask reaches byte 0x21,
+        // its value does not); D: all of 0x1F and 0x20; E: another word address; F: byte 0x21.
         QTest::newRow("shared bits") << functionRow(3, 0x30, 0x20, 1, 0x07) + functionRow(3, 0x30, 0x20, 2, 0x04)
-                                            + functionRow(3, 0x30, 0x20, 3, 0x08)
+                                            + functionRow(3, 0x30, 0x20, 3, 0x0108) + valueRow(9, bytes({0}))
                                             + functionRow(3, 0x30, 0x1F, 4, 0xFFFF) + valueRow(9, bytes({0, 0}))
-                                            + functionRow(3, 0x31, 0x20, 5, 0xFF)
-                                     << QStringList{u"A: ; shares B, D"_qs, u"B: ; shares A, D"_qs, u"C: ; shares D"_qs,
-                                                    u"D: ein=00 00; shares A, B, C"_qs, u"E: ; shares "_qs};
-        QTest::newRow("unknown keyword") << functionRow(1, 0, 0, 7, 1) + valueRow(6, "x")
+                                            + functionRow(3, 0x31, 0x20, 5, 0xFF) + functionRow(3, 0x30, 0x21, 6, 1)
+                                     << QStringList{u"A: ; shares B, D"_qs,    u"B: ; shares A, D"_qs,
+                                                    u"C: ein=00; shares D"_qs, u"D: ein=00 00; shares A, B, C"_qs,
+                                                    u"E: ; shares "_qs,        u"F: ; shares "_qs};
+        QTest::newRow("unknown keyword") << functionRow(1, 0, 0, 7, 1) + valueRow(10, "x")
                                          << QStringList{
-                                                u"(keyword 0x0007 unknown): (keyword 0x0006 unknown)=78; shares "_qs};
+                                                u"(keyword 0x0007 unknown): (keyword 0x000A unknown)=78; shares "_qs};
         QTest::newRow("value before a function")
             << valueRow(9, "x") << QStringList{u"value row before the first function"_qs};
         QTest::newRow("continuation without value") << functionRow(1, 0, 0, 1, 1) + frame(0x11, bytes({0, 0}))
-                                                    << QStringList{u"continuation row without a value"_qs};
+                                                    << QStringList{u"continuation row without a value before it"_qs};
     }
     void structure()
     {
         QFETCH(QByteArray, rows);
         QFETCH(QStringList, functions);
-        const QStringList got = summary(handMade(rows));
-        if (functions.size() == 1 && !functions[0].contains(u':'))
-            QVERIFY2(got.size() == 1 && got[0].contains(functions[0]), qPrintable(got.join(u'|')));
-        else
-            QCOMPARE(got, functions);
+        const QStringList got = summary(handMade(rows)); // a fault is compared by its end
+        QVERIFY2(got == functions || (got.size() == 1 && got[0].endsWith(functions.value(0))),
+                 qPrintable(got.join(u'|')));
     }
 
-    // Generated chassis: the structure holds what was written, and the search of "Show values"
-    // finds the same values, but where a value's bytes are longer than the first value's.
+    // Generated chassis: the structure holds what was written; the search finds the same.
     void structureAgreesWithSearch_data()
     {
         addColumns<quint32, bool>("seed", "mixedLengths");
@@ -195,7 +190,7 @@ private slots:
     {
         QFETCH(quint32, seed);
         QFETCH(bool, mixedLengths);
-        const FrameChassis::Chassis chassis = FrameChassis::generate(seed, {40, 0, mixedLengths});
+        const FrameChassis::Chassis chassis = FrameChassis::generate(seed, 40, mixedLengths);
         QTemporaryDir dir;
         QVERIFY(TreeFiles::build(dir.filePath(u"DATEN/G"_qs), chassis.files));
         const Result<ModuleStructure> module = ReadModuleStructure(dir.path(), u"G"_qs, u"M.C01"_qs);
@@ -214,7 +209,7 @@ private slots:
         QCOMPARE(disagreements.size(), mixedLengths ? 1 : 0);
         if (mixedLengths) {
             FunctionExplanation explanation = ExplainFunction(module.value(), 0);
-            explanation.search = disagreements[0].comparison;
+            explanation.search = CompareFunctionWithSearch(module.value(), 0, data, 0);
             QCOMPARE(ExplanationLines(explanation).last(),
                      u"\tnot found by the search of \"Show values\": "_qs + chassis.functions[0].values[1]);
         }
@@ -239,14 +234,12 @@ private slots:
                               u"\tshares bits with: KOMFORTBLINKEN  -  COMFORT BLINKER"_qs}));
     }
 
-    // The values a save would write that the module does not know, with the tree plain or
-    // translated.
+    // The changed values of a tree, plain or translated, that the module does not know.
     void checkChangedValues_data()
     {
         addColumns<QString, Changes, bool, QStringList>("module", "changes", "translated", "unknown");
         const QString unknown = u"zwei_mal is not a value of KOMFORTBLINKEN_ANZAHL in LCM_DEM.C05"_qs;
         const Changes changes{{u"KOMFORTBLINKEN_ANZAHL"_qs, u"zwei_mal"_qs}, {u"TAGFAHRLICHT"_qs, u"aktiv"_qs}};
-        QTest::newRow("known value") << u"LCM_DEM.C05"_qs << changes.mid(1) << false << QStringList();
         QTest::newRow("unknown value") << u"LCM_DEM.C05"_qs << changes << false << QStringList{unknown};
         QTest::newRow("translated tree") << u"LCM_DEM.C05"_qs << changes << true << QStringList{unknown};
         QTest::newRow("function the module lacks")
