@@ -72,24 +72,29 @@ CodingBits codingBits(const FrameBlock& block, const QList<FrameField>& fields, 
 // Functions overlap where they share a byte of one block and word address and a bit of it.
 QList<QList<int>> sharedBits(const QList<ModuleFunction>& functions)
 {
-    std::map<std::tuple<quint32, quint32, quint64>, QList<std::pair<int, uchar>>> users;
+    std::map<std::tuple<quint32, quint32, quint64>, std::vector<std::pair<int, uchar>>> users;
     for (qsizetype f = 0; f < functions.size(); ++f) {
         const CodingBits& bits = functions[f].bits;
         for (qsizetype i = 0; bits.known && i < bits.mask.size(); ++i)
-            users[{bits.block, bits.word, quint64(bits.byte) + quint64(i)}].append({int(f), uchar(bits.mask[i])});
+            users[{bits.block, bits.word, quint64(bits.byte) + quint64(i)}].push_back({int(f), uchar(bits.mask[i])});
     }
-    QList<QList<int>> sharing(functions.size());
+    std::vector<std::vector<int>> sharing(std::size_t(functions.size()));
     for (const auto& [where, list] : users) {
         for (const auto& [a, maskA] : list) {
             for (const auto& [b, maskB] : list) {
-                if (a != b && (maskA & maskB) && !sharing[a].contains(b))
-                    sharing[a].append(b);
+                if (a != b && (maskA & maskB))
+                    sharing[std::size_t(a)].push_back(b);
             }
         }
     }
-    for (QList<int>& list : sharing)
+    QList<QList<int>> out;
+    out.reserve(functions.size());
+    for (std::vector<int>& list : sharing) {
         std::sort(list.begin(), list.end());
-    return sharing;
+        list.erase(std::unique(list.begin(), list.end()), list.end());
+        out.append(QList<int>(list.begin(), list.end()));
+    }
+    return out;
 }
 
 Result<FrameFile> readFrameFile(const QString& path)

@@ -91,7 +91,7 @@ Chassis generate(quint32 seed, int functions, bool mixedLengths)
                 row += QByteArray().append(safe()).append(safe()).append(safe()).append(safe());
             else
                 row += little(names[i] == "WORTADR"   ? 0x3000
-                              : names[i] == "BYTEADR" ? pick(0x20, 0x40)
+                              : names[i] == "BYTEADR" ? pick(0x20, 0x40) + (0x20 + f / 8 % 0xC0) * 0x100
                               : names[i] == "BLOCKNR" ? pick(1, 2)
                                                       : pick(0x41, 0x4F),
                               width);
