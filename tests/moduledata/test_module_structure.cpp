@@ -122,6 +122,8 @@ private slots:
         QTest::newRow("undefined block") << good + frame(0x21, "x")
                                          << at(good.size()) + u"row of undefined block 0x0021"_qs;
         QTest::newRow("row too short") << oneBlock("BW", {bytes({1, 2})}) << at(row) + u"row of block ZEILE ends"_qs;
+        QTest::newRow("bytes past the row")
+            << oneBlock("A", {bytes({3, 1})}) << at(row - 1) + u"row of block ZEILE ends"_qs;
         QTest::newRow("row too long") << oneBlock("BW", {bytes({1, 2, 0, 9})})
                                       << at(row) + u"row of block ZEILE has 1 bytes after its last field"_qs;
         QTest::newRow("presence byte") << oneBlock("{B}", {bytes({2})})
@@ -239,7 +241,8 @@ private slots:
     {
         addColumns<QString, Changes, bool, QStringList>("module", "changes", "translated", "unknown");
         const QString unknown = u"zwei_mal is not a value of KOMFORTBLINKEN_ANZAHL in LCM_DEM.C05"_qs;
-        const Changes changes{{u"KOMFORTBLINKEN_ANZAHL"_qs, u"zwei_mal"_qs}, {u"TAGFAHRLICHT"_qs, u"aktiv"_qs}};
+        // CODIERINDEX, the module's first function, changes to a value it knows.
+        const Changes changes{{u"KOMFORTBLINKEN_ANZAHL"_qs, u"zwei_mal"_qs}, {u"CODIERINDEX"_qs, u"wert_05"_qs}};
         QTest::newRow("unknown value") << u"LCM_DEM.C05"_qs << changes << false << QStringList{unknown};
         QTest::newRow("translated tree") << u"LCM_DEM.C05"_qs << changes << true << QStringList{unknown};
         QTest::newRow("function the module lacks")
