@@ -8,7 +8,6 @@ so each seed decodes into the demo files it was made from. Run it after changing
 in which a target reads its input.
 """
 import pathlib
-import shutil
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 DEMO = ROOT / "demo"
@@ -63,14 +62,25 @@ def trace_lines(seed, lines, pool, limit):
     return seed
 
 
+def frame(kind, payload):
+    """One frame of a binary chassis file: length, type, payload, XOR check byte."""
+    data = bytes([len(payload)]) + kind.to_bytes(2, "little") + payload
+    check = 0
+    for byte in data:
+        check ^= byte
+    return data + bytes([check])
+
+
 def demo(path):
     return (DEMO / path).read_bytes()
 
 
 def write(target, seeds):
+    """Replaces the target's seeds made here; inputs kept from fuzz runs stay."""
     folder = CORPUS / target
-    shutil.rmtree(folder, ignore_errors=True)
-    folder.mkdir(parents=True)
+    folder.mkdir(parents=True, exist_ok=True)
+    for old in folder.glob("demo-*"):
+        old.unlink()
     for name, data in seeds.items():
         (folder / name).write_bytes(data)
 
@@ -136,6 +146,19 @@ def main():
         seed.text(data[mark + 20 if mark >= 0 else 19:], 4096).text(b"", 4096)
         seeds["demo-" + module.name] = seed.bytes()
     write("fuzz_value_search", seeds)
+
+    # The frame reader takes one whole file, after a byte whose lowest bit asks it to set
+    # the check bytes right: every binary file of the demo chassis, both ways.
+    seeds = {"demo-" + path.name + suffix: first + path.read_bytes()
+             for path in sorted(daten.iterdir()) for suffix, first in (("", b"\x00"), ("-repaired", b"\x01"))}
+    # Every kind of field in one row: numbers, string, bytes, optionals present and absent,
+    # collections, an optional of an optional, a format that ends inside a bracket.
+    row = (b"\x01" b"\x02\x00" b"\x03\x00\x00\x00" b"ab\x00" b"\x01\xee" b"\x01\x07" b"\x00"
+           b"\x02\x00\x01\x00\x02\x00" b"\x01\x00\x09" b"\x01\x00" b"\x01\x55" b"\x00")
+    seeds["every-field"] = b"\x00" + b"".join([
+        frame(0x0100, b"DEM"), frame(0x0300, b"\x20\x00ALLES\x00"), frame(0x0400, b"BWLSA{B}{BW}(W)(B){{B}}A{B}{\x00"),
+        frame(0x0500, b"A,B,C,D,E,F,G,H,I,J,K,L,M\x00"), frame(0xFF00, b""), frame(0x0020, row)])
+    write("fuzz_frame_reader", seeds)
 
     long_lines = b"".join(b"L" * n + end for n, end in ((305, b"\r\n"), (306, b"\n"), (307, b"\r"), (0, b"\r\n")))
     write("fuzz_sgidc_edit", {

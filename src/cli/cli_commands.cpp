@@ -6,6 +6,7 @@ int runCheckUpdate(const CommandLine& line, QTextStream& out, QTextStream& err);
 int runCompare(const CommandLine& line, QTextStream& out, QTextStream& err);
 int runFindModule(const CommandLine& line, QTextStream& out, QTextStream& err);
 int runInstall(const CommandLine& line, QTextStream& out, QTextStream& err);
+int runModule(const CommandLine& line, QTextStream& out, QTextStream& err);
 int runRestore(const CommandLine& line, QTextStream& out, QTextStream& err);
 int runTranslations(const CommandLine& line, QTextStream& out, QTextStream& err);
 int runValues(const CommandLine& line, QTextStream& out, QTextStream& err);
@@ -96,6 +97,30 @@ const QList<CliCommand>& cliCommands()
           {"--settings", "ini file"},
           {"--records", "folder"}},
          {{"installation", CliFlag::Required, "sp-daten|winkfp"}}},
+        {"module",
+         "a module file read by its structure: functions, values, their bytes, shared bits",
+         runModule,
+         "Usage: quillon-cli module --ncs <folder> --chassis <name> --module <file> [--json] [--check]\n"
+         "                          [FUNCTION...]\n\n"
+         "Reads the chassis's keyword files and the module file from <folder>\\DATEN\\<name> frame by\n"
+         "frame, every check byte verified, and prints each function of the module in file order\n"
+         "(or only the FUNCTIONs given): the function and its keyword id, the fields of its row by\n"
+         "the names the file defines, one line per possible value with its id and the bytes it\n"
+         "writes (hex), and \"shares bits with:\" the functions whose bytes and mask bits overlap.\n\n"
+         "  --json    print an array of {\"function\", \"id\", \"fields\": {name: value}, \"values\":\n"
+         "            [{\"value\", \"id\", \"fields\", \"bytes\"}], \"shares_bits_with\"} instead (numbers\n"
+         "            as numbers, byte fields as hex strings, an absent field as null)\n"
+         "  --check   verify every frame of every binary file of the chassis folder (a file that\n"
+         "            begins with a signature frame), then list the functions whose values the\n"
+         "            structure and the search of \"Show values\" disagree on\n\n"
+         "Exit status: 0 all is well; 1 a file is damaged, the structure and the search disagree,\n"
+         "or a FUNCTION is not in the module; 2 bad arguments or a folder or file that is missing.\n",
+         {{"--ncs", "folder", CliFlag::Required},
+          {"--chassis", "name", CliFlag::Required},
+          {"--module", "file", CliFlag::Required},
+          {"--json"},
+          {"--check"}},
+         {{"FUNCTION", CliFlag::Optional | CliFlag::Repeats}}},
         {"restore",
          "undo an installation that made backups, from its restore record",
          runRestore,

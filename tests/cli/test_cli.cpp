@@ -3,6 +3,7 @@
 #include "support/data_table.h"
 #include "support/test_files.h"
 
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -19,7 +20,7 @@ const QString kDemoTrace = kNcs + u"/WORK/FSW_PSW.TRC"_qs;
 // A function name with a byte above 127, a function without values (never written to the
 // MAN file) and one with two value lines.
 const QStringList kCurrent{u"GRÖSSE"_qs, u"\tklein"_qs, u"LEER"_qs, u"ZWEI"_qs, u"\ta"_qs, u"\tb"_qs};
-// TAGFAHRLICHT is in the demo's data, BREMSE in no keyword file, AKUSTIK_VERRIEGELN not in the module.
+// TAGFAHRLICHT is in the demo's data, BREMSE in no keyword file, AKUSTIK_VERRIEGELN not in LCM_DEM.C04.
 const QStringList kValues{u"TAGFAHRLICHT"_qs, u"\tnicht_aktiv"_qs,      u"BREMSE"_qs,
                           u"\tein"_qs,        u"AKUSTIK_VERRIEGELN"_qs, u"\taktiv"_qs};
 const QStringList kCompared{u"FUNKTION_A"_qs, u"\taktiv"_qs, u"\t\twert_01"_qs, u"GRÖSSE"_qs, u"\t\tklein"_qs};
@@ -105,6 +106,9 @@ private slots:
             {"values, missing chassis", "values --ncs $ncs --chassis E00 --module LCM_DEM.C05 @values",
              "SWTFSW*.DAT not found."},
             {"values, missing module", "values --ncs $ncs --chassis DEM --module XYZ.C01 @values", "XYZ.C01"},
+            {"module, JSON and check", "module --ncs $ncs --chassis DEM --module LCM_DEM.C05 --json --check",
+             "--check"},
+            {"module, missing module", "module --ncs $ncs --chassis DEM --module XYZ.C01", "XYZ.C01 not found."},
         };
         for (const auto& row : rows)
             QTest::newRow(row[0]) << args(row[1]) << QString::fromUtf8(row[2]);
@@ -235,7 +239,7 @@ private slots:
         const CliRun text = run(arguments);
         QCOMPARE(text.exitCode, 0);
         QCOMPARE(text.outLines(),
-                 (QStringList{u"LCM_DEM.C05\t39\t39"_qs, u"LCM_DEM.C06\t37\t40"_qs, u"LCM_DEM.C04\t36\t39"_qs,
+                 (QStringList{u"LCM_DEM.C05\t40\t40"_qs, u"LCM_DEM.C06\t37\t40"_qs, u"LCM_DEM.C04\t36\t39"_qs,
                               u"LCM_DEM.C03\t29\t30"_qs, u"KOMBI.C02\t8\t8"_qs, u"ZKE_DEM.C07\t7\t7"_qs}));
         const CliRun json = run(QStringList{u"find-module"_qs, u"--json"_qs} + arguments.mid(1));
         const QJsonArray modules = QJsonDocument::fromJson(json.out.toUtf8()).array();
@@ -246,6 +250,54 @@ private slots:
             QCOMPARE(m[u"missing"_qs].toArray().size(), m[u"functions"_qs].toInt() - m[u"found"_qs].toInt());
             QCOMPARE(m[u"unknownValues"_qs].toArray().size(), m[u"found"_qs].toInt() - m[u"matching"_qs].toInt());
         }
+    }
+
+    // The demo's modules by their structure: the last of two functions as JSON; the check of
+    // the whole chassis; a function the module lacks; a keyword file given as module.
+    void module_data()
+    {
+        addColumns<QString, int, QStringList>("arguments", "exitCode", "out");
+        QTest::newRow("JSON, another field order")
+            << u"LCM_DEM.C06 --json CODIERINDEX TACHO_EINHEIT"_qs << 0
+            << QStringList{
+                   uR"({"fields":{"BLOCKNR":3,"BYTEADR":73,"FSW":2624,"GRUPPE":null,"INDEX":33,"KENNUNG":23130,)"
+                   uR"("MASKE":1,"WORTADR":12288},"function":"TACHO_EINHEIT","id":2624,"shares_bits_with":[],)"
+                   uR"("values":[{"bytes":"01","fields":{"DATEN":"01","PSW":20016},"id":20016,"value":"kmh"},)"
+                   uR"({"bytes":"00","fields":{"DATEN":"00","PSW":21040},"id":21040,"value":"mph"}]})"_qs};
+        QTest::newRow("check") << u"LCM_DEM.C04 --check"_qs << 0
+                               << QStringList{u"8 binary files checked, 0 damaged"_qs,
+                                              u"LCM_DEM.C04: 39 functions, the structure and the search agree"_qs};
+        QTest::newRow("function not in the module") << u"LCM_DEM.C04 AKUSTIK_VERRIEGELN"_qs << 1 << QStringList();
+        QTest::newRow("not a module file") << u"SWTFSW01.DAT"_qs << 1 << QStringList();
+    }
+    void module()
+    {
+        QFETCH(QString, arguments);
+        const CliRun result = run(args("module --ncs $ncs --chassis DEM --module") + arguments.split(u' '));
+        QTEST(result.exitCode, "exitCode");
+        const QJsonDocument json = QJsonDocument::fromJson(result.out.toUtf8());
+        QTEST(json.isArray() ? QStringList{QString::fromUtf8(
+                  QJsonDocument(json.array().last().toObject()).toJson(QJsonDocument::Compact))}
+                             : result.outLines(),
+              "out");
+        QCOMPARE(result.err.isEmpty(), result.exitCode == 0);
+    }
+
+    // A damaged module beside a text table: --check names the frame.
+    void moduleDamaged()
+    {
+        const QString ncs = at(u"ncs"_qs), folder = ncs + u"/DATEN/DEM/"_qs;
+        for (const QString& name : QDir(kNcs + u"/DATEN/DEM"_qs).entryList(QDir::Files))
+            QVERIFY(TestFiles::write(folder + name, TestFiles::read(kNcs + u"/DATEN/DEM/"_qs + name)));
+        QByteArray module = TestFiles::read(folder + u"LCM_DEM.C03"_qs);
+        module[module.size() - 1] = char(module.back() ^ 0x01);
+        QVERIFY(TestFiles::write(folder + u"LCM_DEM.C03"_qs, module) && TestFiles::write(folder + u"INFO.TXT"_qs, "x"));
+        const CliRun check = run({u"module"_qs, u"--ncs"_qs, ncs, u"--chassis"_qs, u"DEM"_qs, u"--module"_qs,
+                                  u"LCM_DEM.C05"_qs, u"--check"_qs});
+        QCOMPARE(check.exitCode, 1);
+        QVERIFY2(check.out.startsWith(u"LCM_DEM.C03: offset "_qs) && check.out.contains(u"check byte"_qs),
+                 qPrintable(check.out));
+        QCOMPARE(check.outLines().value(1), u"8 binary files checked, 1 damaged"_qs);
     }
 
     void translations()
@@ -274,7 +326,7 @@ private slots:
         QFETCH(QStringList, traceLines);
         QFETCH(int, exitCode);
         QVERIFY(TestFiles::write(at(u"values"_qs), TestFiles::crlf(traceLines)));
-        const QStringList arguments = args("values --ncs $ncs --chassis DEM --module LCM_DEM.C05 @values");
+        const QStringList arguments = args("values --ncs $ncs --chassis DEM --module LCM_DEM.C04 @values");
         const CliRun result = run(arguments);
         QTEST(result.out, "out");
         QCOMPARE(result.exitCode, exitCode);
