@@ -71,6 +71,8 @@ void SaveManipulationFile(const ManipulationSaveInputs& inputs, TraceSession& se
         exclaim(dialogs, refused);
         return;
     }
+    if (calls.confirmValues && !calls.confirmValues())
+        return;
 
     if (session.Translated && calls.toggleTranslation)
         calls.toggleTranslation();

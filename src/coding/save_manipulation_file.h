@@ -25,6 +25,9 @@ struct ManipulationSaveCalls {
     std::function<void()> toggleTranslation;
     // SaveFileAs: 1 copies the trace, 2 the manipulation file.
     std::function<void(int mode)> saveFileAs;
+    // Asked once there is something to save, before anything is written: false stops the
+    // save (the user went back to values the chosen module does not define).
+    std::function<bool()> confirmValues;
 };
 
 // "Save MAN-file": writes the chosen values of the tree to FSW_PSW.MAN, offers the

@@ -26,11 +26,6 @@ QString shown(const QString& name, bool isFunction, const NameLookup& translate)
     return translation.isEmpty() ? name : TranslationText::withTranslation(name, translation, isFunction);
 }
 
-QString idText(quint32 id)
-{
-    return QStringLiteral("0x") + QString::number(id, 16).toUpper().rightJustified(4, u'0');
-}
-
 QStringList valueNames(const ModuleFunction& function)
 {
     QStringList names;
@@ -40,6 +35,11 @@ QStringList valueNames(const ModuleFunction& function)
 }
 
 } // namespace
+
+QString keywordIdText(quint32 id)
+{
+    return QStringLiteral("0x") + QString::number(id, 16).toUpper().rightJustified(4, u'0');
+}
 
 FunctionExplanation ExplainFunction(const ModuleStructure& module, int index, const QStringList& loaded,
                                     const NameLookup& translate)
@@ -59,7 +59,7 @@ FunctionExplanation ExplainFunction(const ModuleStructure& module, int index, co
 
 QStringList ExplanationLines(const FunctionExplanation& explanation)
 {
-    QStringList lines{explanation.function + QStringLiteral(" (id ") + idText(explanation.id) + u')'};
+    QStringList lines{explanation.function + QStringLiteral(" (id ") + keywordIdText(explanation.id) + u')'};
     QStringList fields;
     for (const NamedField& field : explanation.fields)
         fields.append(field.name + QStringLiteral(": ") + frameFieldText(field.value));
@@ -67,9 +67,9 @@ QStringList ExplanationLines(const FunctionExplanation& explanation)
     for (const ExplainedValue& value : explanation.values) {
         const QString bytes = value.bytes.isEmpty() ? QStringLiteral("(no bytes)")
                                                     : frameFieldText({FrameField::Kind::Bytes, 0, 0, value.bytes, {}});
-        lines.append(
-            QStringLiteral("\t%1%2 (id %3): %4")
-                .arg(value.loaded ? QStringLiteral("* ") : QStringLiteral("  "), value.name, idText(value.id), bytes));
+        lines.append(QStringLiteral("\t%1%2 (id %3): %4")
+                         .arg(value.loaded ? QStringLiteral("* ") : QStringLiteral("  "), value.name,
+                              keywordIdText(value.id), bytes));
     }
     if (!explanation.sharesBitsWith.isEmpty())
         lines.append(QStringLiteral("\tshares bits with: ") + explanation.sharesBitsWith.join(QStringLiteral(", ")));
@@ -136,6 +136,22 @@ SearchComparison CompareFunctionWithSearch(const ModuleStructure& module, int in
     return CompareWithSearch(function, search.findValues(function.name, distance));
 }
 
+Result<FunctionExplanation> ExplainTraceFunction(const ModuleStructure& module, ModuleData& data, int markerDistance,
+                                                 const QString& function, const QStringList& traceLines,
+                                                 const NameLookup& translate)
+{
+    const int index = module.indexOf(function);
+    if (index < 0)
+        return Result<FunctionExplanation>::failure(unknownValueText({function, {}, module.module, false}));
+    QStringList loaded;
+    const qsizetype line = traceLines.indexOf(function);
+    for (qsizetype i = line + 1; line >= 0 && i < traceLines.size() && traceLines[i].startsWith(u'\t'); ++i)
+        loaded.append(QString(traceLines[i]).remove(u'\t'));
+    FunctionExplanation explanation = ExplainFunction(module, index, loaded, translate);
+    explanation.search = CompareFunctionWithSearch(module, index, data, markerDistance);
+    return explanation;
+}
+
 QList<FunctionDisagreement> CrossCheckModule(const ModuleStructure& module, ModuleData& data, const QStringList& only)
 {
     const QStringList names = functionNames(module);
@@ -167,6 +183,24 @@ std::optional<UnknownValue> CheckValue(const ModuleStructure& module, const QStr
     if (valueNames(module.functions[index]).contains(value))
         return std::nullopt;
     return UnknownValue{function, value, module.module, true};
+}
+
+QString unknownValuesQuestion(const QList<UnknownValue>& unknown)
+{
+    QStringList lines;
+    for (const UnknownValue& value : unknown)
+        lines.append(unknownValueText(value));
+    return lines.join(QStringLiteral("\r\n"))
+           + QStringLiteral("\r\n\r\nNCS Expert would code what the module does not define. Save anyway?");
+}
+
+QStringList unknownValueWarnings(const ModuleStructure& module, const QList<std::pair<QString, QString>>& values)
+{
+    QStringList warnings;
+    for (const auto& [function, value] : values)
+        if (std::optional<UnknownValue> check = CheckValue(module, function, value))
+            warnings.append(QStringLiteral("warning: ") + unknownValueText(*check));
+    return warnings;
 }
 
 QList<UnknownValue> CheckChangedValues(const ModuleStructure& module, const TraceTree& tree,

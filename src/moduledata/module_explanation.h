@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
 
 class TraceTree;
 class ValueSearch;
@@ -46,6 +47,9 @@ struct FunctionExplanation {
     std::optional<SearchComparison> search;
 };
 
+// A keyword id as the explanation shows it: "0x0841".
+QString keywordIdText(quint32 id);
+
 // The translation of a name, empty when there is none.
 using NameLookup = std::function<QString(const QString& name)>;
 
@@ -68,6 +72,13 @@ int CalibrateOnFunctions(ValueSearch& search, const QStringList& functions);
 // last ran it, or, before any run (0), calibrated on the module's own functions.
 SearchComparison CompareFunctionWithSearch(const ModuleStructure& module, int index, ModuleData& data,
                                            int markerDistance);
+
+// "Explain function…" for a function of the loaded trace: its explanation with the values
+// of the trace marked and the search compared as "Show values" last ran it. Fails with
+// "X is not a function of M" when the module lacks it.
+Result<FunctionExplanation> ExplainTraceFunction(const ModuleStructure& module, ModuleData& data, int markerDistance,
+                                                 const QString& function, const QStringList& traceLines,
+                                                 const NameLookup& translate = {});
 
 struct FunctionDisagreement {
     QString function;
@@ -98,3 +109,10 @@ std::optional<UnknownValue> CheckValue(const ModuleStructure& module, const QStr
 // A tree that no longer lines up with the trace gives none: the save refuses it anyway.
 QList<UnknownValue> CheckChangedValues(const ModuleStructure& module, const TraceTree& tree,
                                        const QStringList& traceLines);
+
+// The question "Save MAN-file" asks before writing values the module does not know.
+QString unknownValuesQuestion(const QList<UnknownValue>& unknown);
+
+// The warnings for values taken from another trace that the module does not know, one
+// "warning: …" line each.
+QStringList unknownValueWarnings(const ModuleStructure& module, const QList<std::pair<QString, QString>>& values);

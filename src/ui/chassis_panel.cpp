@@ -48,6 +48,7 @@ void ChassisPanel::cmbChassis_Click()
         m_cmbModule->addItems(ChassisModules(m_context.folders.FolderNCS, choice.chassis));
         m_cmbModule->setCurrentIndex(-1);
         choice.module.clear();
+        choice.forgetStructure();
         loaded = LoadKeywordFiles(m_context.folders.FolderNCS, choice.chassis, data);
     }
     if (!loaded)
@@ -58,6 +59,7 @@ void ChassisPanel::cmbModule_Click()
 {
     ModuleChoice& choice = m_context.modules;
     choice.module = m_cmbModule->currentText();
+    choice.forgetStructure();
     Status loaded;
     {
         BusyScope busy(m_context.busy);

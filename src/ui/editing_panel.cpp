@@ -4,6 +4,9 @@
 #include "coding/translation_table.h"
 #include "common/dialogs.h"
 #include "common/program_folder.h"
+#include "moduledata/module_choice.h"
+#include "moduledata/module_explanation.h"
+#include "settings/tool_folders.h"
 #include "trace/trace_session.h"
 #include "trace/value_editing.h"
 #include "ui/controls.h"
@@ -42,8 +45,8 @@ void EditingPanel::EditThroughChangeWindow(int node)
     const ValueEditing::ValueChange change = ValueEditing::BeginValueChange(m_context.session.tree(), node);
     m_cmdLoadTag.clear();
     {
-        auto frmChange =
-            std::make_unique<FrmChange>(m_cmdLoadTag, change.function, change.oldValue, change.quickChange, m_frmMain);
+        auto frmChange = std::make_unique<FrmChange>(m_cmdLoadTag, change.function, change.oldValue, change.quickChange,
+                                                     m_frmMain, valueCheck(change.function));
         frmChange->placeAtCentreOf(m_frmMain);
         // The open search window floats on top; it shows the dialog itself so as not to cover it.
         if (!m_context.window.showChangeWindowViaSearch(frmChange.get()))
@@ -54,6 +57,20 @@ void EditingPanel::EditThroughChangeWindow(int node)
                                         [this](const QString& name) { return m_context.translations.lookup(name); });
     if (!finished)
         m_context.dialogs.message(mainCaption(), finished.error(), MessageIcon::Critical);
+}
+
+FrmChange::ValueCheck EditingPanel::valueCheck(const QString& function)
+{
+    ModuleChoice& modules = m_context.modules;
+    if (!modules.moduleChosen())
+        return {};
+    const Result<ModuleStructure>& module = modules.structure(m_context.folders.FolderNCS);
+    if (!module)
+        return {};
+    return [&structure = module.value(), function](const QString& value) {
+        const std::optional<UnknownValue> unknown = CheckValue(structure, function, value);
+        return unknown ? unknownValueText(*unknown) : QString();
+    };
 }
 
 void EditingPanel::cmdTranslate_Click()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/frm_change.h"
+
 #include <QObject>
 #include <QString>
 
@@ -23,6 +25,8 @@ public:
 
 private:
     void EditThroughChangeWindow(int node);
+    // What the chosen module says of a value of function as it is typed; none without one.
+    FrmChange::ValueCheck valueCheck(const QString& function);
 
     QWidget* m_frmMain;
     const PanelContext& m_context;

@@ -20,7 +20,7 @@ QRect fromTwips(int left, int top, int width, int height)
 } // namespace
 
 FrmChange::FrmChange(QString& handBack, const QString& function, const QString& value, bool quickChange,
-                     QWidget* parent)
+                     QWidget* parent, const ValueCheck& check)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                           | Qt::CustomizeWindowHint),
       m_handBack(handBack)
@@ -61,6 +61,19 @@ FrmChange::FrmChange(QString& handBack, const QString& function, const QString& 
     growToShowText(m_chkValue, m_cmdOK[1]->x());
     m_txtChange->setText(value);
     m_chkValue->setEnabled(quickChange);
+
+    if (check) {
+        // One line more for what the chosen module says of the value being typed.
+        m_lblCheck = new QLabel(this);
+        m_lblCheck->setObjectName(QStringLiteral("lblCheck"));
+        m_lblCheck->setStyleSheet(QStringLiteral("color: #b00000"));
+        m_lblCheck->setGeometry(m_lblPar->x(), kClientHeight, kClientWidth - 2 * m_lblPar->x(),
+                                m_lblCheck->sizeHint().height());
+        setFixedSize(kClientWidth, kClientHeight + m_lblCheck->height() + m_lblPar->x());
+        const auto update = [this, check](const QString& text) { m_lblCheck->setText(check(text)); };
+        connect(m_txtChange, &QLineEdit::textChanged, this, update);
+        update(value);
+    }
 
     connect(m_chkValue, &QCheckBox::clicked, this, &FrmChange::chkValue_Click);
     connect(m_cmdOK[1], &QPushButton::clicked, this, [this] { cmdOK_Click(1); });

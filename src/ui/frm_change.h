@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -13,8 +15,12 @@ class QPushButton;
 class FrmChange : public QDialog {
     Q_OBJECT
 public:
+    // What is wrong with a value as the user types it; empty when nothing is.
+    using ValueCheck = std::function<QString(const QString& value)>;
+
+    // With a check, a line below the value says what it finds while the user types.
     FrmChange(QString& handBack, const QString& function, const QString& value, bool quickChange,
-              QWidget* parent = nullptr);
+              QWidget* parent = nullptr, const ValueCheck& check = {});
 
     // Designed client size in pixels (5535 x 1695 twips).
     static constexpr int kClientWidth = 369;
@@ -36,5 +42,6 @@ private:
     QLabel* m_lblPar;
     QLineEdit* m_txtChange;
     QCheckBox* m_chkValue;
+    QLabel* m_lblCheck = nullptr;
     QPushButton* m_cmdOK[2];
 };

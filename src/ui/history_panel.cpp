@@ -4,6 +4,8 @@
 #include "common/dialogs.h"
 #include "common/paths.h"
 #include "common/text_file.h"
+#include "moduledata/module_choice.h"
+#include "moduledata/module_explanation.h"
 #include "settings/tool_folders.h"
 #include "trace/apply_values.h"
 #include "trace/trace_session.h"
@@ -80,9 +82,23 @@ void HistoryPanel::ApplyTrace(const QList<TraceFunction>& wanted, const QString&
 {
     const ApplyValues::Outcome outcome = ApplyValues::ApplyTraceValues(
         m_context.session, wanted, [this](const QString& name) { return m_context.translations.lookup(name); });
+    QStringList report = outcome.report();
+    // Values the chosen module does not define are named before the count, as a warning:
+    // they are applied, and the save asks about them once more.
+    ModuleChoice& modules = m_context.modules;
+    if (modules.moduleChosen()) {
+        if (const Result<ModuleStructure>& module = modules.structure(m_context.folders.FolderNCS)) {
+            QList<std::pair<QString, QString>> applied;
+            for (const ApplyValues::ChangedValue& change : outcome.changed)
+                applied.append({change.function, change.newValue});
+            const QStringList warnings = unknownValueWarnings(module.value(), applied);
+            for (qsizetype i = 0; i < warnings.size(); ++i)
+                report.insert(report.size() - 1, warnings[i]);
+        }
+    }
     if (m_applied)
         m_applied->close();
-    m_applied = new FrmApplied(source, outcome.report(), m_frmMain);
+    m_applied = new FrmApplied(source, report, m_frmMain);
     m_applied->setAttribute(Qt::WA_DeleteOnClose);
     m_applied->show(); // centred on the main window, as every window without a place of its own
 }

@@ -9,6 +9,7 @@
 #include "ui/compare_panel.h"
 #include "ui/controls.h"
 #include "ui/editing_panel.h"
+#include "ui/explain_panel.h"
 #include "ui/history_panel.h"
 #include "ui/install_panel.h"
 #include "ui/main_window_controls.h"
@@ -156,6 +157,7 @@ void MainWindow::constructPanels()
     m_editingPanel = new EditingPanel(this, m_context);
     m_traceChecksPanel = new TraceChecksPanel(this, m_context);
     new HistoryPanel(this, m_context);
+    new ExplainPanel(this, m_context);
 }
 
 void MainWindow::closeSearchWindow()

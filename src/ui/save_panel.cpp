@@ -1,8 +1,10 @@
 #include "ui/save_panel.h"
 
 #include "coding/save_manipulation_file.h"
+#include "common/dialogs.h"
 #include "common/program_folder.h"
 #include "moduledata/module_choice.h"
+#include "moduledata/module_explanation.h"
 #include "settings/tool_folders.h"
 #include "trace/trace_session.h"
 #include "tracetools/save_file_as.h"
@@ -28,8 +30,27 @@ void SavePanel::cmdSave_Click()
                                         m_context.programFiles.writeFolder(QStringLiteral("\\Codinglog.txt")),
                                         m_context.modules.chassis, m_context.modules.module, m_context.historyFolder};
     const ManipulationSaveCalls calls{[&window] { window.toggleTranslation(); },
-                                      [&window](int mode) { window.saveFileAs(mode); }};
+                                      [&window](int mode) { window.saveFileAs(mode); },
+                                      [this] { return confirmValues(); }};
     SaveManipulationFile(inputs, m_context.session, m_context.dialogs, m_context.clock, m_saveTag, calls);
+}
+
+bool SavePanel::confirmValues()
+{
+    // Only a module that can be read by its structure can tell; otherwise the save goes on
+    // as it always did.
+    ModuleChoice& modules = m_context.modules;
+    if (!modules.moduleChosen())
+        return true;
+    const Result<ModuleStructure>& module = modules.structure(m_context.folders.FolderNCS);
+    if (!module)
+        return true;
+    const QList<UnknownValue> unknown =
+        CheckChangedValues(module.value(), m_context.session.tree(), m_context.session.TraceLines);
+    return unknown.isEmpty()
+           || m_context.dialogs.message(mainCaption(), unknownValuesQuestion(unknown), MessageIcon::Exclamation,
+                                        MessageButtons::YesNo)
+                  == MessageAnswer::Yes;
 }
 
 void SavePanel::SaveFileAs(int mode)

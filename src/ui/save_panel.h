@@ -20,6 +20,9 @@ public:
     const QString& saveTag() const { return m_saveTag; }
 
 private:
+    // Values the chosen module does not define are saved only when the user says so.
+    bool confirmValues();
+
     const PanelContext& m_context;
     QString m_saveTag;
 };

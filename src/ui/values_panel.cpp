@@ -19,6 +19,6 @@ ValuesPanel::ValuesPanel(QWidget* frmMain, const PanelContext& context) : QObjec
 void ValuesPanel::cmdValues_Click()
 {
     m_context.window.closeSearchWindow();
-    ShowPossibleValues(m_context.session, &m_context.modules.data, m_state, m_context.busy, m_context.dialogs,
-                       [this] { m_context.window.toggleTranslation(); });
+    ShowPossibleValues(m_context.session, &m_context.modules.data, m_context.modules.search, m_context.busy,
+                       m_context.dialogs, [this] { m_context.window.toggleTranslation(); });
 }

@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTest>
 #include <QTreeWidget>
@@ -101,6 +102,49 @@ private slots:
         f.action(u"sEdit_5"_qs)->trigger();
         QVERIFY(report.opened);
         QVERIFY(TestFiles::read(exported).startsWith("einmal,\r\nLICHTHUPE_ANZAHL,\r\n"));
+    }
+
+    // With the module read by its structure: "Explain function…" on the selected value's
+    // function, the change window naming a value the module does not know while it is
+    // typed, and the save asking before it writes that value.
+    void explainAndCheckBeforeSaving()
+    {
+        DemoWindow f;
+        f.load();
+        f.choose(u"cmbChassis"_qs, u"DEM"_qs);
+        f.choose(u"cmbModule"_qs, u"LCM_DEM.C05"_qs);
+        TraceTree& tree = f.tree();
+        auto* view = f.find<TraceTreeView>(u"TreeTRC"_qs);
+        const int value = tree.firstChild(tree.indexOfKey(u"KOMFORTBLINKEN_ANZAHL"_qs));
+        view->selectNode(value);
+        QStringList explained;
+        ModalAnswer explain([&explained](QDialog* dialog) {
+            auto* values = child<QTreeWidget>(dialog, "listValues");
+            for (int row = 0; row < values->topLevelItemCount(); ++row)
+                if (values->topLevelItem(row)->font(0).bold())
+                    explained.append(values->topLevelItem(row)->text(0));
+            explained << child<QLabel>(dialog, "lblShares")->text() << child<QLabel>(dialog, "lblSearch")->text();
+        });
+        f.action(u"sEditExplain"_qs)->trigger();
+        QVERIFY(explain.opened);
+        QCOMPARE(explained, (QStringList{u"drei_mal"_qs, u"Shares bits with: KOMFORTBLINKEN"_qs,
+                                         u"\"Show values\" finds the same values."_qs}));
+
+        QString hint;
+        ModalAnswer change([&hint](QDialog* dialog) {
+            child<QLineEdit>(dialog, "txtChange")->setText(u"zwei_mal"_qs);
+            hint = child<QLabel>(dialog, "lblCheck")->text();
+            child<QPushButton>(dialog, "cmdOK_1")->click();
+        });
+        QVERIFY(clickNode(view, tree, value));
+        QVERIFY(change.opened);
+        const QString unknown = u"zwei_mal is not a value of KOMFORTBLINKEN_ANZAHL in LCM_DEM.C05"_qs;
+        QCOMPARE(hint, unknown);
+        f.dialogs.queueAnswer(MessageAnswer::No); // back to the values: nothing is written
+        f.click(u"cmdSave"_qs);
+        QVERIFY(f.dialogs.texts().value(0).startsWith(unknown));
+        QVERIFY(!QFileInfo::exists(manipulationFilePath(f.ncs())));
+        QCOMPARE(f.session().ChangeCount, 1);
     }
 
     // Both files come from the compare menu; the export is offered once they were compared.
