@@ -41,6 +41,19 @@ QString keywordIdText(quint32 id)
     return QStringLiteral("0x") + QString::number(id, 16).toUpper().rightJustified(4, u'0');
 }
 
+QString codingBitsText(const CodingBits& bits)
+{
+    if (!bits.known)
+        return {};
+    const auto hex = [](quint32 number) {
+        return QStringLiteral("0x") + QString::number(number, 16).toUpper().rightJustified(4, u'0');
+    };
+    return QStringLiteral("block %1, word %2, byte %3, %4 %5, mask %6")
+        .arg(hex(bits.block), hex(bits.word), hex(bits.byte), QString::number(bits.mask.size()),
+             bits.mask.size() == 1 ? QStringLiteral("byte") : QStringLiteral("bytes"),
+             QString::fromLatin1(bits.mask.toHex(' ').toUpper()));
+}
+
 FunctionExplanation ExplainFunction(const ModuleStructure& module, int index, const QStringList& loaded,
                                     const NameLookup& translate)
 {
@@ -49,6 +62,7 @@ FunctionExplanation ExplainFunction(const ModuleStructure& module, int index, co
     out.function = shown(function.name, true, translate);
     out.id = function.id;
     out.fields = namedFields(module.file, function.row);
+    out.bits = function.bits;
     for (const ModuleValue& value : function.values)
         out.values.append({shown(value.name, false, translate), value.id, namedFields(module.file, value.row),
                            value.bytes, loaded.contains(value.name)});
@@ -64,6 +78,8 @@ QStringList ExplanationLines(const FunctionExplanation& explanation)
     for (const NamedField& field : explanation.fields)
         fields.append(field.name + QStringLiteral(": ") + frameFieldText(field.value));
     lines.append(u'\t' + fields.join(QStringLiteral(", ")));
+    if (const QString where = codingBitsText(explanation.bits); !where.isEmpty())
+        lines.append(QStringLiteral("\tat ") + where);
     for (const ExplainedValue& value : explanation.values) {
         const QString bytes = value.bytes.isEmpty() ? QStringLiteral("(no bytes)")
                                                     : frameFieldText({FrameField::Kind::Bytes, 0, 0, value.bytes, {}});

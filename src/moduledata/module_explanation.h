@@ -42,6 +42,7 @@ struct FunctionExplanation {
     QString function; // as the tree shows it
     quint32 id = 0;
     QList<NamedField> fields; // of its PARZUWEISUNG_FSW row
+    CodingBits bits;          // where its bytes lie in the unit's coding data
     QList<ExplainedValue> values;
     QStringList sharesBitsWith; // the functions whose bytes and mask bits overlap, as shown
     std::optional<SearchComparison> search;
@@ -49,6 +50,10 @@ struct FunctionExplanation {
 
 // A keyword id as the explanation shows it: "0x0841".
 QString keywordIdText(quint32 id);
+
+// Where a function lies: "block 0x0003, word 0x3000, byte 0x002F, 1 byte, mask 07"; empty
+// when its row does not say.
+QString codingBitsText(const CodingBits& bits);
 
 // The translation of a name, empty when there is none.
 using NameLookup = std::function<QString(const QString& name)>;

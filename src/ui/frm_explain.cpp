@@ -27,26 +27,32 @@ QString bytesText(const QByteArray& bytes)
 
 } // namespace
 
-FrmExplain::FrmExplain(const FunctionExplanation& explanation, const QString& module, QWidget* parent)
-    : QDialog(parent)
+FrmExplain::FrmExplain(const FunctionExplanation& explanation, const QString& module, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmExplain"));
     setWindowTitle(tr("Explain function"));
     auto* layout = new QVBoxLayout(this);
 
-    auto* lblFunction = new QLabel(tr("%1 (id %2) in %3").arg(explanation.function, keywordIdText(explanation.id), module), this);
+    auto* lblFunction =
+        new QLabel(tr("%1 (id %2) in %3").arg(explanation.function, keywordIdText(explanation.id), module), this);
     lblFunction->setObjectName(QStringLiteral("lblFunction"));
     QFont bold = lblFunction->font();
     bold.setBold(true);
     lblFunction->setFont(bold);
     layout->addWidget(lblFunction);
+    if (const QString where = codingBitsText(explanation.bits); !where.isEmpty()) {
+        auto* lblWhere = new QLabel(tr("In the coding data: %1").arg(where), this);
+        lblWhere->setObjectName(QStringLiteral("lblWhere"));
+        layout->addWidget(lblWhere);
+    }
 
     QTreeWidget* listFields = table(this, QStringLiteral("listFields"), {tr("Field"), tr("Value")});
     for (const NamedField& field : explanation.fields)
         new QTreeWidgetItem(listFields, {field.name, frameFieldText(field.value)});
     layout->addWidget(listFields);
 
-    layout->addWidget(new QLabel(tr("Possible values and the bytes each writes (bold: the value in the trace):"), this));
+    layout->addWidget(
+        new QLabel(tr("Possible values and the bytes each writes (bold: the value in the trace):"), this));
     QTreeWidget* listValues = table(this, QStringLiteral("listValues"), {tr("Value"), tr("Id"), tr("Bytes")});
     for (const ExplainedValue& value : explanation.values) {
         auto* item = new QTreeWidgetItem(listValues, {value.name, keywordIdText(value.id), bytesText(value.bytes)});
@@ -58,10 +64,11 @@ FrmExplain::FrmExplain(const FunctionExplanation& explanation, const QString& mo
     layout->addWidget(listValues);
 
     // Changing a function that shares bits changes this one too: the user must know.
-    auto* lblShares = new QLabel(explanation.sharesBitsWith.isEmpty()
-                                     ? tr("No other function of the module uses its bits.")
-                                     : tr("Shares bits with: %1").arg(explanation.sharesBitsWith.join(QStringLiteral(", "))),
-                                 this);
+    auto* lblShares =
+        new QLabel(explanation.sharesBitsWith.isEmpty()
+                       ? tr("No other function of the module uses its bits.")
+                       : tr("Shares bits with: %1").arg(explanation.sharesBitsWith.join(QStringLiteral(", "))),
+                   this);
     lblShares->setObjectName(QStringLiteral("lblShares"));
     lblShares->setWordWrap(true);
     layout->addWidget(lblShares);
@@ -74,7 +81,8 @@ FrmExplain::FrmExplain(const FunctionExplanation& explanation, const QString& mo
         if (!comparison.searchError.isEmpty())
             search.append(tr("The search of \"Show values\" stops: %1").arg(comparison.searchError));
         if (!comparison.onlyInStructure.isEmpty())
-            search.append(tr("Not found by \"Show values\": %1").arg(comparison.onlyInStructure.join(QStringLiteral(", "))));
+            search.append(
+                tr("Not found by \"Show values\": %1").arg(comparison.onlyInStructure.join(QStringLiteral(", "))));
         if (!comparison.onlyInSearch.isEmpty())
             search.append(
                 tr("Found only by \"Show values\": %1").arg(comparison.onlyInSearch.join(QStringLiteral(", "))));

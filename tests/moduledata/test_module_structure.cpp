@@ -231,6 +231,7 @@ private slots:
                  (QStringList{u"KOMFORTBLINKEN_ANZAHL (id 0x0741)"_qs,
                               u"\tBLOCKNR: 0x0003, WORTADR: 0x3000, BYTEADR: 0x002F, INDEX: 0x06, FSW: 0x0741, MASKE: "
                               u"0x00000007, GRUPPE: 0x0301, BEDINGUNG: -, KENNUNG: 0x5A, REST: -"_qs,
+                              u"\tat block 0x0003, word 0x3000, byte 0x002F, 1 byte, mask 07"_qs,
                               u"\t* drei_mal  -  three (id 0x4530): 03"_qs, u"\t  vier_mal (id 0x5930): 04"_qs,
                               u"\t  fuenf_mal (id 0x4A30): 05"_qs,
                               u"\tshares bits with: KOMFORTBLINKEN  -  COMFORT BLINKER"_qs}));
