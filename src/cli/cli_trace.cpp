@@ -6,7 +6,7 @@
 
 bool loadTraceForCommand(const QString& path, TraceSession& session, QTextStream& err)
 {
-    const Result<QStringList> lines = TextFile::readLines(path);
+    const Result<QStringList> lines = TextFile::readLines(path, FileKinds::Trace);
     if (!lines) {
         err << lines.error() << '\n';
         return false;

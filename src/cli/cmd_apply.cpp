@@ -1,10 +1,10 @@
 #include "coding/manipulation_lines.h"
+#include "common/paths.h"
 #include "common/text_file.h"
 #include "trace/apply_values.h"
 #include "trace/trace_loader.h"
 #include "trace/trace_session.h"
 
-#include <QFileInfo>
 #include <QTextStream>
 
 namespace {
@@ -45,14 +45,6 @@ bool parse(const QStringList& args, ApplyOptions& options, QTextStream& err)
     return true;
 }
 
-bool sameFile(const QString& a, const QString& b)
-{
-    const QFileInfo first(a);
-    const QFileInfo second(b);
-    return first.exists() && second.exists() ? first.canonicalFilePath() == second.canonicalFilePath()
-                                             : first.absoluteFilePath() == second.absoluteFilePath();
-}
-
 } // namespace
 
 // quillon-cli apply: the MAN file that "Save MAN-file" would write after the values of the
@@ -62,13 +54,13 @@ int runApply(const QStringList& args, QTextStream& out, QTextStream& err)
     ApplyOptions options;
     if (!parse(args, options, err))
         return 2;
-    if (sameFile(options.output, options.current) || sameFile(options.output, options.from)) {
+    if (Paths::sameFile(options.output, options.current) || Paths::sameFile(options.output, options.from)) {
         err << "apply: the MAN file must not be one of the traces.\n";
         return 2;
     }
 
-    const Result<QStringList> currentLines = TextFile::readLines(options.current);
-    const Result<QStringList> wantedLines = TextFile::readLines(options.from);
+    const Result<QStringList> currentLines = TextFile::readLines(options.current, FileKinds::Trace);
+    const Result<QStringList> wantedLines = TextFile::readLines(options.from, FileKinds::Trace);
     if (!currentLines || !wantedLines) {
         err << (currentLines ? wantedLines.error() : currentLines.error()) << '\n';
         return 2;

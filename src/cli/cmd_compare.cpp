@@ -35,9 +35,14 @@ int runCompare(const QStringList& args, QTextStream& out, QTextStream& err)
     // Full native paths, as the window's file dialog hands them over.
     const QString path1 = Paths::toNative(QFileInfo(paths[0]).absoluteFilePath());
     const QString path2 = Paths::toNative(QFileInfo(paths[1]).absoluteFilePath());
+    if (!output.isEmpty() && (Paths::sameFile(output, path1) || Paths::sameFile(output, path2))) {
+        err << "compare: the output file must not be one of the traces.\n";
+        return 2;
+    }
     QStringList listed = TraceCompare::file1Header(path1);
-    const Result<QStringList> lines1 = TextFile::readLines(path1);
-    const Result<QStringList> lines2 = lines1 ? TextFile::readLines(path2) : Result<QStringList>(QStringList());
+    const Result<QStringList> lines1 = TextFile::readLines(path1, FileKinds::Trace);
+    const Result<QStringList> lines2 =
+        lines1 ? TextFile::readLines(path2, FileKinds::Trace) : Result<QStringList>(QStringList());
     if (lines1)
         listed += TraceCompare::file2Header(path2);
     TraceComparison comparison;

@@ -1,5 +1,6 @@
 #include "coding/translation_coverage.h"
 #include "coding/translation_table.h"
+#include "common/paths.h"
 #include "common/text_file.h"
 
 #include <QTextStream>
@@ -51,7 +52,12 @@ int runTranslations(const QStringList& args, QTextStream& out, QTextStream& err)
     TranslationsOptions options;
     if (!parse(args, options, err))
         return 2;
-    const Result<QStringList> trace = TextFile::readLines(options.trace);
+    // The table is guarded where the names are written, for the window as well.
+    if (!options.missing.isEmpty() && Paths::sameFile(options.missing, options.trace)) {
+        err << "translations: the missing names must not go into the trace.\n";
+        return 2;
+    }
+    const Result<QStringList> trace = TextFile::readLines(options.trace, FileKinds::Trace);
     if (!trace) {
         err << trace.error() << '\n';
         return 2;

@@ -66,8 +66,13 @@ struct Listed {
 QList<Listed> listNewestFirst(const QString& historyFolder)
 {
     QList<Listed> listed;
-    const QStringList names = QDir(historyFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    for (const QString& name : names) {
+    // Only real folders: pruning through a link would delete files in the folder it
+    // points to, which the history never made.
+    const QFileInfoList entries = QDir(historyFolder).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QFileInfo& entry : entries) {
+        if (entry.isSymLink() || entry.isJunction())
+            continue;
+        const QString name = entry.fileName();
         const QRegularExpressionMatch match = namePattern().match(name);
         if (!match.hasMatch())
             continue;
@@ -110,7 +115,7 @@ Status KeepSnapshot(const QString& historyFolder, const QDateTime& time, const Q
         if (DateText::stamp(listed.snapshot.time) == stamp)
             number = std::max(number, listed.number + 1);
     QString folder = Paths::join(historyFolder, u'\\' + folderName(time, chassis, module, number));
-    while (QFileInfo::exists(folder))
+    while (QFileInfo::exists(folder) || QFileInfo(folder).isSymLink())
         folder = Paths::join(historyFolder, u'\\' + folderName(time, chassis, module, ++number));
     if (!QDir().mkpath(folder))
         return Status::failure(Paths::describeFileError(folder, QStringLiteral("the folder cannot be created.")));
@@ -140,7 +145,7 @@ QList<Snapshot> ListSnapshots(const QString& historyFolder)
 
 Result<SnapshotDetails> ReadSnapshot(const Snapshot& snapshot, const QList<TraceFunction>& loaded)
 {
-    const Result<QStringList> traceLines = TextFile::readLines(tracePath(snapshot));
+    const Result<QStringList> traceLines = TextFile::readLines(tracePath(snapshot), FileKinds::Trace);
     if (!traceLines)
         return Result<SnapshotDetails>::failure(traceLines.error());
     Result<QList<TraceFunction>> trace = ReadTraceFunctions(traceLines.value());
@@ -156,7 +161,7 @@ Result<SnapshotDetails> ReadSnapshot(const Snapshot& snapshot, const QList<Trace
 
     // A MAN file that cannot be read leaves the snapshot usable: its trace is what a
     // restore needs.
-    const Result<QStringList> manLines = TextFile::readLines(manipulationPath(snapshot));
+    const Result<QStringList> manLines = TextFile::readLines(manipulationPath(snapshot), FileKinds::Trace);
     const Result<QList<TraceFunction>> written =
         manLines ? ReadTraceFunctions(manLines.value()) : Result<QList<TraceFunction>>(QList<TraceFunction>());
     for (const TraceFunction& function : written ? written.value() : QList<TraceFunction>()) {

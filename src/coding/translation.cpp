@@ -39,7 +39,7 @@ void ToggleTranslation(TraceSession& session, TranslationTable& table, const QSt
     }
 
     const QString path = translationsPath(programFolder);
-    if (!QFileInfo(path).isFile()) {
+    if (!QFileInfo::exists(path)) {
         dialogs.message(mainCaption(), path + QStringLiteral(" not found."), MessageIcon::Exclamation);
         return;
     }

@@ -2,6 +2,7 @@
 
 #include "coding/translation_table.h"
 #include "common/ansi_codec.h"
+#include "common/paths.h"
 #include "common/text_file.h"
 
 #include <QSet>
@@ -74,7 +75,7 @@ QStringList MissingTranslationLines(const TranslationCoverage& coverage)
 
 QByteArray tableLineEnd(const QString& tablePath)
 {
-    const Result<QByteArray> bytes = TextFile::readBytes(tablePath);
+    const Result<QByteArray> bytes = TextFile::readBytes(tablePath, FileKinds::TranslationTable);
     if (!bytes)
         return QByteArrayLiteral("\r\n");
     const qsizetype end = bytes.value().indexOf('\n');
@@ -86,6 +87,9 @@ QByteArray tableLineEnd(const QString& tablePath)
 
 Status ExportMissingTranslations(const QString& path, const TranslationCoverage& coverage, const QString& tablePath)
 {
+    // Writing the missing names over the table would lose every translation in it.
+    if (Paths::sameFile(path, tablePath))
+        return Status::failure(Paths::describeFileError(path, QStringLiteral("this is the translation table itself")));
     const QByteArray lineEnd = tableLineEnd(tablePath);
     QByteArray bytes;
     for (const QString& line : MissingTranslationLines(coverage))

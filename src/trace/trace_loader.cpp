@@ -59,7 +59,7 @@ QString BuildTraceTree(TraceTree& tree, const QStringList& lines, QStringList* a
 TraceLoadOutcome LoadTraceFile(const QString& path, const QString& folderNCS, TraceSession& session, BusyState& busy,
                                Dialogs& dialogs)
 {
-    if (!QFileInfo(path).isFile()) {
+    if (!QFileInfo::exists(path)) {
         dialogs.message(mainCaption(), path + QStringLiteral(" not found.\r\nSet your default folders."),
                         MessageIcon::Exclamation);
         return {};
@@ -81,7 +81,7 @@ TraceLoadOutcome LoadTraceFile(const QString& path, const QString& folderNCS, Tr
         session.tree().clear();
         session.TraceLines.clear();
 
-        const Result<QStringList> lines = TextFile::readLines(path);
+        const Result<QStringList> lines = TextFile::readLines(path, FileKinds::Trace);
         error = lines ? BuildTraceTree(session.tree(), lines.value(), &session.TraceLines) : lines.error();
         if (error.isEmpty()) {
             session.showTree();

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <filesystem>
+
 namespace {
 
 const QString kDemo = QStringLiteral(QUILLON_SOURCE_DIR "/demo/");
@@ -56,8 +58,8 @@ QStringList found(const QString& number, const QString& family, const QString& h
 } // namespace
 
 // Every command run as a user runs it. "@name" in arguments is a file in the test's folder:
-// current (kCurrent), values (kValues), man (holding "old" before each test) and the
-// broken traces valuefirst and twice.
+// current (kCurrent), link (a hard link of it), values (kValues), man (holding "old" before
+// each test) and the broken traces valuefirst and twice.
 class TestCli : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
@@ -78,6 +80,10 @@ private slots:
         QVERIFY(TestFiles::write(at(u"valuefirst"_qs), TestFiles::crlf({u"\tx"_qs, u"F"_qs})));
         QVERIFY(TestFiles::write(at(u"twice"_qs), TestFiles::crlf({u"ZWEI"_qs, u"\tx"_qs, u"ZWEI"_qs})));
         QVERIFY(TestFiles::write(at(u"man"_qs), "old"));
+        std::error_code error;
+        std::filesystem::remove(at(u"link"_qs).toStdU16String(), error);
+        std::filesystem::create_hard_link(at(u"current"_qs).toStdU16String(), at(u"link"_qs).toStdU16String(), error);
+        QVERIFY2(!error, error.message().c_str());
     }
 
     // Exit status 2, the reason on standard error, nothing on standard output (compare: its
@@ -91,6 +97,8 @@ private slots:
             {"apply, unreadable wanted trace", "apply --from @missing --output @man @current", "missing"},
             {"apply, MAN file over the current trace", "apply --from @values --output @current @current",
              "must not be"},
+            {"apply, MAN file onto a hard link of the current trace", "apply --from @values --output @link @current",
+             "must not be"},
             {"check-update, no data folder", "check-update 7561023", "--data"},
             {"check-update, folder missing", "check-update 7561023 --data", "--data needs a folder"},
             {"check-update, no number", "check-update --data $nfs", "assembly number"},
@@ -99,9 +107,12 @@ private slots:
             {"compare, one file", "compare @current", "Usage:"},
             {"compare, unreadable files", "compare @a.trc @b.trc", "a.trc"},
             {"compare, output without name", "compare @current @current --output", "--output needs"},
+            {"compare, output onto a trace", "compare @values @link --output @current", "must not be"},
             {"find-module, no such chassis", "find-module --ncs $ncs --chassis E99 $trace", "E99 not found."},
             {"find-module, unreadable trace", "find-module --ncs $ncs --chassis DEM @missing.trc", "missing.trc"},
             {"translations, unreadable table", "translations --table @missing.csv $trace", "missing.csv"},
+            {"translations, missing names onto the trace", "translations --table @x --missing @link @current",
+             "must not go into the trace"},
             {"values, no module", "values --ncs $ncs --chassis DEM @values", "Usage:"},
             // The whole of standard error: the command stops at this reason.
             {"values, option without value", "values --ncs $ncs --chassis DEM --module",

@@ -1,17 +1,31 @@
+#include "coding/coding_history.h"
+#include "coding/translation_table.h"
 #include "common/ansi_codec.h"
+#include "common/busy_state.h"
 #include "common/paths.h"
 #include "common/program_folder.h"
 #include "common/text_file.h"
 #include "install/real_file_ops.h"
+#include "moduledata/chassis_data.h"
+#include "moduledata/module_data.h"
 #include "support/data_table.h"
+#include "support/scripted_dialogs.h"
 #include "support/test_files.h"
+#include "trace/trace_loader.h"
+#include "trace/trace_session.h"
+#include "updatecheck/update_check.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <future>
+
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -47,6 +61,33 @@ struct Folder {
     ~Folder() { QFile::setPermissions(dir.filePath(u"tools"_qs), kAll); }
     QString at(const QString& relative) const { return Paths::toNative(dir.filePath(relative)); }
 };
+
+// Where each reader finds its file below the NCS folder, and what it says about it.
+const QHash<QString, QString> kReaderFiles{
+    {u"trace"_qs, u"WORK/FSW_PSW.TRC"_qs},          {u"module"_qs, u"DATEN/E60/X.C01"_qs},
+    {u"keywords"_qs, u"DATEN/E60/SWTPSW01.DAT"_qs}, {u"table"_qs, u"Translations.csv"_qs},
+    {u"assembly"_qs, u"DATA/FAM/FAM.DAT"_qs},       {u"snapshot"_qs, u"S/FSW_PSW.TRC"_qs}};
+
+QString readerMessage(const QString& reader, const QString& ncs)
+{
+    ModuleData data;
+    if (reader == u"trace") {
+        TraceSession session;
+        BusyState busy;
+        ScriptedDialogs dialogs;
+        LoadTraceFile(Paths::join(ncs, u"\\WORK\\FSW_PSW.TRC"_qs), ncs, session, busy, dialogs);
+        return dialogs.texts().join(u'\n');
+    }
+    if (reader == u"module")
+        return LoadModule(ncs, u"E60"_qs, u"X.C01"_qs, data).error();
+    if (reader == u"keywords")
+        return LoadKeywordFiles(ncs, u"E60"_qs, data).error();
+    if (reader == u"table")
+        return readTranslationTable(Paths::join(ncs, u"\\Translations.csv"_qs)).error();
+    if (reader == u"assembly")
+        return CheckForUpdate(ncs, u"1234567"_qs).error;
+    return CodingHistory::ReadSnapshot({Paths::join(ncs, u"\\S"_qs), {}, {}}, {}).error();
+}
 
 } // namespace
 
@@ -147,6 +188,8 @@ private slots:
         QTest::newRow("copy onto a full disk") << u"copy"_qs << u"tools/T"_qs << u"File too large"_qs;
         QTest::newRow("replace on a full disk") << u"replace"_qs << u"tools/T"_qs << u"File too large"_qs;
         QTest::newRow("append on a full disk") << u"append"_qs << u"tools/T"_qs << u"File too large"_qs;
+        QTest::newRow("replace a FIFO") << u"replace"_qs << u"source/FIFO"_qs << u"not a regular file"_qs;
+        QTest::newRow("append to a FIFO") << u"append"_qs << u"source/FIFO"_qs << u"not a regular file"_qs;
 #endif
     }
     void failuresNameTheFileAndTheCause()
@@ -158,6 +201,15 @@ private slots:
         const QString target = f.at(named);
         const QByteArray big(10000, 'x');
         QVERIFY(TestFiles::write(f.at(u"tools/T"_qs), "old") && TestFiles::write(f.at(u"source/BIG"_qs), big));
+#ifdef Q_OS_UNIX
+        // Open for reading, so that a writer would not wait for a reader.
+        const bool fifo = named.endsWith(u"FIFO"_qs) && mkfifo(QFile::encodeName(target).constData(), 0600) == 0;
+        const int fifoReader = fifo ? ::open(QFile::encodeName(target).constData(), O_RDONLY | O_NONBLOCK) : -1;
+        const auto closeReader = qScopeGuard([fifoReader] {
+            if (fifoReader >= 0)
+                ::close(fifoReader);
+        });
+#endif
         // A "disk" that takes only 4096 bytes per file: writes past it fail after a short write.
         const Status status = [&] {
             const TestFiles::FileSizeLimit fullDisk(4096);
@@ -179,6 +231,55 @@ private slots:
         QCOMPARE(QDir(f.at(u"tools"_qs)).entryList(QDir::Files | QDir::Hidden), QStringList{u"T"_qs});
         const auto all = QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot;
         QCOMPARE(QDir(f.dir.path()).entryList(all), (QStringList{u"source"_qs, u"tools"_qs}));
+    }
+
+    // Every reader refuses what is not a regular file of a sane size for its kind, without
+    // opening a FIFO (it would wait for a writer) or reading a device (it never ends).
+    void readersRefuseSpecialFiles_data()
+    {
+        // file: "fifo", "zero" (a link to the endless device) or a size in bytes
+        addColumns<QString, QString, QString>("reader", "file", "message");
+        QTest::newRow("trace too large") << u"trace"_qs << u"70000000"_qs
+                                         << u"FSW_PSW.TRC: too large for a trace: 70.0 MB"_qs;
+        QTest::newRow("module too large")
+            << u"module"_qs << u"1200000000"_qs << u"too large for a module file: 1.2 GB"_qs;
+#ifdef Q_OS_UNIX
+        for (const QString& row :
+             {u"trace fifo"_qs, u"trace zero"_qs, u"module fifo"_qs, u"module zero"_qs, u"keywords zero"_qs,
+              u"table fifo"_qs, u"table zero"_qs, u"assembly zero"_qs, u"snapshot fifo"_qs, u"snapshot zero"_qs})
+            QTest::newRow(qPrintable(row))
+                << row.section(u' ', 0, 0) << row.section(u' ', 1) << u"not a regular file"_qs;
+#endif
+    }
+    void readersRefuseSpecialFiles()
+    {
+        QFETCH(QString, reader);
+        QFETCH(QString, file);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(kReaderFiles.value(reader));
+        QVERIFY(TestFiles::write(dir.filePath(u"DATEN/E60/SWTFSW01.DAT"_qs), "FSW")
+                && QDir().mkpath(QFileInfo(path).path()));
+#ifdef Q_OS_UNIX
+        if (file == u"fifo")
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        if (file == u"zero")
+            QVERIFY(QFile::link(u"/dev/zero"_qs, path));
+#endif
+        if (file.front().isDigit()) {
+            QFile sparse(path);
+            QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(file.toLongLong()));
+        }
+        auto reading = std::async(std::launch::async, readerMessage, reader, Paths::toNative(dir.path()));
+        const bool refusedInTime = reading.wait_for(std::chrono::seconds(1)) == std::future_status::ready;
+#ifdef Q_OS_UNIX
+        // A reader stuck on the FIFO is let go, so the row fails instead of hanging.
+        if (!refusedInTime)
+            ::close(::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK));
+#endif
+        const QString said = reading.get();
+        QVERIFY(refusedInTime);
+        QFETCH(QString, message);
+        QVERIFY2(said.contains(message), qPrintable(said));
     }
 
     // Beside a read-only program the program's files are still read from there; what is
