@@ -59,8 +59,8 @@ int runApply(const QStringList& args, QTextStream& out, QTextStream& err)
         return 2;
     }
 
-    const Result<QStringList> currentLines = TextFile::readLines(options.current, FileKinds::Trace);
-    const Result<QStringList> wantedLines = TextFile::readLines(options.from, FileKinds::Trace);
+    const Result<QStringList> currentLines = ReadTraceFile(options.current);
+    const Result<QStringList> wantedLines = ReadTraceFile(options.from);
     if (!currentLines || !wantedLines) {
         err << (currentLines ? wantedLines.error() : currentLines.error()) << '\n';
         return 2;

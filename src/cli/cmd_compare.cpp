@@ -1,11 +1,27 @@
 #include "common/generated_header.h"
 #include "common/paths.h"
 #include "common/text_file.h"
+#include "trace/trace_functions.h"
+#include "trace/trace_loader.h"
 #include "tracetools/trace_compare.h"
 
 #include <QFileInfo>
 #include <QStringList>
 #include <QTextStream>
+
+namespace {
+
+// Any lines compare, but a file that is no trace at all is refused.
+Result<QStringList> readTrace(const QString& path)
+{
+    Result<QStringList> lines = ReadTraceFile(path);
+    for (qsizetype i = 0; lines && i < lines->size(); ++i)
+        if (holdsControlCharacters(lines->at(i)))
+            return Result<QStringList>::failure(Paths::describeFileError(path, notATraceMessage(i + 1)));
+    return lines;
+}
+
+} // namespace
 
 // quillon-cli compare <trace 1> <trace 2> [--output <file>]: the same lines the window
 // lists after "Compare files", and optionally the same export file.
@@ -40,9 +56,8 @@ int runCompare(const QStringList& args, QTextStream& out, QTextStream& err)
         return 2;
     }
     QStringList listed = TraceCompare::file1Header(path1);
-    const Result<QStringList> lines1 = TextFile::readLines(path1, FileKinds::Trace);
-    const Result<QStringList> lines2 =
-        lines1 ? TextFile::readLines(path2, FileKinds::Trace) : Result<QStringList>(QStringList());
+    const Result<QStringList> lines1 = readTrace(path1);
+    const Result<QStringList> lines2 = lines1 ? readTrace(path2) : Result<QStringList>(QStringList());
     if (lines1)
         listed += TraceCompare::file2Header(path2);
     TraceComparison comparison;

@@ -7,6 +7,8 @@
 #include <QJsonObject>
 #include <QTextStream>
 
+#include <algorithm>
+
 namespace {
 
 struct FindModuleOptions {
@@ -76,6 +78,12 @@ int runFindModule(const QStringList& args, QTextStream& out, QTextStream& err)
     TraceSession session;
     if (!loadTraceForCommand(options.trace, session, err))
         return 2;
+    // Without a named function every module would rank "0 0", which looks like an answer.
+    if (std::none_of(session.TraceLines.cbegin(), session.TraceLines.cend(),
+                     [](const QString& line) { return !line.isEmpty() && !line.startsWith(u'\t'); })) {
+        err << options.trace << ": the trace holds no functions.\n";
+        return 2;
+    }
     const Result<ModuleRanking> ranking = RankModules(options.folderNCS, options.chassis, session.TraceLines);
     if (!ranking) {
         err << ranking.error() << '\n';

@@ -1,7 +1,8 @@
+#include "cli/cli_trace.h"
 #include "coding/translation_coverage.h"
 #include "coding/translation_table.h"
 #include "common/paths.h"
-#include "common/text_file.h"
+#include "trace/trace_session.h"
 
 #include <QTextStream>
 
@@ -57,17 +58,16 @@ int runTranslations(const QStringList& args, QTextStream& out, QTextStream& err)
         err << "translations: the missing names must not go into the trace.\n";
         return 2;
     }
-    const Result<QStringList> trace = TextFile::readLines(options.trace, FileKinds::Trace);
-    if (!trace) {
-        err << trace.error() << '\n';
+    // The trace as the window loads it, so the report counts what the window would.
+    TraceSession session;
+    if (!loadTraceForCommand(options.trace, session, err))
         return 2;
-    }
     const Result<TranslationTable> table = readTranslationTable(options.table);
     if (!table) {
         err << table.error() << '\n';
         return 2;
     }
-    const TranslationCoverage coverage = MeasureTranslationCoverage(trace.value(), table.value());
+    const TranslationCoverage coverage = MeasureTranslationCoverage(session.TraceLines, table.value());
     for (const QString& line : DescribeTranslationCoverage(coverage))
         out << line << '\n';
     if (!options.missing.isEmpty()) {

@@ -51,7 +51,7 @@ bool GuardLeftoverManipulationFile(const QString& folderNCS, const QStringList& 
     if (!info.isFile() || info.size() == 0)
         return false;
     // What cannot be read cannot be judged; NCS Expert's own messages will tell.
-    const Result<QStringList> lines = TextFile::readLines(path, FileKinds::Trace);
+    const Result<QStringList> lines = ReadTraceFile(path);
     if (!lines)
         return false;
     const ManipulationFileCheck check = CheckManipulationFile(lines.value(), traceLines);

@@ -13,7 +13,11 @@ struct TraceFunction {
     QStringList values;
 };
 
+// Control characters other than tab never stand in a trace: a line holding one shows the
+// file is something else (a picture renamed, random bytes).
+bool holdsControlCharacters(const QString& line);
+
 // The functions of trace lines in file order, without building a tree. Fails with the
-// loader's own message where loading the lines would fail (a function line twice, a value
-// line before the first function line).
+// loader's own message where loading the lines would fail (control characters, a function
+// line twice, a value line before the first function line).
 Result<QList<TraceFunction>> ReadTraceFunctions(const QStringList& lines);

@@ -4,6 +4,7 @@
 #include "common/dialogs.h"
 #include "common/paths.h"
 #include "common/text_file.h"
+#include "trace/trace_functions.h"
 #include "trace/trace_session.h"
 
 #include <QFileInfo>
@@ -30,12 +31,30 @@ QString valueBeforeFunctionMessage(qsizetype lineNumber)
            + QStringLiteral(": a value line comes before the first function line.");
 }
 
+QString notATraceMessage(qsizetype lineNumber)
+{
+    return QStringLiteral("Line ") + QString::number(lineNumber)
+           + QStringLiteral(" holds control characters: this file is not an NCS Expert trace.");
+}
+
+Result<QStringList> ReadTraceFile(const QString& path)
+{
+    Result<QByteArray> bytes = TextFile::readBytes(path, FileKinds::Trace);
+    if (!bytes)
+        return Result<QStringList>::failure(bytes.error());
+    if (bytes.value().endsWith('\x1a'))
+        bytes.value().chop(1);
+    return TextFile::splitLines(bytes.value());
+}
+
 QString BuildTraceTree(TraceTree& tree, const QStringList& lines, QStringList* acceptedLines)
 {
     TraceTree::Batch batch(tree);
     int parent = 0;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString& line = lines[i];
+        if (holdsControlCharacters(line))
+            return notATraceMessage(i + 1);
         if (!line.startsWith(u'\t')) {
             const Result<int> added = tree.addRoot(line, line, NodeImage::Chosen);
             if (!added)
@@ -81,7 +100,7 @@ TraceLoadOutcome LoadTraceFile(const QString& path, const QString& folderNCS, Tr
         session.tree().clear();
         session.TraceLines.clear();
 
-        const Result<QStringList> lines = TextFile::readLines(path, FileKinds::Trace);
+        const Result<QStringList> lines = ReadTraceFile(path);
         error = lines ? BuildTraceTree(session.tree(), lines.value(), &session.TraceLines) : lines.error();
         if (error.isEmpty()) {
             session.showTree();

@@ -80,6 +80,8 @@ private slots:
         QVERIFY(TestFiles::write(at(u"valuefirst"_qs), TestFiles::crlf({u"\tx"_qs, u"F"_qs})));
         QVERIFY(TestFiles::write(at(u"twice"_qs), TestFiles::crlf({u"ZWEI"_qs, u"\tx"_qs, u"ZWEI"_qs})));
         QVERIFY(TestFiles::write(at(u"man"_qs), "old"));
+        QVERIFY(TestFiles::write(at(u"picture"_qs), QByteArray("\x89PNG\r\n\x1a\n\0\0", 10)));
+        QVERIFY(TestFiles::write(at(u"empty"_qs), ""));
         std::error_code error;
         std::filesystem::remove(at(u"link"_qs).toStdU16String(), error);
         std::filesystem::create_hard_link(at(u"current"_qs).toStdU16String(), at(u"link"_qs).toStdU16String(), error);
@@ -95,6 +97,7 @@ private slots:
             {"apply, value line first", "apply --from @valuefirst --output @man @current", "before the first function"},
             {"apply, function twice", "apply --from @twice --output @man @current", "occurs twice"},
             {"apply, unreadable wanted trace", "apply --from @missing --output @man @current", "missing"},
+            {"apply, wanted file not a trace", "apply --from @picture --output @man @current", "Line 2 holds control"},
             {"apply, MAN file over the current trace", "apply --from @values --output @current @current",
              "must not be"},
             {"apply, MAN file onto a hard link of the current trace", "apply --from @values --output @link @current",
@@ -108,9 +111,13 @@ private slots:
             {"compare, unreadable files", "compare @a.trc @b.trc", "a.trc"},
             {"compare, output without name", "compare @current @current --output", "--output needs"},
             {"compare, output onto a trace", "compare @values @link --output @current", "must not be"},
+            {"compare, not a trace", "compare @current @picture", "picture: Line 2 holds control characters"},
             {"find-module, no such chassis", "find-module --ncs $ncs --chassis E99 $trace", "E99 not found."},
             {"find-module, unreadable trace", "find-module --ncs $ncs --chassis DEM @missing.trc", "missing.trc"},
+            {"find-module, not a trace", "find-module --ncs $ncs --chassis DEM @picture", "not an NCS Expert trace"},
+            {"find-module, no functions", "find-module --ncs $ncs --chassis DEM @empty", "holds no functions"},
             {"translations, unreadable table", "translations --table @missing.csv $trace", "missing.csv"},
+            {"translations, not a trace", "translations --table @x @picture", "not an NCS Expert trace"},
             {"translations, missing names onto the trace", "translations --table @x --missing @link @current",
              "must not go into the trace"},
             {"values, no module", "values --ncs $ncs --chassis DEM @values", "Usage:"},
@@ -121,6 +128,7 @@ private slots:
             {"values, two traces", "values --ncs $ncs --chassis DEM --module LCM_DEM.C05 @values @values",
              "only one trace"},
             {"values, missing trace", "values --ncs $ncs --chassis DEM --module LCM_DEM.C05 @x.trc", "x.trc"},
+            {"values, not a trace", "values --ncs $ncs --chassis DEM --module LCM_DEM.C05 @picture", "Line 2 holds"},
             {"values, missing chassis", "values --ncs $ncs --chassis E00 --module LCM_DEM.C05 @values",
              "SWTFSW*.DAT not found."},
             {"values, missing module", "values --ncs $ncs --chassis DEM --module XYZ.C01 @values", "XYZ.C01"},
