@@ -1,5 +1,6 @@
 #include "cli/cli_trace.h"
 #include "moduledata/module_ranking.h"
+#include "trace/trace_functions.h"
 #include "trace/trace_session.h"
 
 #include <QJsonArray>
@@ -79,8 +80,8 @@ int runFindModule(const QStringList& args, QTextStream& out, QTextStream& err)
     if (!loadTraceForCommand(options.trace, session, err))
         return 2;
     // Without a named function every module would rank "0 0", which looks like an answer.
-    if (std::none_of(session.TraceLines.cbegin(), session.TraceLines.cend(),
-                     [](const QString& line) { return !line.isEmpty() && !line.startsWith(u'\t'); })) {
+    const QList<TraceFunction> functions = SplitTraceFunctions(session.TraceLines);
+    if (std::none_of(functions.cbegin(), functions.cend(), [](const TraceFunction& f) { return !f.line.isEmpty(); })) {
         err << options.trace << ": the trace holds no functions.\n";
         return 2;
     }

@@ -2,6 +2,7 @@
 
 #include "common/dialogs.h"
 #include "common/text_file.h"
+#include "trace/trace_functions.h"
 #include "trace/trace_loader.h"
 
 #include <QFileInfo>
@@ -12,10 +13,8 @@ namespace {
 QStringList functionLines(const QStringList& lines)
 {
     QStringList functions;
-    for (const QString& line : lines) {
-        if (!line.startsWith(u'\t'))
-            functions.append(line);
-    }
+    for (const TraceFunction& function : SplitTraceFunctions(lines))
+        functions.append(function.line);
     return functions;
 }
 

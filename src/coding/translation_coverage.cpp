@@ -4,6 +4,7 @@
 #include "common/ansi_codec.h"
 #include "common/paths.h"
 #include "common/text_file.h"
+#include "trace/trace_functions.h"
 
 #include <QSet>
 
@@ -40,11 +41,9 @@ TranslationCoverage MeasureTranslationCoverage(const QStringList& traceLines, co
 {
     QStringList functions;
     QStringList values;
-    for (const QString& line : traceLines) {
-        if (line.startsWith(u'\t'))
-            values.append(QString(line).remove(u'\t'));
-        else
-            functions.append(line);
+    for (const TraceFunction& function : SplitTraceFunctions(traceLines)) {
+        functions.append(function.line);
+        values += function.values;
     }
     TranslationCoverage coverage;
     measure(functions, table, coverage.functions, coverage.translatedFunctions, coverage.missingFunctions);

@@ -36,22 +36,30 @@ Status refuseTooLarge(const QString& path, qint64 size, const FileKind& kind)
 
 } // namespace
 
-QStringList splitLines(const QByteArray& bytes)
+QList<QByteArrayView> splitLineBytes(QByteArrayView bytes)
 {
-    QStringList lines;
+    QList<QByteArrayView> lines;
     qsizetype start = 0;
     const qsizetype size = bytes.size();
     for (qsizetype i = 0; i < size; ++i) {
         const char c = bytes[i];
         if (c != '\r' && c != '\n')
             continue;
-        lines.append(Ansi::decode(bytes.mid(start, i - start)));
+        lines.append(bytes.sliced(start, i - start));
         if (c == '\r' && i + 1 < size && bytes[i + 1] == '\n')
             ++i;
         start = i + 1;
     }
     if (start < size)
-        lines.append(Ansi::decode(bytes.mid(start)));
+        lines.append(bytes.sliced(start));
+    return lines;
+}
+
+QStringList splitLines(const QByteArray& bytes)
+{
+    QStringList lines;
+    for (const QByteArrayView line : splitLineBytes(bytes))
+        lines.append(Ansi::decode(line));
     return lines;
 }
 

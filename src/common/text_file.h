@@ -3,6 +3,8 @@
 #include "common/result.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -33,6 +35,8 @@ inline constexpr FileKind AnyText{"a text file", 256'000'000};
 // is refused before it is read.
 namespace TextFile {
 
+// The lines as bytes, without their line ends.
+QList<QByteArrayView> splitLineBytes(QByteArrayView bytes);
 QStringList splitLines(const QByteArray& bytes);
 QByteArray joinLines(const QStringList& lines);
 

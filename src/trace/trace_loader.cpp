@@ -19,24 +19,6 @@ QString manipulationFilePath(const QString& folderNCS)
     return Paths::join(folderNCS, QStringLiteral("\\WORK\\FSW_PSW.MAN"));
 }
 
-QString duplicateFunctionMessage(qsizetype lineNumber, const QString& line)
-{
-    return QStringLiteral("Line ") + QString::number(lineNumber)
-           + QStringLiteral(": this function occurs twice in the trace file:\r\n") + line;
-}
-
-QString valueBeforeFunctionMessage(qsizetype lineNumber)
-{
-    return QStringLiteral("Line ") + QString::number(lineNumber)
-           + QStringLiteral(": a value line comes before the first function line.");
-}
-
-QString notATraceMessage(qsizetype lineNumber)
-{
-    return QStringLiteral("Line ") + QString::number(lineNumber)
-           + QStringLiteral(" holds control characters: this file is not an NCS Expert trace.");
-}
-
 Result<QStringList> ReadTraceFile(const QString& path)
 {
     Result<QByteArray> bytes = TextFile::readBytes(path, FileKinds::Trace);
@@ -51,28 +33,21 @@ QString BuildTraceTree(TraceTree& tree, const QStringList& lines, QStringList* a
 {
     TraceTree::Batch batch(tree);
     int parent = 0;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString& line = lines[i];
-        if (holdsControlCharacters(line))
-            return notATraceMessage(i + 1);
-        if (!line.startsWith(u'\t')) {
+    const TraceStop stop = ReadTraceLines(
+        lines,
+        [&](const QString& line) {
             const Result<int> added = tree.addRoot(line, line, NodeImage::Chosen);
             if (!added)
-                return duplicateFunctionMessage(i + 1, line);
+                return false;
             parent = added.value();
             tree.setExpanded(parent, true);
-        } else {
-            if (parent == 0)
-                return valueBeforeFunctionMessage(i + 1);
-            QString text = line;
-            text.remove(u'\t');
-            // The parent was just added, so adding below it cannot fail.
-            static_cast<void>(tree.addChild(parent, text, NodeImage::Chosen));
-        }
-        if (acceptedLines)
-            acceptedLines->append(line);
-    }
-    return {};
+            return true;
+        },
+        // The function was just added, so adding below it cannot fail.
+        [&](const QString& value) { static_cast<void>(tree.addChild(parent, value, NodeImage::Chosen)); });
+    if (acceptedLines)
+        acceptedLines->append(lines.mid(0, stop.linesRead));
+    return stop.error;
 }
 
 TraceLoadOutcome LoadTraceFile(const QString& path, const QString& folderNCS, TraceSession& session, BusyState& busy,
