@@ -127,8 +127,13 @@ Status writeBytesAtomically(const QString& path, const QByteArray& bytes)
     // workshop's shared WORK folder): replacing in one step is impossible there, so the
     // file is written in place.
     file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
-        return Status::failure(Paths::describeFileError(path, file.errorString()));
+    if (!file.open(QIODevice::WriteOnly)) {
+        // QSaveFile words a read-only file its own way, with the path a second time; opening
+        // it to append (which changes nothing) gives the system's reason.
+        QFile existing(path);
+        const bool refused = existing.exists() && !existing.open(QIODevice::WriteOnly | QIODevice::Append);
+        return Status::failure(Paths::describeFileError(path, refused ? existing.errorString() : file.errorString()));
+    }
     // Flushing here, not only in commit(): a full disk shows up on the flush, and a commit
     // that swallowed it would put a cut-short file in place.
     if (!writeAll(file, bytes)) {

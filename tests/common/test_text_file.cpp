@@ -38,7 +38,7 @@ constexpr auto kWritableByAll =
     QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
 
 // Runs work without the superuser's rights, so that folder permissions count also where
-// the tests run as root.
+// the tests run as root. The real user changes too: access checks ask for it.
 template <typename Work>
 auto asOrdinaryUser(Work work)
 {
@@ -46,10 +46,10 @@ auto asOrdinaryUser(Work work)
     return work();
 #else
     const bool root = geteuid() == 0;
-    if (root && (setegid(65534) != 0 || seteuid(65534) != 0))
+    if (root && (setresgid(65534, 65534, 0) != 0 || setresuid(65534, 65534, 0) != 0))
         qFatal("cannot drop the superuser's rights");
     auto result = work();
-    if (root && (seteuid(0) != 0 || setegid(0) != 0))
+    if (root && (setresuid(0, 0, 0) != 0 || setresgid(0, 0, 0) != 0))
         qFatal("cannot take the superuser's rights back");
     return result;
 #endif
@@ -128,26 +128,36 @@ private slots:
         QTEST(TextFile::splitLines(bytes), "lines");
     }
 
-    // A shared folder the user may not create files in, holding a file they may write.
-    void writableFileInAReadOnlyFolder_data()
+    // A shared folder the user may not create files in, holding a file they may write, or
+    // one they may not: that says why once, with the path once.
+    void fileInAReadOnlyFolder_data()
     {
-        QTest::addColumn<bool>("copy");
-        QTest::newRow("replace a file") << false;
-        QTest::newRow("copy over a file") << true;
+        addColumns<bool, bool>("copy", "writable");
+        QTest::newRow("replace a file") << false << true;
+        QTest::newRow("copy over a file") << true << true;
+        QTest::newRow("replace a read-only file") << false << false;
     }
-    void writableFileInAReadOnlyFolder()
+    void fileInAReadOnlyFolder()
     {
         QFETCH(bool, copy);
+        QFETCH(bool, writable);
         Folder f;
         const QString target = f.at(u"tools/FSW_PSW.MAN"_qs);
         QVERIFY(TestFiles::write(target, "old") && TestFiles::write(f.at(u"source"_qs), "new"));
-        QFile::setPermissions(target, kWritableByAll);
+        QFile::setPermissions(target, writable ? kWritableByAll : QFile::ReadOwner | QFile::ReadOther);
         QFile::setPermissions(f.at(u"source"_qs), kWritableByAll);
         QFile::setPermissions(f.at(u"tools"_qs), kReadOnlyFolder);
         const Status written = asOrdinaryUser([&] {
             return copy ? RealFileOps().copyFile(f.at(u"source"_qs), target)
                         : TextFile::writeBytesAtomically(target, "new");
         });
+        if (!writable) { // "Permission denied", or "Access is denied." on Windows
+            QVERIFY2(written.error().startsWith(target + u": "_qs) && written.error().count(u"FSW_PSW.MAN"_qs) == 1
+                         && written.error().contains(u"denied"_qs),
+                     qPrintable(written.error()));
+            QCOMPARE(TestFiles::read(target), QByteArray("old"));
+            return;
+        }
         QVERIFY2(written.ok(), qPrintable(written.error()));
         QCOMPARE(TestFiles::read(target), QByteArray("new"));
         QCOMPARE(QDir(f.at(u"tools"_qs)).entryList(QDir::Files | QDir::Hidden), QStringList{u"FSW_PSW.MAN"_qs});
