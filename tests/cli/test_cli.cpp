@@ -59,7 +59,7 @@ QStringList found(const QString& number, const QString& family, const QString& h
 
 // Every command run as a user runs it. "@name" in arguments is a file in the test's folder:
 // current (kCurrent), link (a hard link of it), values (kValues), man (holding "old" before
-// each test) and the broken traces valuefirst and twice.
+// each test), picture (no trace) and empty.
 class TestCli : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
@@ -77,8 +77,6 @@ private slots:
     {
         QVERIFY(TestFiles::write(at(u"current"_qs), TestFiles::crlf(kCurrent)));
         QVERIFY(TestFiles::write(at(u"values"_qs), TestFiles::crlf(kValues)));
-        QVERIFY(TestFiles::write(at(u"valuefirst"_qs), TestFiles::crlf({u"\tx"_qs, u"F"_qs})));
-        QVERIFY(TestFiles::write(at(u"twice"_qs), TestFiles::crlf({u"ZWEI"_qs, u"\tx"_qs, u"ZWEI"_qs})));
         QVERIFY(TestFiles::write(at(u"man"_qs), "old"));
         QVERIFY(TestFiles::write(at(u"picture"_qs), QByteArray("\x89PNG\r\n\x1a\n\0\0", 10)));
         QVERIFY(TestFiles::write(at(u"empty"_qs), ""));
@@ -94,8 +92,6 @@ private slots:
     {
         addColumns<QStringList, QString>("arguments", "message");
         const char* const rows[][3] = {
-            {"apply, value line first", "apply --from @valuefirst --output @man @current", "before the first function"},
-            {"apply, function twice", "apply --from @twice --output @man @current", "occurs twice"},
             {"apply, unreadable wanted trace", "apply --from @missing --output @man @current", "missing"},
             {"apply, wanted file not a trace", "apply --from @picture --output @man @current", "Line 2 holds control"},
             {"apply, MAN file over the current trace", "apply --from @values --output @current @current",
