@@ -116,7 +116,7 @@ Status KeepSnapshot(const QString& historyFolder, const QDateTime& time, const Q
         if (DateText::stamp(listed.snapshot.time) == stamp)
             number = std::max(number, listed.number + 1);
     QString folder = Paths::join(historyFolder, u'\\' + folderName(time, chassis, module, number));
-    while (QFileInfo::exists(folder) || QFileInfo(folder).isSymLink())
+    while (QFileInfo::exists(folder))
         folder = Paths::join(historyFolder, u'\\' + folderName(time, chassis, module, ++number));
     if (!QDir().mkpath(folder))
         return Status::failure(Paths::describeFileError(folder, QStringLiteral("the folder cannot be created.")));

@@ -61,24 +61,15 @@ struct Folder {
     QString at(const QString& relative) const { return Paths::toNative(dir.filePath(relative)); }
 };
 
-// Where each reader (or writer) finds its file below the NCS folder, and what it says.
-const QHash<QString, QString> kReaderFiles{{u"trace"_qs, u"WORK/FSW_PSW.TRC"_qs},
-                                           {u"module"_qs, u"DATEN/E60/X.C01"_qs},
-                                           {u"keywords"_qs, u"DATEN/E60/SWTPSW01.DAT"_qs},
-                                           {u"table"_qs, u"Translations.csv"_qs},
-                                           {u"assembly"_qs, u"DATA/FAM/FAM.DAT"_qs},
-                                           {u"snapshot"_qs, u"S/FSW_PSW.TRC"_qs},
-                                           {u"replace"_qs, u"OUT"_qs},
-                                           {u"append"_qs, u"OUT"_qs}};
-
-QString readerMessage(const QString& reader, const QString& ncs)
+// What the reader (or writer) of a kind of file says about the file at path, below ncs.
+QString readerMessage(const QString& reader, const QString& ncs, const QString& path)
 {
     ModuleData data;
+    TraceSession session;
+    BusyState busy;
+    ScriptedDialogs dialogs;
     if (reader == u"trace") {
-        TraceSession session;
-        BusyState busy;
-        ScriptedDialogs dialogs;
-        LoadTraceFile(Paths::join(ncs, u"\\WORK\\FSW_PSW.TRC"_qs), ncs, session, busy, dialogs);
+        LoadTraceFile(path, ncs, session, busy, dialogs);
         return dialogs.texts().join(u'\n');
     }
     if (reader == u"module")
@@ -86,15 +77,14 @@ QString readerMessage(const QString& reader, const QString& ncs)
     if (reader == u"keywords")
         return LoadKeywordFiles(ncs, u"E60"_qs, data).error();
     if (reader == u"table")
-        return readTranslationTable(Paths::join(ncs, u"\\Translations.csv"_qs)).error();
+        return readTranslationTable(path).error();
     if (reader == u"assembly")
         return CheckForUpdate(ncs, u"1234567"_qs).error;
-    const QString out = Paths::join(ncs, u"\\OUT"_qs);
+    if (reader == u"snapshot")
+        return CodingHistory::ReadSnapshot({Paths::folderOf(path), {}, {}}, {}).error();
     if (reader == u"replace")
-        return TextFile::writeBytesAtomically(out, "x").error();
-    if (reader == u"append")
-        return TextFile::appendLines(out, {}).error();
-    return CodingHistory::ReadSnapshot({Paths::join(ncs, u"\\S"_qs), {}, {}}, {}).error();
+        return TextFile::writeBytesAtomically(path, "x").error();
+    return TextFile::appendLines(path, {}).error();
 }
 
 } // namespace
@@ -245,38 +235,38 @@ private slots:
     void readersRefuseSpecialFiles_data()
     {
         // file: "fifo", "zero" (a link to the endless device) or a size in bytes
-        addColumns<QString, QString, QString>("reader", "file", "message");
-        QTest::newRow("trace too large") << u"trace"_qs << u"70000000"_qs
-                                         << u"FSW_PSW.TRC: too large for a trace: 70.0 MB"_qs;
-        QTest::newRow("module too large")
-            << u"module"_qs << u"1200000000"_qs << u"too large for a module file: 1.2 GB"_qs;
+        addColumns<QString, QString, QString, QString>("reader", "place", "file", "message");
+        QTest::newRow("trace too large") << u"trace"_qs << u"WORK/FSW_PSW.TRC"_qs << u"8800000000"_qs
+                                         << u"FSW_PSW.TRC: too large for a trace: 8.8 GB"_qs;
 #ifdef Q_OS_UNIX
-        for (const QString& row : {u"trace fifo"_qs, u"trace zero"_qs, u"module fifo"_qs, u"module zero"_qs,
-                                   u"keywords zero"_qs, u"table fifo"_qs, u"table zero"_qs, u"assembly zero"_qs,
-                                   u"snapshot fifo"_qs, u"snapshot zero"_qs, u"replace fifo"_qs, u"append fifo"_qs})
-            QTest::newRow(qPrintable(row))
-                << row.section(u' ', 0, 0) << row.section(u' ', 1) << u"not a regular file"_qs;
+        for (const QString& row :
+             {u"trace WORK/FSW_PSW.TRC fifo"_qs, u"trace WORK/FSW_PSW.TRC zero"_qs, u"module DATEN/E60/X.C01 fifo"_qs,
+              u"module DATEN/E60/X.C01 zero"_qs, u"keywords DATEN/E60/SWTPSW01.DAT zero"_qs,
+              u"table Translations.csv fifo"_qs, u"table Translations.csv zero"_qs,
+              u"assembly DATA/FAM/FAM.DAT zero"_qs, u"snapshot S/FSW_PSW.TRC fifo"_qs,
+              u"snapshot S/FSW_PSW.TRC zero"_qs, u"replace OUT fifo"_qs, u"append OUT fifo"_qs})
+            QTest::newRow(qPrintable(row)) << row.section(u' ', 0, 0) << row.section(u' ', 1, 1) << row.section(u' ', 2)
+                                           << u"not a regular file"_qs;
 #endif
     }
     void readersRefuseSpecialFiles()
     {
         QFETCH(QString, reader);
+        QFETCH(QString, place);
         QFETCH(QString, file);
         QTemporaryDir dir;
-        const QString path = dir.filePath(kReaderFiles.value(reader));
+        const QString path = Paths::toNative(dir.filePath(place));
         QVERIFY(TestFiles::write(dir.filePath(u"DATEN/E60/SWTFSW01.DAT"_qs), "FSW")
-                && QDir().mkpath(QFileInfo(path).path()));
+                && QDir().mkpath(Paths::folderOf(path)));
 #ifdef Q_OS_UNIX
         if (file == u"fifo")
             QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
         if (file == u"zero")
             QVERIFY(QFile::link(u"/dev/zero"_qs, path));
 #endif
-        if (file.front().isDigit()) {
-            QFile sparse(path);
-            QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(file.toLongLong()));
-        }
-        auto reading = std::async(std::launch::async, readerMessage, reader, Paths::toNative(dir.path()));
+        QFile sparse(path);
+        QVERIFY(!file.front().isDigit() || (sparse.open(QIODevice::WriteOnly) && sparse.resize(file.toLongLong())));
+        auto reading = std::async(std::launch::async, readerMessage, reader, Paths::toNative(dir.path()), path);
         const bool refusedInTime = reading.wait_for(std::chrono::seconds(1)) == std::future_status::ready;
 #ifdef Q_OS_UNIX
         // A reader or writer stuck on the FIFO is let go, so the row fails instead of hanging.
