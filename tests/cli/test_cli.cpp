@@ -38,11 +38,6 @@ QStringList args(const char* line)
     return arguments;
 }
 
-QByteArray lf(const QStringList& lines)
-{
-    return TestFiles::crlf(lines).replace("\r\n", "\n");
-}
-
 QStringList replaced(QStringList lines, qsizetype index, const QString& line)
 {
     lines[index] = line;
@@ -152,10 +147,6 @@ private slots:
     {
         addColumns<QByteArray, int, QStringList, QByteArray>("wanted", "exitCode", "out", "man");
         const QString leer = u"not applied: LEER (only in the current trace)"_qs;
-        QTest::newRow("LF wanted trace against a CR LF current one")
-            << lf({u"ZWEI"_qs, u"\ta"_qs, u"\tc"_qs, u"GRÖSSE"_qs, u"\tgroß"_qs}) << 0
-            << QStringList{u"GRÖSSE: klein --> groß"_qs, u"ZWEI: b --> c"_qs, leer, u"2 values changed"_qs}
-            << TestFiles::crlf({u"GRÖSSE"_qs, u"\tgroß"_qs, u"ZWEI"_qs, u"\ta"_qs, u"\tc"_qs});
         QTest::newRow("not everything applied")
             << TestFiles::crlf({u"ZWEI"_qs, u"\tx"_qs, u"NEU"_qs, u"\tja"_qs}) << 1
             << QStringList{u"not applied: GRÖSSE (only in the current trace)"_qs, leer,

@@ -103,15 +103,9 @@ private slots:
         QCOMPARE(Ansi::charFromByte(0x80), QChar(0x20AC));
         QCOMPARE(Ansi::charFromByte(0x81), QChar(0x0081)); // undefined in 1252, kept
         QCOMPARE(Ansi::byteFromChar(QChar(0x4E2D)), '?');
-        QTemporaryDir dir;
-        const QString in = dir.filePath(QStringLiteral("in.txt"));
-        const QString out = dir.filePath(QStringLiteral("out.txt"));
-        QVERIFY(TestFiles::write(in, all + "\r\n" + all + "\r\n"));
-        const auto lines = TextFile::readLines(in);
-        QVERIFY(lines.ok());
-        QCOMPARE(lines->size(), 2);
-        QVERIFY(TextFile::writeLinesAtomically(out, lines.value()).ok());
-        QCOMPARE(TestFiles::read(out), TestFiles::read(in));
+        const QStringList lines = TextFile::splitLines(all + "\r\n" + all + "\r\n");
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(TextFile::joinLines(lines), all + "\r\n" + all + "\r\n");
     }
 
     void lineEnds_data()
@@ -236,9 +230,12 @@ private slots:
     {
         // file: "fifo", "zero" (a link to the endless device) or a size in bytes
         addColumns<QString, QString, QString, QString>("reader", "place", "file", "message");
+#ifndef Q_OS_UNIX // where a file this size may take the space
+        QTest::newRow("trace too large") << u"trace"_qs << u"WORK/FSW_PSW.TRC"_qs << u"70000000"_qs
+                                         << u"FSW_PSW.TRC: too large for a trace: 70.0 MB"_qs;
+#else
         QTest::newRow("trace too large") << u"trace"_qs << u"WORK/FSW_PSW.TRC"_qs << u"8800000000"_qs
                                          << u"FSW_PSW.TRC: too large for a trace: 8.8 GB"_qs;
-#ifdef Q_OS_UNIX
         for (const QString& row :
              {u"trace WORK/FSW_PSW.TRC fifo"_qs, u"trace WORK/FSW_PSW.TRC zero"_qs, u"module DATEN/E60/X.C01 fifo"_qs,
               u"module DATEN/E60/X.C01 zero"_qs, u"keywords DATEN/E60/SWTPSW01.DAT zero"_qs,
