@@ -5,6 +5,7 @@
 #include "common/text_file.h"
 #include "settings/tool_folders.h"
 #include "trace/apply_values.h"
+#include "trace/trace_loader.h"
 #include "trace/trace_session.h"
 #include "ui/app_context.h"
 #include "ui/frm_applied.h"
@@ -51,7 +52,7 @@ void HistoryPanel::sFileApply_Click()
     const QString path = m_context.dialogs.openFile(request);
     if (path.isEmpty())
         return;
-    const Result<QStringList> lines = TextFile::readLines(path);
+    const Result<QStringList> lines = ReadTraceFile(path);
     const Result<QList<TraceFunction>> wanted =
         lines ? ReadTraceFunctions(lines.value()) : Result<QList<TraceFunction>>::failure(lines.error());
     if (!wanted) {
