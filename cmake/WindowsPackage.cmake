@@ -17,6 +17,15 @@ install(FILES "$<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>" DESTINATION platfo
 install(FILES "$<TARGET_FILE:Qt6::QJpegPlugin>" DESTINATION imageformats)
 install(FILES "$<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>" DESTINATION styles)
 
+# Qt's own German texts (Yes, No, Cancel, the file dialogs) for the German window; the Qt
+# for Windows here carries none, and a .qm file is the same on every platform, so the
+# build machine's Qt translations of the same version serve.
+find_file(QUILLON_QTBASE_DE qtbase_de.qm PATHS /usr/share/qt6/translations NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
+if(NOT QUILLON_QTBASE_DE)
+    message(FATAL_ERROR "qtbase_de.qm not found: install Debian's qt6-translations-l10n")
+endif()
+install(FILES "${QUILLON_QTBASE_DE}" DESTINATION translations)
+
 if(MINGW)
     # The compiler knows where its own runtime DLLs live.
     foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)

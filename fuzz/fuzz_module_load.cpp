@@ -93,9 +93,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const qsizetype mark = module.indexOf("INDIVID");
         // Only a file without bytes after the data's start has nothing to search.
         Fuzz::check(fit.error.isEmpty() == (module.size() > (mark >= 0 ? mark + 20 : 19)),
-                    "a module is wrongly refused or searched", DescribeModuleFit(fit, ranking->functions));
+                    "a module is wrongly refused or searched", DescribeModuleLacks(fit).join(u'\n'));
         Fuzz::check(fit.matching <= fit.found && fit.found <= functions, "a module's counts do not fit the trace",
-                    DescribeModuleFit(fit, ranking->functions));
+                    fit.module);
         Fuzz::check(i == 0 || !RanksBefore(fit, ranking->modules[i - 1]), "the ranking is not best first");
     }
     return 0;

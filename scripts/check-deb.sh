@@ -61,7 +61,7 @@ for page in quillon quillon-cli; do
     [[ -f "$root/usr/share/man/man1/$page.1.gz" ]] || fail "no manual page for $page"
 done
 # The manual page keeps up with the program: every command and every option its help texts
-# name must appear in it.
+# name must appear in it, and the command must know the option.
 manual="$(zcat "$root/usr/share/man/man1/quillon-cli.1.gz" | sed 's/\\-/-/g')"
 commands="$("$root/usr/bin/quillon-cli" --help | sed -n '/^Commands:/,$p' | awk 'NR > 1 { print $1 }')"
 [[ -n "$commands" ]] || fail "quillon-cli --help lists no commands"
@@ -69,6 +69,8 @@ for command in $commands; do
     grep -q "^\.B $command\b" <<<"$manual" || fail "the manual page does not describe $command"
     for option in $("$root/usr/bin/quillon-cli" "$command" --help | grep -o -- '--[a-z-]*[a-z]' | sort -u); do
         grep -qF -- "$option" <<<"$manual" || fail "the manual page does not name $command $option"
+        answer="$("$root/usr/bin/quillon-cli" "$command" "$option" 2>&1 </dev/null || true)"
+        [[ $answer != *"unknown option"* ]] || fail "quillon-cli $command does not know $option, which its help names"
     done
 done
 

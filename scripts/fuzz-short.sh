@@ -9,7 +9,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 runs="${1:-5000}"
 targets=(fuzz_value_search fuzz_trace_load fuzz_translation fuzz_module_load fuzz_update_check
          fuzz_sgidc_edit fuzz_trace_compare fuzz_apply_history
-         fuzz_restore_record)
+         fuzz_restore_record fuzz_frame_reader)
 
 cmake --preset fuzz
 cmake --build --preset fuzz --parallel "$(nproc)" --target "${targets[@]}"

@@ -3,7 +3,8 @@
 set -euo pipefail
 
 packages=(build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev
-          libqt6test6 libbenchmark-dev clang libclang-rt-14-dev xvfb)
+          libqt6test6 qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+          libbenchmark-dev libxxhash-dev clang libclang-rt-14-dev xvfb)
 # `install-deps.sh windows`: also the MinGW cross compiler, Wine and NSIS for the Windows build.
 if [[ "${1:-}" == windows ]]; then
     packages+=(g++-mingw-w64-x86-64-posix wine64 wine nsis)

@@ -8,7 +8,6 @@ so each seed decodes into the demo files it was made from. Run it after changing
 in which a target reads its input.
 """
 import pathlib
-import shutil
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 DEMO = ROOT / "demo"
@@ -63,14 +62,25 @@ def trace_lines(seed, lines, pool, limit):
     return seed
 
 
+def frame(kind, payload):
+    """One frame of a binary chassis file: length, type, payload, XOR check byte."""
+    data = bytes([len(payload)]) + kind.to_bytes(2, "little") + payload
+    check = 0
+    for byte in data:
+        check ^= byte
+    return data + bytes([check])
+
+
 def demo(path):
     return (DEMO / path).read_bytes()
 
 
 def write(target, seeds):
+    """Replaces the target's seeds made here; inputs kept from fuzz runs stay."""
     folder = CORPUS / target
-    shutil.rmtree(folder, ignore_errors=True)
-    folder.mkdir(parents=True)
+    folder.mkdir(parents=True, exist_ok=True)
+    for old in folder.glob("demo-*"):
+        old.unlink()
     for name, data in seeds.items():
         (folder / name).write_bytes(data)
 
@@ -137,6 +147,19 @@ def main():
         seeds["demo-" + module.name] = seed.bytes()
     write("fuzz_value_search", seeds)
 
+    # The frame reader takes one whole file, after a byte whose lowest bit asks it to set
+    # the check bytes right: every binary file of the demo chassis, both ways.
+    seeds = {"demo-" + path.name + suffix: first + path.read_bytes()
+             for path in sorted(daten.iterdir()) for suffix, first in (("", b"\x00"), ("-repaired", b"\x01"))}
+    # Every kind of field in one row: numbers, string, bytes, optionals present and absent,
+    # collections, an optional of an optional, a format that ends inside a bracket.
+    row = (b"\x01" b"\x02\x00" b"\x03\x00\x00\x00" b"ab\x00" b"\x01\xee" b"\x01\x07" b"\x00"
+           b"\x02\x00\x01\x00\x02\x00" b"\x01\x00\x09" b"\x01\x00" b"\x01\x55" b"\x00")
+    seeds["every-field"] = b"\x00" + b"".join([
+        frame(0x0100, b"DEM"), frame(0x0300, b"\x20\x00ALLES\x00"), frame(0x0400, b"BWLSA{B}{BW}(W)(B){{B}}A{B}{\x00"),
+        frame(0x0500, b"A,B,C,D,E,F,G,H,I,J,K,L,M\x00"), frame(0xFF00, b""), frame(0x0020, row)])
+    write("fuzz_frame_reader", seeds)
+
     long_lines = b"".join(b"L" * n + end for n, end in ((305, b"\r\n"), (306, b"\n"), (307, b"\r"), (0, b"\r\n")))
     write("fuzz_sgidc_edit", {
         "demo-ec-apps": demo("EC-APPS/NFS/DATA/GDATEN/SGIDC.AS2"),
@@ -165,13 +188,14 @@ def main():
                                         24).bytes(),
     })
 
-    record = (b"quillon restore record 1\nrun\twinkfp\t2026-12-07T01:02:03\tC%3A\\EC-APPS\n"
-              b"folder\tC:\\EC-APPS\\NFS\nkept\tC:\\a.prg\tC:\\aside\\1\t12\t1700000000000\t-\n"
-              b"replaced\tC:\\a.prg\tC:\\aside\\1\nleft\tC:\\a.prg\t12\t1\tab\nundone\t1\nend\nrestored\n")
-    seed = Seed().text(record, 1024).flag(True).text(b"C:\\EC-APPS", 32).number(2, 0, 12)
-    seed.number(3, 0, 6).text(b"C:\\NFS\\DATA\\SGIDC.AS2", 24).text(b"C:\\aside\\2", 24)
-    seed.number(6, 0, 6).text(b"C:\\NFS\\SGDAT", 24)
-    seed.flag(True).text(b"", 24).flag(True).number(0, 0, 1).number(100, 0, 400)
+    record = (b"quillon restore record 1\nrun\twinkfp\t2026-12-07T01:02:03\t/sp\n"
+              b"folder\t/nfs/DATA_20261207_010203\nkept\t/nfs/DATA/a.prg\t/records/aside/1\t12\t1700000000000\t-\n"
+              b"replaced\t/nfs/DATA/a.prg\t/records/aside/1\nleft\t/nfs/DATA/a.prg\t12\t1\tab\nundone\t1\nend\n"
+              b"restored\n")
+    seed = Seed().text(record, 1024).flag(True).text(b"/sp", 32).number(2, 0, 12)
+    seed.number(3, 0, 7).flag(False).text(b"ECU/A.PRG", 24)
+    seed.number(6, 0, 7).flag(True).text(b"DATA/FAM1", 24)
+    seed.flag(True).text(b"", 24).flag(True).number(0, 0, 1).number(100, 0, 400).number(50, 0, 400).number(3, 0, 7)
     write("fuzz_restore_record", {"record-with-every-line": seed.bytes()})
 
 

@@ -3,11 +3,13 @@
 //
 //   quillon_bench_install generate <folder> <files> <megabytes>
 //   quillon_bench_install install <data set folder> <tools folder>
-//   quillon_bench_install restore <data set folder> <tools folder> <records folder>
+//   quillon_bench_install backup <data set folder> <tools folder>
+//   quillon_bench_install restore|record <data set folder> <tools folder> <records folder>
 //
 // install runs Update SP-daten, then Update WinKFP, both without backups, and prints the
-// time of each. restore runs the two with backups and restore records, then restores
-// them newest first, and prints the time of each run and each restore.
+// time of each; backup runs them with backups but keeps no restore record. restore runs
+// the two with backups and restore records, then restores them newest first, and prints
+// the time of each run and each restore; record leaves the records unrestored.
 
 #include "common/busy_state.h"
 #include "common/clock.h"
@@ -65,8 +67,6 @@ public:
     void showPicture() override {}
     void setUpdateButtonsEnabled(bool) override {}
     void setSourceFolder(const QString&) override {}
-    QString guideButtonCaption() const override { return {}; }
-    void setGuideButtonCaption(const QString&) override {}
 };
 
 bool writeFile(const QString& path, qint64 size, quint64& seed)
@@ -122,7 +122,8 @@ int generate(const QString& root, int files, qint64 megabytes)
     return 0;
 }
 
-int install(const QString& dataSet, const QString& tools, const QString& records = {})
+int install(const QString& dataSet, const QString& tools, bool backups, const QString& records = {},
+            bool restore = false)
 {
     QTextStream out(stdout);
     InstallState state;
@@ -131,7 +132,7 @@ int install(const QString& dataSet, const QString& tools, const QString& records
     folders.FolderNCS = tools + QStringLiteral("/NCSEXPER");
     folders.FolderEDIABAS = tools + QStringLiteral("/EDIABAS");
     folders.FolderNFS = tools + QStringLiteral("/EC-APPS/NFS");
-    Answers dialogs(!records.isEmpty());
+    Answers dialogs(backups);
     SystemClock clock;
     BusyState busy;
     RealFileOps ops;
@@ -155,7 +156,7 @@ int install(const QString& dataSet, const QString& tools, const QString& records
         made.prepend(result.restoreRecord);
     }
     out << "total " << total << " ms\n";
-    if (records.isEmpty())
+    if (!restore)
         return 0;
 
     qint64 restoreTotal = 0;
@@ -185,12 +186,12 @@ int main(int argc, char* argv[])
     const QStringList args = app.arguments();
     if (args.size() == 5 && args[1] == u"generate")
         return generate(args[2], args[3].toInt(), args[4].toLongLong());
-    if (args.size() == 4 && args[1] == u"install")
-        return install(args[2], args[3]);
-    if (args.size() == 5 && args[1] == u"restore")
-        return install(args[2], args[3], args[4]);
+    if (args.size() == 4 && (args[1] == u"install" || args[1] == u"backup"))
+        return install(args[2], args[3], args[1] == u"backup");
+    if (args.size() == 5 && (args[1] == u"restore" || args[1] == u"record"))
+        return install(args[2], args[3], true, args[4], args[1] == u"restore");
     std::fprintf(stderr, "usage: quillon_bench_install generate <folder> <files> <megabytes>\n"
-                         "       quillon_bench_install install <data set folder> <tools folder>\n"
+                         "       quillon_bench_install install|backup <data set folder> <tools folder>\n"
                          "       quillon_bench_install restore <data set folder> <tools folder> <records folder>\n");
     return 2;
 }

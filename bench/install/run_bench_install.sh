@@ -6,6 +6,11 @@
 # every run by design, so its repeat is reported but has no goal. Then the same install
 # with backups and restore records, undone newest first: the restore at most 1.2 x that
 # install, and the tool folders afterwards equal to the empty ones it started from.
+# Then the same over an earlier version of the data set, so that the backups hold a full
+# copy: the install with backups and a record at most 1.15 x the install with backups
+# alone, the restore at most 1.2 x that install; "restore --list" of five such records
+# under 0.2 s; the window open with them under 0.3 s, and its longest stall while it
+# checks one under 100 ms.
 #
 # Shared machines are noisy: the install and cp -a are timed in alternating order over
 # several rounds and the best round of each is compared.
@@ -16,6 +21,8 @@ set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 build="${1:-$here/build/bench}"
 driver="$build/bench/install/quillon_bench_install"
+window="$build/bench/install/quillon_bench_restore_window"
+cli="$build/src/quillon-cli"
 files="${BENCH_FILES:-20000}"
 megabytes="${BENCH_MEGABYTES:-1024}"
 rounds="${BENCH_ROUNDS:-3}"
@@ -101,3 +108,52 @@ echo "restored folders equal the folders before the install"
 echo "install with backups (both runs), best of $rounds: $best_backup ms"
 echo "restore (both runs), best of $rounds: $best_restore ms"
 echo "ratio: $(awk -v a="$best_restore" -v b="$best_backup" 'BEGIN {printf "%.2f", a / b}') (goal <= 1.2)"
+
+# Over an earlier version: the same names, older times, so every file is replaced and
+# backed up.
+tools "$work/earlier"
+"$driver" install "$data" "$work/earlier" > /dev/null
+find "$work/earlier" -type f -exec touch -d 2000-01-01 {} +
+over_backup() {
+    rm -rf "$work/over"; cp -a "$work/earlier" "$work/over"; sync
+    "$driver" backup "$data" "$work/over" | awk '/^total/ {print $2}'
+}
+over_record() {
+    rm -rf "$work/over" "$work/records"; cp -a "$work/earlier" "$work/over"; sync
+    "$driver" restore "$data" "$work/over" "$work/records" > "$work/over.txt"
+    if ! diff -r "$work/over" "$work/earlier" > /dev/null; then
+        echo "restored folders DIFFER from the earlier version" >&2
+        exit 1
+    fi
+    echo "$(awk '/^total/ {print $2}' "$work/over.txt") $(awk '/^restore total/ {print $3}' "$work/over.txt")"
+}
+best_plain=""; best_record=""; best_back=""
+for ((r = 1; r <= rounds; r++)); do
+    if ((r % 2)); then p=$(over_backup); read -r b t < <(over_record); else read -r b t < <(over_record); p=$(over_backup); fi
+    echo "round $r over an earlier version: backups alone $p ms, backups and record $b ms, restore $t ms"
+    [[ -z "$best_plain" || "$p" -lt "$best_plain" ]] && best_plain=$p
+    [[ -z "$best_record" || "$b" -lt "$best_record" ]] && best_record=$b
+    [[ -z "$best_back" || "$t" -lt "$best_back" ]] && best_back=$t
+done
+sed 's/^/  last round over an earlier version: /' "$work/over.txt"
+echo "over an earlier version, best of $rounds: backups alone $best_plain ms, with record $best_record ms, restore $best_back ms"
+echo "record ratio: $(awk -v a="$best_record" -v b="$best_plain" 'BEGIN {printf "%.2f", a / b}') (goal <= 1.15)"
+echo "restore ratio: $(awk -v a="$best_back" -v b="$best_record" 'BEGIN {printf "%.2f", a / b}') (goal <= 1.2)"
+
+# Five records of such an install, not restored, for the list and the window.
+rm -rf "$work/over" "$work/records" "$work/five"; cp -a "$work/earlier" "$work/over"
+"$driver" record "$data" "$work/over" "$work/records" > /dev/null
+mkdir -p "$work/five"
+for record in "$work/records"/*sp-daten.txt; do
+    for i in 1 2 3 4 5; do cp "$record" "$work/five/2020010${i}_000000_sp-daten.txt"; done
+done
+best_list=""
+for ((r = 1; r <= 3; r++)); do
+    start=$(now)
+    "$cli" restore --list --records "$work/five" > "$work/list.txt"
+    l=$(( ($(now) - start) / 1000000 ))
+    [[ -z "$best_list" || "$l" -lt "$best_list" ]] && best_list=$l
+done
+echo "restore --list of $(wc -l < "$work/list.txt") records, best of 3: $best_list ms (goal < 200)"
+sync
+"$window" "$work/five"

@@ -1,10 +1,12 @@
 #include "app/application.h"
 
+#include "app/translations.h"
 #include "coding/coding_history.h"
 #include "common/clock.h"
 #include "common/paths.h"
 #include "common/program_folder.h"
 #include "common/single_instance.h"
+#include "settings/language.h"
 #include "settings/settings_store.h"
 #include "settings/tool_folders.h"
 #include "ui/main_window.h"
@@ -23,6 +25,7 @@ struct StartOptions {
     QString settingsFile;
     QString programFolder;
     QString historyFolder;
+    QString language;
 };
 
 // Options for demos and tests; a normal start needs none.
@@ -42,11 +45,14 @@ StartOptions parseOptions(const QApplication& app)
     const QCommandLineOption historyFolder(QStringLiteral("history-folder"),
                                            QStringLiteral("Keep the coding history in this folder."),
                                            QStringLiteral("folder"));
+    const QCommandLineOption language(
+        QStringLiteral("lang"), QStringLiteral("Show the window in this language: en or de."), QStringLiteral("code"));
     parser.addOption(settings);
     parser.addOption(programFolder);
     parser.addOption(historyFolder);
+    parser.addOption(language);
     parser.process(app);
-    return {parser.value(settings), parser.value(programFolder), parser.value(historyFolder)};
+    return {parser.value(settings), parser.value(programFolder), parser.value(historyFolder), parser.value(language)};
 }
 
 QString lockFilePath(const QString& settingsFile)
@@ -76,6 +82,11 @@ int runQuillon(int argc, char* argv[])
 
     const QString settingsFile =
         options.settingsFile.isEmpty() ? SettingsStore::defaultLocation() : options.settingsFile;
+    // Read only here: the lock below decides whether this run may write it.
+    SettingsStore settings(settingsFile);
+    const QString language =
+        Language::choose(options.language, settings.value(SettingsStore::Language, QString()), QLocale::system());
+    installTranslations(app, language);
     QtDialogs dialogs;
     SingleInstance instance(lockFilePath(settingsFile));
     if (!instance.acquire()) {
@@ -86,7 +97,6 @@ int runQuillon(int argc, char* argv[])
         return 1;
     }
 
-    SettingsStore settings(settingsFile);
     SystemClock clock;
     const ProgramFiles programFiles =
         options.programFolder.isEmpty()
@@ -97,8 +107,8 @@ int runQuillon(int argc, char* argv[])
                                       ? CodingHistory::defaultFolder()
                                       : Paths::normalizeFolder(QDir(options.historyFolder).absolutePath());
 
-    MainWindow window(
-        {settings, dialogs, clock, programFiles, DefaultToolFolders::winePrefixFromEnvironment(), historyFolder});
+    MainWindow window({settings, dialogs, clock, programFiles, DefaultToolFolders::winePrefixFromEnvironment(),
+                       historyFolder, language});
     dialogs.setOwner(&window);
     window.show();
     return app.exec();

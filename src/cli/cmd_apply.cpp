@@ -1,3 +1,4 @@
+#include "cli/cli_command.h"
 #include "coding/manipulation_lines.h"
 #include "common/paths.h"
 #include "common/text_file.h"
@@ -15,45 +16,13 @@ struct ApplyOptions {
     QString current;
 };
 
-const char kUsage[] = "Usage: quillon-cli apply --from <wanted trace> --output <MAN file> <current trace>\n";
-
-bool parse(const QStringList& args, ApplyOptions& options, QTextStream& err)
-{
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        QString* target = arg == u"--from" ? &options.from : arg == u"--output" ? &options.output : nullptr;
-        if (target) {
-            if (i + 1 >= args.size()) {
-                err << "apply: " << arg << " needs a file name.\n";
-                return false;
-            }
-            *target = args[++i];
-        } else if (arg.startsWith(u"--")) {
-            err << "apply: unknown option " << arg << ".\n";
-            return false;
-        } else if (options.current.isEmpty()) {
-            options.current = arg;
-        } else {
-            err << "apply: only one current trace, please.\n";
-            return false;
-        }
-    }
-    if (options.from.isEmpty() || options.output.isEmpty() || options.current.isEmpty()) {
-        err << kUsage;
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 // quillon-cli apply: the MAN file that "Save MAN-file" would write after the values of the
 // wanted trace were applied to the current one. The traces themselves are only read.
-int runApply(const QStringList& args, QTextStream& out, QTextStream& err)
+int runApply(const CommandLine& line, QTextStream& out, QTextStream& err)
 {
-    ApplyOptions options;
-    if (!parse(args, options, err))
-        return 2;
+    const ApplyOptions options{line.value("--from"), line.value("--output"), line.arguments().first()};
     if (Paths::sameFile(options.output, options.current) || Paths::sameFile(options.output, options.from)) {
         err << "apply: the MAN file must not be one of the traces.\n";
         return 2;

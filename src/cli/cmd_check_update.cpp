@@ -1,3 +1,4 @@
+#include "cli/cli_command.h"
 #include "common/clock.h"
 #include "common/paths.h"
 #include "common/program_folder.h"
@@ -18,33 +19,6 @@ struct Options {
     QStringList numbers;
 };
 
-// Empty on success, else what was wrong with the arguments.
-QString parse(const QStringList& args, Options& options)
-{
-    bool optionsEnded = false;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (optionsEnded || !arg.startsWith(u"--")) {
-            options.numbers.append(arg);
-        } else if (arg == u"--") {
-            optionsEnded = true;
-        } else if (arg == u"--plan") {
-            options.plan = true;
-        } else if (arg == u"--data" || arg == u"--program-folder") {
-            if (i + 1 >= args.size())
-                return arg + QStringLiteral(" needs a folder");
-            (arg == u"--data" ? options.data : options.programFolder) = args[++i];
-        } else {
-            return QStringLiteral("unknown option ") + arg;
-        }
-    }
-    if (options.data.isEmpty())
-        return QStringLiteral("--data <folder> is required");
-    if (options.numbers.isEmpty())
-        return QStringLiteral("give at least one assembly number");
-    return {};
-}
-
 void printCheck(QTextStream& out, const QString& number, const UpdateCheck& check)
 {
     out << number << '\n';
@@ -59,14 +33,9 @@ void printCheck(QTextStream& out, const QString& number, const UpdateCheck& chec
 
 } // namespace
 
-int runCheckUpdate(const QStringList& args, QTextStream& out, QTextStream& err)
+int runCheckUpdate(const CommandLine& line, QTextStream& out, QTextStream& err)
 {
-    Options options;
-    const QString problem = parse(args, options);
-    if (!problem.isEmpty()) {
-        err << "quillon-cli check-update: " << problem << ". See quillon-cli check-update --help.\n";
-        return 2;
-    }
+    const Options options{line.value("--data"), line.value("--program-folder"), line.isSet("--plan"), line.arguments()};
 
     const QString searchFolder = Paths::normalizeFolder(options.data);
     const QString dataFolder = assemblyDataFolder(searchFolder);

@@ -1,7 +1,7 @@
+#include "cli/cli_command.h"
 #include "common/generated_header.h"
 #include "common/paths.h"
 #include "common/text_file.h"
-#include "trace/trace_functions.h"
 #include "trace/trace_loader.h"
 #include "tracetools/trace_compare.h"
 
@@ -9,44 +9,12 @@
 #include <QStringList>
 #include <QTextStream>
 
-namespace {
-
-// Any lines compare, but a file that is no trace at all is refused.
-Result<QStringList> readTrace(const QString& path)
-{
-    Result<QStringList> lines = ReadTraceFile(path);
-    for (qsizetype i = 0; lines && i < lines->size(); ++i)
-        if (holdsControlCharacters(lines->at(i)))
-            return Result<QStringList>::failure(Paths::describeFileError(path, notATraceMessage(i + 1)));
-    return lines;
-}
-
-} // namespace
-
 // quillon-cli compare <trace 1> <trace 2> [--output <file>]: the same lines the window
 // lists after "Compare files", and optionally the same export file.
-int runCompare(const QStringList& args, QTextStream& out, QTextStream& err)
+int runCompare(const CommandLine& line, QTextStream& out, QTextStream& err)
 {
-    QStringList paths;
-    QString output;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        if (args[i] == u"--output") {
-            if (i + 1 >= args.size()) {
-                err << "compare: --output needs a file name.\n";
-                return 2;
-            }
-            output = args[++i];
-        } else if (args[i].startsWith(u"--")) {
-            err << "compare: unknown option " << args[i] << ".\n";
-            return 2;
-        } else {
-            paths.append(args[i]);
-        }
-    }
-    if (paths.size() != 2) {
-        err << "Usage: quillon-cli compare <trace 1> <trace 2> [--output <file>]\n";
-        return 2;
-    }
+    const QStringList& paths = line.arguments();
+    const QString output = line.value("--output");
 
     // Full native paths, as the window's file dialog hands them over.
     const QString path1 = Paths::toNative(QFileInfo(paths[0]).absoluteFilePath());
@@ -56,8 +24,8 @@ int runCompare(const QStringList& args, QTextStream& out, QTextStream& err)
         return 2;
     }
     QStringList listed = TraceCompare::file1Header(path1);
-    const Result<QStringList> lines1 = readTrace(path1);
-    const Result<QStringList> lines2 = lines1 ? readTrace(path2) : Result<QStringList>(QStringList());
+    const Result<QStringList> lines1 = ReadTraceFileToCompare(path1);
+    const Result<QStringList> lines2 = lines1 ? ReadTraceFileToCompare(path2) : Result<QStringList>(QStringList());
     if (lines1)
         listed += TraceCompare::file2Header(path2);
     TraceComparison comparison;

@@ -1,3 +1,4 @@
+#include "cli/cli_command.h"
 #include "cli/cli_trace.h"
 #include "moduledata/module_ranking.h"
 #include "trace/trace_functions.h"
@@ -19,38 +20,6 @@ struct FindModuleOptions {
     bool json = false;
 };
 
-const char kUsage[] = "Usage: quillon-cli find-module --ncs <folder> --chassis <name> [--json] <trace file>\n";
-
-bool parse(const QStringList& args, FindModuleOptions& options, QTextStream& err)
-{
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        QString* target = arg == u"--ncs" ? &options.folderNCS : arg == u"--chassis" ? &options.chassis : nullptr;
-        if (target) {
-            if (i + 1 >= args.size()) {
-                err << "find-module: " << arg << " needs a value.\n";
-                return false;
-            }
-            *target = args[++i];
-        } else if (arg == u"--json") {
-            options.json = true;
-        } else if (arg.startsWith(u"--")) {
-            err << "find-module: unknown option " << arg << ".\n";
-            return false;
-        } else if (options.trace.isEmpty()) {
-            options.trace = arg;
-        } else {
-            err << "find-module: only one trace file, please.\n";
-            return false;
-        }
-    }
-    if (options.folderNCS.isEmpty() || options.chassis.isEmpty() || options.trace.isEmpty()) {
-        err << kUsage;
-        return false;
-    }
-    return true;
-}
-
 void printJson(const ModuleRanking& ranking, QTextStream& out)
 {
     QJsonArray array;
@@ -61,6 +30,8 @@ void printJson(const ModuleRanking& ranking, QTextStream& out)
         object.insert(QStringLiteral("found"), fit.found);
         object.insert(QStringLiteral("functions"), ranking.functions);
         object.insert(QStringLiteral("error"), fit.error.isEmpty() ? QJsonValue() : QJsonValue(fit.error));
+        object.insert(QStringLiteral("missing"), QJsonArray::fromStringList(fit.missingFunctions));
+        object.insert(QStringLiteral("unknownValues"), QJsonArray::fromStringList(fit.unknownValues));
         array.append(object);
     }
     out << QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented));
@@ -70,11 +41,10 @@ void printJson(const ModuleRanking& ranking, QTextStream& out)
 
 // quillon-cli find-module: the modules of a chassis ranked for a trace, as "Find module for
 // this trace" ranks them. Tab-separated lines: file name, matching, found[, reason].
-int runFindModule(const QStringList& args, QTextStream& out, QTextStream& err)
+int runFindModule(const CommandLine& line, QTextStream& out, QTextStream& err)
 {
-    FindModuleOptions options;
-    if (!parse(args, options, err))
-        return 2;
+    const FindModuleOptions options{line.value("--ncs"), line.value("--chassis"), line.arguments().first(),
+                                    line.isSet("--json")};
     // The trace must load as the window loads it, or the counts mean nothing.
     TraceSession session;
     if (!loadTraceForCommand(options.trace, session, err))

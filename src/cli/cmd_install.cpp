@@ -1,3 +1,4 @@
+#include "cli/cli_command.h"
 #include "cli/cli_dialogs.h"
 #include "common/busy_state.h"
 #include "common/clock.h"
@@ -32,56 +33,6 @@ struct Options {
     MessageAnswer backup = MessageAnswer::Cancel;
     bool createChassis = false;
 };
-
-QString parse(const QStringList& args, Options& o)
-{
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (!arg.startsWith(u"--")) {
-            if (o.index >= 0)
-                return QStringLiteral("unexpected argument ") + arg;
-            if (arg == u"sp-daten")
-                o.index = 0;
-            else if (arg == u"winkfp")
-                o.index = 1;
-            else
-                return QStringLiteral("unknown installation ") + arg + QStringLiteral(" (sp-daten or winkfp)");
-            continue;
-        }
-        if (arg == u"--create-chassis") {
-            o.createChassis = true;
-            continue;
-        }
-        QString* target = arg == u"--source"     ? &o.source
-                          : arg == u"--ncs"      ? &o.ncs
-                          : arg == u"--ediabas"  ? &o.ediabas
-                          : arg == u"--nfs"      ? &o.nfs
-                          : arg == u"--settings" ? &o.settings
-                          : arg == u"--records"  ? &o.records
-                                                 : nullptr;
-        if (!target && arg != u"--backup")
-            return QStringLiteral("unknown option ") + arg;
-        if (i + 1 >= args.size() || args[i + 1].isEmpty())
-            return arg + QStringLiteral(" needs a value");
-        const QString value = args[++i];
-        if (target) {
-            *target = value;
-        } else if (value == u"yes") {
-            o.backup = MessageAnswer::Yes;
-        } else if (value == u"no") {
-            o.backup = MessageAnswer::No;
-        } else {
-            return QStringLiteral("--backup takes yes or no");
-        }
-    }
-    if (o.index < 0)
-        return QStringLiteral("say which installation: sp-daten or winkfp");
-    if (o.source.isEmpty())
-        return QStringLiteral("--source <SP-daten folder> is required");
-    if (o.backup == MessageAnswer::Cancel)
-        return QStringLiteral("--backup yes|no is required");
-    return {};
-}
 
 bool stderrIsTerminal()
 {
@@ -129,8 +80,6 @@ public:
     void showPicture() override {}
     void setUpdateButtonsEnabled(bool) override {}
     void setSourceFolder(const QString&) override {}
-    QString guideButtonCaption() const override { return {}; }
-    void setGuideButtonCaption(const QString&) override {}
 
     void clearBar()
     {
@@ -167,14 +116,17 @@ private:
 
 } // namespace
 
-int runInstall(const QStringList& args, QTextStream& out, QTextStream& err)
+int runInstall(const CommandLine& line, QTextStream& out, QTextStream& err)
 {
-    Options options;
-    const QString problem = parse(args, options);
-    if (!problem.isEmpty()) {
-        err << "quillon-cli install: " << problem << ". See quillon-cli install --help.\n";
-        return 2;
-    }
+    const Options options{line.arguments().first() == u"winkfp" ? 1 : 0,
+                          line.value("--source"),
+                          line.value("--ncs"),
+                          line.value("--ediabas"),
+                          line.value("--nfs"),
+                          line.value("--settings"),
+                          line.value("--records"),
+                          line.value("--backup") == u"yes" ? MessageAnswer::Yes : MessageAnswer::No,
+                          line.isSet("--create-chassis")};
 
     SettingsStore store(options.settings.isEmpty() ? SettingsStore::defaultLocation() : options.settings);
     ToolFolders folders = ToolFolders::read(store, DefaultToolFolders::winePrefixFromEnvironment());

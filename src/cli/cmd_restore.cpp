@@ -1,3 +1,4 @@
+#include "cli/cli_command.h"
 #include "common/paths.h"
 #include "common/program_folder.h"
 #include "install/install_observer.h"
@@ -28,44 +29,23 @@ private:
 int list(const QString& folder, QTextStream& out)
 {
     RealFileOps ops;
-    for (const Restore::RecordSummary& s : Restore::list(folder, &ops))
-        out << s.time.toString(u"yyyy-MM-dd hh:mm:ss"_qs) << '\t' << s.kind << '\t' << s.source << '\t' << s.changes
-            << " changes\t" << (s.refusal.isEmpty() ? u"restorable"_qs : s.refusal) << '\t' << s.path << '\n';
+    for (const Restore::RecordSummary& s : Restore::list(folder, ops))
+        out << s.time.toString(u"yyyy-MM-dd hh:mm:ss"_qs) << '\t' << s.kind << '\t' << s.source << '\t'
+            << Restore::countText(s) << '\t' << Restore::statusText(s) << '\t' << s.path << '\n';
     return 0;
 }
 
 } // namespace
 
-int runRestore(const QStringList& args, QTextStream& out, QTextStream& err)
+int runRestore(const CommandLine& line, QTextStream& out, QTextStream& err)
 {
-    bool listing = false;
-    QString folder, record;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        QString problem;
-        if (arg == u"--list") {
-            listing = true;
-        } else if (arg == u"--records") {
-            if (i + 1 >= args.size() || args[i + 1].isEmpty())
-                problem = u"--records needs a value"_qs;
-            else
-                folder = args[++i];
-        } else if (arg.startsWith(u"--")) {
-            problem = u"unknown option "_qs + arg;
-        } else if (!record.isEmpty()) {
-            problem = u"unexpected argument "_qs + arg;
-        } else {
-            record = arg;
-        }
-        if (!problem.isEmpty()) {
-            err << "quillon-cli restore: " << problem << ". See quillon-cli restore --help.\n";
-            return 2;
-        }
-    }
-    if (listing == !record.isEmpty()) {
-        err << "quillon-cli restore: give a record or --list. See quillon-cli restore --help.\n";
-        return 2;
-    }
+    const bool listing = line.isSet("--list");
+    Restore::RunOptions options;
+    options.stoppedRun = line.isSet("--stopped");
+    QString folder = line.value("--records");
+    const QString record = line.arguments().value(0);
+    if (listing == !record.isEmpty())
+        return line.refuse(err, u"give a record or --list"_qs);
     if (listing) {
         if (folder.isEmpty())
             folder = Restore::recordsFolder(
@@ -73,13 +53,13 @@ int runRestore(const QStringList& args, QTextStream& out, QTextStream& err)
         return list(Paths::normalizeFolder(folder), out);
     }
 
-    if (const auto readable = RestoreRecord::read(record); !readable) {
+    RealFileOps ops;
+    if (const auto readable = RestoreRecord::read(ops, record); !readable) {
         err << "quillon-cli restore: " << readable.error() << '\n';
         return 2;
     }
-    RealFileOps ops;
     LogOnly log(out);
-    const Restore::Outcome outcome = Restore::run(record, ops, log);
+    const Restore::Outcome outcome = Restore::run(record, ops, log, options);
     switch (outcome.kind) {
     case Restore::Outcome::Kind::Restored: out << "RESTORE READY\n"; return 0;
     case Restore::Outcome::Kind::Refused:

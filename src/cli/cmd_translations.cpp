@@ -1,3 +1,4 @@
+#include "cli/cli_command.h"
 #include "cli/cli_trace.h"
 #include "coding/translation_coverage.h"
 #include "coding/translation_table.h"
@@ -14,45 +15,13 @@ struct TranslationsOptions {
     QString trace;
 };
 
-const char kUsage[] = "Usage: quillon-cli translations --table <Translations.csv> [--missing <file>] <trace file>\n";
-
-bool parse(const QStringList& args, TranslationsOptions& options, QTextStream& err)
-{
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        QString* target = arg == u"--table" ? &options.table : arg == u"--missing" ? &options.missing : nullptr;
-        if (target) {
-            if (i + 1 >= args.size()) {
-                err << "translations: " << arg << " needs a value.\n";
-                return false;
-            }
-            *target = args[++i];
-        } else if (arg.startsWith(u"--")) {
-            err << "translations: unknown option " << arg << ".\n";
-            return false;
-        } else if (options.trace.isEmpty()) {
-            options.trace = arg;
-        } else {
-            err << "translations: only one trace file, please.\n";
-            return false;
-        }
-    }
-    if (options.table.isEmpty() || options.trace.isEmpty()) {
-        err << kUsage;
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 // quillon-cli translations: how much of a trace Translations.csv covers, and the missing
 // names as lines to paste into it, as the "Translation report" window writes them.
-int runTranslations(const QStringList& args, QTextStream& out, QTextStream& err)
+int runTranslations(const CommandLine& line, QTextStream& out, QTextStream& err)
 {
-    TranslationsOptions options;
-    if (!parse(args, options, err))
-        return 2;
+    const TranslationsOptions options{line.value("--table"), line.value("--missing"), line.arguments().first()};
     // The table is guarded where the names are written, for the window as well.
     if (!options.missing.isEmpty() && Paths::sameFile(options.missing, options.trace)) {
         err << "translations: the missing names must not go into the trace.\n";

@@ -1,3 +1,4 @@
+#include "cli/cli_command.h"
 #include "cli/cli_dialogs.h"
 #include "cli/cli_trace.h"
 #include "common/busy_state.h"
@@ -19,43 +20,6 @@ struct ValuesOptions {
     QString trace;
     bool json = false;
 };
-
-const char kUsage[] =
-    "Usage: quillon-cli values --ncs <folder> --chassis <name> --module <file> [--json] <trace file>\n";
-
-bool parse(const QStringList& args, ValuesOptions& options, QTextStream& err)
-{
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        QString* target = arg == u"--ncs"       ? &options.folderNCS
-                          : arg == u"--chassis" ? &options.chassis
-                          : arg == u"--module"  ? &options.module
-                                                : nullptr;
-        if (target) {
-            if (i + 1 >= args.size()) {
-                err << "values: " << arg << " needs a value.\n";
-                return false;
-            }
-            *target = args[++i];
-        } else if (arg == u"--json") {
-            options.json = true;
-        } else if (arg.startsWith(u"--")) {
-            err << "values: unknown option " << arg << ".\n";
-            return false;
-        } else if (options.trace.isEmpty()) {
-            options.trace = arg;
-        } else {
-            err << "values: only one trace file, please.\n";
-            return false;
-        }
-    }
-    if (options.folderNCS.isEmpty() || options.chassis.isEmpty() || options.module.isEmpty()
-        || options.trace.isEmpty()) {
-        err << kUsage;
-        return false;
-    }
-    return true;
-}
 
 // One function of the trace as the tree shows it after the search.
 struct FunctionReport {
@@ -160,11 +124,10 @@ void printJson(const QList<FunctionReport>& list, QTextStream& out)
 
 // quillon-cli values: the values "Show values" lists for each function of a trace, read
 // from the chassis and module data exactly as the window reads them.
-int runValues(const QStringList& args, QTextStream& out, QTextStream& err)
+int runValues(const CommandLine& line, QTextStream& out, QTextStream& err)
 {
-    ValuesOptions options;
-    if (!parse(args, options, err))
-        return 2;
+    const ValuesOptions options{line.value("--ncs"), line.value("--chassis"), line.value("--module"),
+                                line.arguments().first(), line.isSet("--json")};
 
     TraceSession session;
     if (!loadTraceForCommand(options.trace, session, err))

@@ -49,7 +49,12 @@ int main(int argc, char* argv[])
             out << QString::fromUtf8(command.usage);
             return 0;
         }
-        return command.run(rest, out, err);
+        const Result<CommandLine> line = parseCommandLine(command, rest);
+        if (!line) {
+            err << line.error();
+            return 2;
+        }
+        return command.run(line.value(), out, err);
     }
     err << "quillon-cli: unknown command '" << args.first() << "'. See quillon-cli --help.\n";
     return 2;

@@ -43,6 +43,14 @@ QString ProgramFiles::readFolder(const QString& tail) const
     return m_besideProgram.isEmpty() ? m_perUser : m_besideProgram;
 }
 
+QString ProgramFiles::openFolder(const QString& tail) const
+{
+    for (const QString& folder : {m_besideProgram, m_perUser})
+        if (canWrite(folder, tail))
+            return QFileInfo(Paths::join(folder, tail)).isFile() ? folder : readFolder(tail);
+    return readFolder(tail);
+}
+
 QString ProgramFiles::writeFolder(const QString& tail) const
 {
     for (const QString& folder : {m_besideProgram, m_perUser})

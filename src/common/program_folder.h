@@ -29,6 +29,10 @@ public:
     // created; the per-user folder (made when missing) when neither.
     QString writeFolder(const QString& tail) const;
 
+    // The folder whose copy of the file the user opens: the one the program writes to, when
+    // it holds the file, so the user sees what was last written; else where it is read.
+    QString openFolder(const QString& tail) const;
+
     // The per-user application data folder (the one folder, when only one was given).
     const QString& perUserFolder() const { return m_perUser; }
 

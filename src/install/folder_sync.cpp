@@ -6,8 +6,10 @@
 #include "install/install_observer.h"
 #include "install/restore_record.h"
 
+#include "common/paths.h"
+
 #include <QDir>
-#include <QFileInfo>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -25,16 +27,17 @@ QList<FileOps::Entry> ofKind(const QList<FileOps::Entry>& entries, FileOps::Kind
 
 // True when one folder lies inside the other or both are the same: replacing the
 // target's subfolders would then delete or endlessly copy the source.
-bool overlaps(const QString& source, const QString& target)
+Result<bool> overlaps(FileOps& ops, const QString& source, const QString& target)
 {
-    const QString a = QFileInfo(source).canonicalFilePath();
-    const QString b = QFileInfo(target).canonicalFilePath();
-    if (a.isEmpty() || b.isEmpty())
-        return false;
+    const auto a = ops.canonicalPath(source);
+    const auto b = a ? ops.canonicalPath(target) : a;
+    if (!b)
+        return Result<bool>::failure(b.error());
     const auto inside = [](const QString& inner, const QString& outer) {
-        return inner == outer || inner.startsWith(outer.endsWith(u'/') ? outer : outer + u'/');
+        return inner == outer
+               || inner.startsWith(outer.endsWith(QDir::separator()) ? outer : outer + QDir::separator());
     };
-    return inside(a, b) || inside(b, a);
+    return inside(a.value(), b.value()) || inside(b.value(), a.value());
 }
 
 const QString kBackup = QStringLiteral("backup --> ");
@@ -43,18 +46,31 @@ const QString kRemain = QStringLiteral("remain --> ");
 const QString kCopy = QStringLiteral("copy --> ");
 const QString kDelete = QStringLiteral("delete --> ");
 const QString kSkipLink = QStringLiteral("skip link --> ");
+const QString kSkipSpecial = QStringLiteral("skip, not a regular file --> ");
 const QString kLeftover = QStringLiteral("delete leftover --> ");
 
-// The entries that replace or back up as subfolders: folders, and links that do not
-// point to a file. A link is handled as itself, never followed.
-QList<FileOps::Entry> subfolders(FileOps& ops, const QString& folder, const QList<FileOps::Entry>& entries)
+// The entries that replace or back up as subfolders: folders, and links wherever they
+// point. A link is an entry of its own, never looked at through its target.
+QList<FileOps::Entry> subfolders(const QList<FileOps::Entry>& entries)
 {
     QList<FileOps::Entry> result;
     for (const FileOps::Entry& e : entries)
-        if (e.kind == FileOps::Kind::Folder
-            || (e.kind == FileOps::Kind::Link && !ops.fileExists(FolderTree::child(folder, e.name))))
+        if (e.kind == FileOps::Kind::Folder || e.kind == FileOps::Kind::Link)
             result.append(e);
     return result;
+}
+
+// The dated backup folders beside target ("ECU_20201231_235959").
+QStringList datedBackups(const QString& target, const QList<FileOps::Entry>& siblings)
+{
+    static const QRegularExpression stamp(QStringLiteral("^_\\d{8}_\\d{6}$"));
+    const QString name = Paths::nameOf(target);
+    QStringList folders;
+    for (const FileOps::Entry& e : siblings)
+        if (e.kind == FileOps::Kind::Folder && e.name.startsWith(name)
+            && stamp.match(e.name.mid(name.size())).hasMatch())
+            folders.append(child(Paths::folderOf(target), e.name));
+    return folders;
 }
 
 } // namespace
@@ -80,9 +96,62 @@ Status FolderSync::removeLeftovers(const QString& folder)
         if (entry.kind == FileOps::Kind::Folder || entry.name.size() <= suffix.size() || !entry.name.endsWith(suffix))
             continue;
         m_observer.addLine(kLeftover + entry.name);
-        if (Status removed = m_ops.removeFile(child(folder, entry.name)); !removed)
+        const QString path = child(folder, entry.name);
+        if (Status noted = record([&](RestoreRecordWriter& r) { return r.leftover(path); }); !noted)
+            return noted;
+        if (Status removed = m_ops.removeFile(path); !removed)
             return removed;
     }
+    return {};
+}
+
+// The partial copies killed runs left in the target, in its dated backups beside it and,
+// for folders replaced whole, one level down.
+Status FolderSync::removeAllLeftovers(const QString& target, bool inSubfolders)
+{
+    QStringList folders{target};
+    if (auto siblings = m_ops.list(Paths::folderOf(target)); siblings)
+        folders += datedBackups(target, siblings.value());
+    else
+        return Status::failure(siblings.error());
+    if (inSubfolders) {
+        auto entries = m_ops.list(target);
+        if (!entries)
+            return Status::failure(entries.error());
+        for (const FileOps::Entry& e : entries.value())
+            if (e.kind == FileOps::Kind::Folder)
+                folders.append(child(target, e.name));
+    }
+    for (const QString& folder : folders)
+        if (Status cleaned = removeLeftovers(folder); !cleaned)
+            return cleaned;
+    return {};
+}
+
+Status FolderSync::eachSourceItem(const QString& source, FileOps::Kind kind,
+                                  const std::function<Status(const QString& name)>& work)
+{
+    auto entries = m_ops.list(source);
+    if (!entries)
+        return Status::failure(entries.error());
+    const qsizetype total = ofKind(entries.value(), kind).size();
+    int counter = 0;
+    for (const FileOps::Entry& entry : entries.value()) {
+        if (entry.kind != kind && entry.kind != FileOps::Kind::Link && entry.kind != FileOps::Kind::Special)
+            continue;
+        m_observer.processPendingEvents();
+        if (entry.kind != kind) {
+            // A link in a data set is not a file of it (following it could copy anything);
+            // a FIFO or device is never opened.
+            m_observer.addLine((entry.kind == FileOps::Kind::Link ? kSkipLink : kSkipSpecial) + entry.name);
+            m_observer.selectLastLine();
+            continue;
+        }
+        if (Status done = work(entry.name); !done)
+            return done;
+        step(counter, total);
+    }
+    m_observer.addLine(QString());
     return {};
 }
 
@@ -118,24 +187,27 @@ Status FolderSync::copyWhereNewer(const QString& source, const QString& target, 
         if (Status noted = record([&](RestoreRecordWriter& r) { return r.created(to); }); !noted)
             return noted;
     }
-    if (Status copied = m_ops.copyFile(from, to); !copied)
+    Fingerprint written;
+    if (Status copied = m_ops.copyFile(from, to, {m_record ? &written : nullptr}); !copied)
         return copied;
     ++m_updateCount;
-    return record([&](RestoreRecordWriter& r) { return r.left(to); });
+    return record([&](RestoreRecordWriter& r) { return r.left(to, written); });
 }
 
 Status FolderSync::UpdateFiles(const QString& source, const QString& target, MessageAnswer backup)
 {
-    if (Status cleaned = removeLeftovers(target); !cleaned)
+    if (Status cleaned = removeAllLeftovers(target, false); !cleaned)
         return cleaned;
     QString backupFolder; // holds the target's files once they are backed up
     if (backup == MessageAnswer::Yes) {
         m_observer.setCaption(QStringLiteral("Backup ") + target);
         backupFolder = backupFolderFor(target, m_clock);
-        if (Status made = m_ops.makeFolder(backupFolder); !made)
-            return made;
+        // Noted first: a folder that fails to be made because it exists is only ever
+        // removed by a restore once it is empty.
         if (Status noted = record([&](RestoreRecordWriter& r) { return r.folder(backupFolder); }); !noted)
             return noted;
+        if (Status made = m_ops.makeFolder(backupFolder); !made)
+            return made;
         m_observer.addLine(target);
         auto entries = m_ops.list(target);
         if (!entries)
@@ -146,13 +218,23 @@ Status FolderSync::UpdateFiles(const QString& source, const QString& target, Mes
         int counter = 0;
         for (const FileOps::Entry& file : files) {
             m_observer.processPendingEvents();
+            if (file.kind == FileOps::Kind::Special) {
+                m_observer.addLine(kSkipSpecial + file.name);
+                m_observer.selectLastLine();
+                continue;
+            }
             m_observer.addLine(kBackup + file.name);
             m_observer.selectLastLine();
             const QString from = child(target, file.name);
             const QString to = child(backupFolder, file.name);
             if (Status noted = record([&](RestoreRecordWriter& r) { return r.kept(from, to); }); !noted)
                 return noted;
-            Status copied = file.kind == FileOps::Kind::Link ? m_ops.copyLink(from, to) : m_ops.copyFile(from, to);
+            Fingerprint written{-1, 0, {}};
+            Status copied = file.kind == FileOps::Kind::Link
+                                ? m_ops.copyLink(from, to)
+                                : m_ops.copyFile(from, to, {m_record ? &written : nullptr});
+            if (copied)
+                copied = record([&](RestoreRecordWriter& r) { return r.left(to, written); });
             if (!copied)
                 return copied;
             step(counter, files.size());
@@ -162,28 +244,11 @@ Status FolderSync::UpdateFiles(const QString& source, const QString& target, Mes
 
     m_observer.setCaption(QStringLiteral("Update ") + target);
     m_observer.addLine(target);
-    auto entries = m_ops.list(source);
-    if (!entries)
-        return Status::failure(entries.error());
-    const qsizetype total = ofKind(entries.value(), FileOps::Kind::File).size();
-    int counter = 0;
-    for (const FileOps::Entry& entry : entries.value()) {
-        if (entry.kind == FileOps::Kind::Folder)
-            continue;
-        m_observer.processPendingEvents();
-        if (entry.kind == FileOps::Kind::Link) {
-            // A link in a data set is not a file of it; following it could copy anything.
-            m_observer.addLine(kSkipLink + entry.name);
-            m_observer.selectLastLine();
-            continue;
-        }
-        if (Status done = copyWhereNewer(source, target, entry.name, backupFolder); !done)
-            return done;
+    return eachSourceItem(source, FileOps::Kind::File, [&](const QString& name) {
+        const Status done = copyWhereNewer(source, target, name, backupFolder);
         m_observer.selectLastLine();
-        step(counter, total);
-    }
-    m_observer.addLine(QString());
-    return {};
+        return done;
+    });
 }
 
 Status FolderSync::ReplaceFolders(const QString& source, const QString& target, MessageAnswer backup)
@@ -194,26 +259,29 @@ Status FolderSync::ReplaceFolders(const QString& source, const QString& target, 
                            : keep   ? QStringLiteral("Backup ")
                                     : QStringLiteral("Delete "))
                           + target);
-    if (overlaps(source, target))
+    const auto overlap = overlaps(m_ops, source, target);
+    if (!overlap)
+        return Status::failure(overlap.error());
+    if (overlap.value())
         return Status::failure(source + QStringLiteral(" and ") + target
                                + QStringLiteral(" overlap: one would replace the other."));
 
-    if (Status cleaned = removeLeftovers(target); !cleaned)
+    if (Status cleaned = removeAllLeftovers(target, true); !cleaned)
         return cleaned;
     if (replace) {
         m_observer.addLine(target);
         QString backupFolder;
         if (keep) {
             backupFolder = backupFolderFor(target, m_clock);
-            if (Status made = m_ops.makeFolder(backupFolder); !made)
-                return made;
             if (Status noted = record([&](RestoreRecordWriter& r) { return r.folder(backupFolder); }); !noted)
                 return noted;
+            if (Status made = m_ops.makeFolder(backupFolder); !made)
+                return made;
         }
         auto entries = m_ops.list(target);
         if (!entries)
             return Status::failure(entries.error());
-        const QList<FileOps::Entry> folders = subfolders(m_ops, target, entries.value());
+        const QList<FileOps::Entry> folders = subfolders(entries.value());
         int counter = 0;
         for (const FileOps::Entry& folder : folders) {
             m_observer.processPendingEvents();
@@ -238,40 +306,28 @@ Status FolderSync::ReplaceFolders(const QString& source, const QString& target, 
     m_observer.addLine(QString());
     m_observer.setCaption(QStringLiteral("Update ") + target);
     m_observer.addLine(target);
-    auto entries = m_ops.list(source);
-    if (!entries)
-        return Status::failure(entries.error());
-    const qsizetype total = ofKind(entries.value(), FileOps::Kind::Folder).size();
-    int counter = 0;
-    for (const FileOps::Entry& entry : entries.value()) {
-        if (entry.kind == FileOps::Kind::File)
-            continue;
-        m_observer.processPendingEvents();
-        if (entry.kind == FileOps::Kind::Link) {
-            m_observer.addLine(kSkipLink + entry.name);
-            m_observer.selectLastLine();
-            continue;
-        }
-        m_observer.addLine(kCopy + entry.name);
+    return eachSourceItem(source, FileOps::Kind::Folder, [&](const QString& name) {
+        m_observer.addLine(kCopy + name);
         m_observer.selectLastLine();
-        const QString to = child(target, entry.name);
+        const QString to = child(target, name);
         if (Status noted = record([&](RestoreRecordWriter& r) { return r.copied(to); }); !noted)
             return noted;
-        if (Status copied = FolderTree::copy(m_ops, child(source, entry.name), to); !copied)
+        FolderTree::CopiedFile left;
+        if (m_record)
+            left = [this](const QString& path, const Fingerprint& written) { return m_record->left(path, written); };
+        if (Status copied = FolderTree::copy(m_ops, child(source, name), to, left); !copied)
             return copied;
-        if (Status noted = record([&](RestoreRecordWriter& r) { return r.left(to); }); !noted)
+        if (Status noted = record([&](RestoreRecordWriter& r) { return r.leftFolder(to); }); !noted)
             return noted;
         ++m_updateCount;
-        step(counter, total);
-    }
-    m_observer.addLine(QString());
-    return {};
+        return Status();
+    });
 }
 
 Status FolderSync::UpdateDatenFiles(const QString& source, const QString& target, const QString& chassis)
 {
     m_observer.setCaption(QStringLiteral("Update files in ") + target);
-    if (Status cleaned = removeLeftovers(target); !cleaned)
+    if (Status cleaned = removeAllLeftovers(target, false); !cleaned)
         return cleaned;
     m_observer.addLine(target);
     const QString names[] = {

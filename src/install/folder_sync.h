@@ -2,11 +2,13 @@
 
 #include "common/dialogs.h"
 #include "common/result.h"
+#include "install/file_ops.h"
 
 #include <QString>
 
+#include <functional>
+
 class Clock;
-class FileOps;
 class InstallObserver;
 class RestoreRecordWriter;
 
@@ -43,6 +45,11 @@ public:
 
 private:
     Status removeLeftovers(const QString& folder);
+    Status removeAllLeftovers(const QString& target, bool inSubfolders);
+    // Walks the entries of source of kind, skipping (and logging) links and special
+    // files, with the progress of each item; ends with an empty line.
+    Status eachSourceItem(const QString& source, FileOps::Kind kind,
+                          const std::function<Status(const QString& name)>& work);
     Status copyWhereNewer(const QString& source, const QString& target, const QString& name, const QString& savedIn);
     template <typename Note>
     Status record(Note note)

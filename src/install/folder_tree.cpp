@@ -10,7 +10,7 @@ QString child(const QString& folder, const QString& name)
     return Paths::join(folder, QStringLiteral("\\")) + name;
 }
 
-Status copy(FileOps& ops, const QString& source, const QString& target)
+Status copy(FileOps& ops, const QString& source, const QString& target, const CopiedFile& copied)
 {
     // Writing through a link would put the data set into some other folder.
     if (ops.isLink(target))
@@ -25,12 +25,18 @@ Status copy(FileOps& ops, const QString& source, const QString& target)
     for (const FileOps::Entry& entry : entries.value()) {
         const QString from = child(source, entry.name);
         const QString to = child(target, entry.name);
+        Fingerprint written{-1, 0, {}};
         Status done;
         switch (entry.kind) {
-        case FileOps::Kind::Folder: done = copy(ops, from, to); break;
+        case FileOps::Kind::Folder: done = copy(ops, from, to, copied); break;
         case FileOps::Kind::Link: done = ops.copyLink(from, to); break;
-        case FileOps::Kind::File: done = ops.copyFile(from, to); break;
+        case FileOps::Kind::File: done = ops.copyFile(from, to, {copied ? &written : nullptr}); break;
+        case FileOps::Kind::Special:
+            done = Status::failure(Paths::describeFileError(from, QStringLiteral("not a regular file")));
+            break;
         }
+        if (done && copied && entry.kind != FileOps::Kind::Folder)
+            done = copied(to, written);
         if (!done)
             return done;
     }

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "common/result.h"
+#include "install/fingerprint.h"
 
 #include <QString>
+
+#include <functional>
 
 class FileOps;
 
@@ -10,8 +13,13 @@ class FileOps;
 // between any two of them. Links are copied or removed as links, never followed.
 namespace FolderTree {
 
-// Copies source with everything below it to target, overwriting files already there.
-Status copy(FileOps& ops, const QString& source, const QString& target);
+// Told of every file and link copied, with the fingerprint of what was written (a link:
+// size -1).
+using CopiedFile = std::function<Status(const QString& path, const Fingerprint& written)>;
+
+// Copies source with everything below it to target, overwriting files already there. A
+// FIFO or device in source is refused before it is opened.
+Status copy(FileOps& ops, const QString& source, const QString& target, const CopiedFile& copied = {});
 
 // Deletes folder with everything below it, also entries marked read-only.
 Status remove(FileOps& ops, const QString& folder);

@@ -29,7 +29,4 @@ public:
     virtual void setUpdateButtonsEnabled(bool enabled) = 0;
     // lblSPdaten.
     virtual void setSourceFolder(const QString& folder) = 0;
-    // The caption of cmdShow.
-    virtual QString guideButtonCaption() const = 0;
-    virtual void setGuideButtonCaption(const QString& caption) = 0;
 };

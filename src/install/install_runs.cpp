@@ -6,6 +6,7 @@
 #include "common/paths.h"
 #include "install/file_ops.h"
 #include "install/folder_sync.h"
+#include "install/install_lock.h"
 #include "install/install_observer.h"
 #include "install/install_state.h"
 #include "install/restore_record.h"
@@ -57,20 +58,25 @@ void closeRun(InstallContext& c)
 // The record of a run with backups: every change is written into it before it is made.
 using Record = std::unique_ptr<RestoreRecordWriter>;
 
-Result<Record> startRecord(InstallContext& c, MessageAnswer backup, const QString& kind)
+// The record names the tool folders the run changes, as they are when it starts.
+Result<Record> startRecord(InstallContext& c, MessageAnswer backup, const QString& kind, const QStringList& tools)
 {
     if (backup != MessageAnswer::Yes || c.recordsFolder.isEmpty())
         return Record();
-    return RestoreRecordWriter::create(c.ops, c.recordsFolder, kind, c.clock.now(), c.state.FolderSPdaten);
+    auto record = RestoreRecordWriter::create(c.ops, c.recordsFolder, kind, c.clock.now(), c.state.FolderSPdaten);
+    for (const QString& tool : tools)
+        if (Status named = record ? record.value()->tool(tool) : Status(); !named)
+            return Result<Record>::failure(named.error());
+    return record;
 }
 
-// Closes the record; a record that cannot be closed is still read as a run cut short.
-QString endRecord(const Record& record, const QString& failure)
+QString endRecord(InstallContext& c, const Record& record, const QString& failure)
 {
     if (!record)
         return {};
-    // A record that cannot be closed reads as a run cut short, which restores the same way.
-    static_cast<void>(record->end(failure));
+    // A record that cannot be closed reads as a run that stopped, which can still be
+    // restored as far as it goes.
+    static_cast<void>(record->end(c.state.UpdateCount, failure));
     return record->path();
 }
 
@@ -78,7 +84,7 @@ InstallRunResult failed(InstallContext& c, const CaptionTracker& tracker, const 
                         const Record& record = {})
 {
     closeRun(c);
-    return {InstallRunResult::Outcome::Failed, tracker.caption(), status.error(), endRecord(record, status.error())};
+    return {InstallRunResult::Outcome::Failed, tracker.caption(), status.error(), endRecord(c, record, status.error())};
 }
 
 // Shows the message for a missing folder and says whether it was missing.
@@ -119,7 +125,7 @@ InstallRunResult updateSpDaten(InstallContext& c)
     bool begun = false;
     const auto begin = [&]() -> bool {
         begun = true;
-        auto started = startRecord(c, backup, QStringLiteral("sp-daten"));
+        auto started = startRecord(c, backup, QStringLiteral("sp-daten"), {f.FolderEDIABAS, f.FolderNCS, f.FolderNFS});
         if (!started) {
             recordError = started.error();
             return false;
@@ -141,7 +147,7 @@ InstallRunResult updateSpDaten(InstallContext& c)
         if (!made) {
             closeRun(c);
             return {InstallRunResult::Outcome::Failed, QStringLiteral("Create ") + chassisFolder, made.error(),
-                    endRecord(record, made.error())};
+                    endRecord(c, record, made.error())};
         }
     }
     if (!begun && !begin()) {
@@ -170,7 +176,7 @@ InstallRunResult updateSpDaten(InstallContext& c)
     tracker.setCaption(QStringLiteral("Update SP-daten ready [") + QString::number(c.state.UpdateCount)
                        + QStringLiteral(" files updated]"));
     closeRun(c);
-    return {InstallRunResult::Outcome::Ready, {}, {}, endRecord(record, {})};
+    return {InstallRunResult::Outcome::Ready, {}, {}, endRecord(c, record, {})};
 }
 
 // The first family of the data set that is a link (a link would bring in whatever it
@@ -210,7 +216,7 @@ InstallRunResult updateWinKfp(InstallContext& c)
     }
 
     CaptionTracker tracker(c.view);
-    auto started = startRecord(c, backup, QStringLiteral("winkfp"));
+    auto started = startRecord(c, backup, QStringLiteral("winkfp"), {c.folders.FolderNFS});
     startRun(c);
     if (!started)
         return failed(c, tracker, Status::failure(started.error()));
@@ -231,7 +237,7 @@ InstallRunResult updateWinKfp(InstallContext& c)
     tracker.setCaption(QStringLiteral("Update WinKFP ready [") + QString::number(c.state.UpdateCount)
                        + QStringLiteral(" folders updated]"));
     closeRun(c);
-    return {InstallRunResult::Outcome::Ready, {}, {}, endRecord(record, {})};
+    return {InstallRunResult::Outcome::Ready, {}, {}, endRecord(c, record, {})};
 }
 
 } // namespace
@@ -267,6 +273,12 @@ InstallRunResult cmdUpdate_Click(InstallContext& c, int index)
         c.closeSearchWindow();
     if (c.state.FolderSPdaten.isEmpty()) {
         c.dialogs.message(mainCaption(), QStringLiteral("Select SP-daten folder first."), MessageIcon::Exclamation);
+        return {};
+    }
+    // Held until the run has ended: a second run, here or on the command line, is refused.
+    InstallLock lock(c.recordsFolder);
+    if (const QString held = lock.take(); !held.isEmpty()) {
+        c.dialogs.message(mainCaption(), held, MessageIcon::Exclamation);
         return {};
     }
     if (index == 0)

@@ -139,11 +139,13 @@ Result<QList<FileOps::Entry>> RealFileOps::list(const QString& folder)
         const fs::file_status status = it->symlink_status(error);
         if (error)
             break;
-        Kind kind = Kind::File;
+        Kind kind = Kind::Special;
         if (fs::is_symlink(status))
             kind = Kind::Link;
         else if (fs::is_directory(status))
             kind = Kind::Folder;
+        else if (fs::is_regular_file(status))
+            kind = Kind::File;
         entries.append({fromName(it->path().filename()), kind});
     }
     if (error)
@@ -170,22 +172,90 @@ Status RealFileOps::makeFolder(const QString& path)
     return error ? failure(path, error) : Status();
 }
 
-Status RealFileOps::copyFile(const QString& source, const QString& target)
+namespace {
+
+// The last-modified time of a file (a link is followed) in nanoseconds since the epoch.
+qint64 nanoseconds(fs::file_time_type time)
 {
+    const auto since = std::chrono::file_clock::to_sys(time).time_since_epoch();
+    return static_cast<qint64>(std::chrono::duration_cast<std::chrono::nanoseconds>(since).count());
+}
+
+// A FIFO, a device or a socket (a link to one too): opening it could wait forever. A
+// folder or a missing file is left to the open, which says why in the system's words.
+bool isSpecial(const QString& path)
+{
+    std::error_code error;
+    const fs::file_status status = fs::status(toPath(path), error);
+    return !error && fs::exists(status) && !fs::is_regular_file(status) && !fs::is_directory(status);
+}
+
+Status notRegular(const QString& path)
+{
+    return Status::failure(Paths::describeFileError(path, QStringLiteral("not a regular file")));
+}
+
+// Gives the copy its source's time and puts it in place of target. Only the owner may set
+// a file's time; a target written in place keeps the time of the copy, which is later
+// than the source's and so still counts as up to date.
+Status finishCopy(const QString& source, const QString& written, const QString& target, Fingerprint* fingerprint)
+{
+    const bool inPlace = written == target;
+#ifdef Q_OS_WIN
+    std::error_code error = copyWriteTime(source, written);
+#else
+    std::error_code error;
+    const fs::file_time_type time = fs::last_write_time(toPath(source), error);
+    if (!error)
+        fs::last_write_time(toPath(written), time, error);
+#endif
+    if (fingerprint && !error) {
+        std::error_code ignored;
+        fingerprint->modified = nanoseconds(fs::last_write_time(toPath(written), ignored));
+    }
+    if (inPlace)
+        return {};
+    if (error) {
+        std::error_code ignored;
+        fs::remove(toPath(written), ignored);
+        return failure(target, error);
+    }
+    return replaceWith(toPath(written), target);
+}
+
+} // namespace
+
+Status RealFileOps::copyFile(const QString& source, const QString& target, const CopyOptions& options)
+{
+    std::error_code error;
+    const QString partial = partialName(target);
+    const bool hashing = options.written || !options.expectedHash.isEmpty();
+    // Nothing to look at on the way: the system copies the bytes itself (and refuses
+    // anything but a regular file).
+    if (!hashing && fs::copy_file(toPath(source), toPath(partial), error))
+        return finishCopy(source, partial, target, nullptr);
+    if (isSpecial(source))
+        return notRegular(source);
+    fs::remove(toPath(partial), error); // a leftover, perhaps marked read-only
+    error.clear();
+    if (!hashing) {
+        if (fs::copy_file(toPath(source), toPath(partial), error))
+            return finishCopy(source, partial, target, nullptr);
+        fs::remove(toPath(partial), error);
+        error.clear();
+    }
+
     QFile from(source);
     if (!from.open(QIODevice::ReadOnly))
         return Status::failure(Paths::describeFileError(source, from.errorString()));
-
     // The copy is written beside the target and renamed over it, so a failure leaves the
     // old target. Where the folder lets no file be created but the target itself may be
-    // written, it is written in place; never through a link, which would write elsewhere.
-    const QString partial = partialName(target);
-    std::error_code ignored;
-    fs::remove(toPath(partial), ignored); // a leftover, perhaps marked read-only
+    // written, it is written in place; never through a link, which would write elsewhere,
+    // and never a copy that must be checked before it replaces anything.
     QFile to(partial);
     if (!to.open(QIODevice::WriteOnly)) {
-        const fs::file_status existing = fs::symlink_status(toPath(target), ignored);
-        if (!fs::is_regular_file(existing))
+        const fs::file_status existing = fs::symlink_status(toPath(target), error);
+        if (!fs::is_regular_file(existing) || !options.expectedHash.isEmpty())
             return Status::failure(Paths::describeFileError(target, to.errorString()));
         to.setFileName(target);
         if (!to.open(QIODevice::WriteOnly | QIODevice::Truncate))
@@ -195,41 +265,36 @@ Status RealFileOps::copyFile(const QString& source, const QString& target)
     const auto fail = [&](const QString& path, const QString& reason) {
         to.close();
         if (!inPlace)
-            fs::remove(toPath(partial), ignored);
+            fs::remove(toPath(partial), error);
         return Status::failure(Paths::describeFileError(path, reason));
     };
 
+    StreamHash hash(options.hash);
+    qint64 size = 0;
+    QByteArray chunk(1 << 20, Qt::Uninitialized);
     for (;;) {
-        const QByteArray chunk = from.read(1 << 20);
-        if (chunk.isEmpty()) {
-            if (from.error() != QFileDevice::NoError)
-                return fail(source, from.errorString());
+        const qint64 got = from.read(chunk.data(), chunk.size());
+        if (got < 0)
+            return fail(source, from.errorString());
+        if (got == 0)
             break;
-        }
-        if (!TextFile::writeAll(to, chunk))
+        const QByteArrayView bytes(chunk.constData(), got);
+        hash.add(bytes);
+        size += got;
+        if (!TextFile::writeAll(to, QByteArray::fromRawData(bytes.data(), bytes.size())))
             return fail(target, to.errorString());
     }
     to.close();
     if (to.error() != QFileDevice::NoError)
         return fail(target, to.errorString());
+    const QByteArray digest = hash.result();
+    if (!options.expectedHash.isEmpty() && digest != options.expectedHash)
+        return fail(source, QStringLiteral("its bytes are not those recorded"));
     if (!inPlace)
-        QFile::setPermissions(partial, from.permissions());
-
-        // Only the owner may set a file's time; a target written in place keeps the time of
-        // the copy, which is later than the source's and so still counts as up to date.
-#ifdef Q_OS_WIN
-    std::error_code error = copyWriteTime(source, to.fileName());
-#else
-    std::error_code error;
-    const fs::file_time_type time = fs::last_write_time(toPath(source), error);
-    if (!error)
-        fs::last_write_time(toPath(to.fileName()), time, error);
-#endif
-    if (inPlace)
-        return {};
-    if (error)
-        return fail(target, QString::fromLocal8Bit(error.message()));
-    return replaceWith(toPath(partial), target);
+        fs::permissions(toPath(partial), fs::status(toPath(source), error).permissions(), error);
+    if (options.written)
+        *options.written = Fingerprint{size, 0, digest};
+    return finishCopy(source, to.fileName(), target, options.written);
 }
 
 Status RealFileOps::copyLink(const QString& source, const QString& target)
@@ -309,10 +374,99 @@ Status RealFileOps::removeFolder(const QString& path)
 
 Result<QByteArray> RealFileOps::readFile(const QString& path)
 {
+    if (isSpecial(path))
+        return Result<QByteArray>::failure(notRegular(path).error());
     return TextFile::readBytes(path);
 }
 
 Status RealFileOps::writeFileAtomically(const QString& path, const QByteArray& bytes)
 {
     return TextFile::writeBytesAtomically(path, bytes);
+}
+
+Result<FileOps::Stat> RealFileOps::stat(const QString& path)
+{
+    const fs::path file = toPath(path);
+    std::error_code error;
+    const fs::file_status status = fs::symlink_status(file, error);
+    if (error || !fs::exists(status))
+        return Result<Stat>::failure(
+            failure(path, error ? error : std::make_error_code(std::errc::no_such_file_or_directory)).error());
+    Stat s;
+    if (fs::is_symlink(status)) {
+        s.kind = Kind::Link;
+        s.size = -1;
+        return s;
+    }
+    s.kind = fs::is_directory(status) ? Kind::Folder : fs::is_regular_file(status) ? Kind::File : Kind::Special;
+    if (s.kind == Kind::File)
+        s.size = static_cast<qint64>(fs::file_size(file, error));
+    if (!error)
+        s.modified = nanoseconds(fs::last_write_time(file, error));
+    if (error)
+        return Result<Stat>::failure(failure(path, error).error());
+    return s;
+}
+
+Result<QByteArray> RealFileOps::hashFile(const QString& path, HashKind kind)
+{
+    using R = Result<QByteArray>;
+    if (isSpecial(path))
+        return R::failure(notRegular(path).error());
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return R::failure(Paths::describeFileError(path, file.errorString()));
+    StreamHash hash(kind);
+    QByteArray chunk(1 << 20, Qt::Uninitialized);
+    for (;;) {
+        const qint64 got = file.read(chunk.data(), chunk.size());
+        if (got < 0)
+            return R::failure(Paths::describeFileError(path, file.errorString()));
+        if (got == 0)
+            return hash.result();
+        hash.add(QByteArrayView(chunk.constData(), got));
+    }
+}
+
+Result<QString> RealFileOps::canonicalPath(const QString& path)
+{
+    std::error_code error;
+    const fs::path canonical = fs::canonical(toPath(path), error);
+    if (error)
+        return Result<QString>::failure(failure(path, error).error());
+    return Paths::toNative(fromName(canonical));
+}
+
+Status RealFileOps::makePath(const QString& path)
+{
+    std::error_code error;
+    fs::create_directories(toPath(path), error);
+    return error ? failure(path, error) : Status();
+}
+
+namespace {
+
+class RealAppendFile final : public FileOps::AppendFile {
+public:
+    explicit RealAppendFile(const QString& path) : m_file(path) {}
+    QFile m_file;
+    Status append(const QByteArray& bytes) override
+    {
+        // writeAll gets the system's reason for a short write ("No space left on device").
+        if (!TextFile::writeAll(m_file, bytes))
+            return Status::failure(Paths::describeFileError(m_file.fileName(), m_file.errorString()));
+        return {};
+    }
+};
+
+} // namespace
+
+Result<std::unique_ptr<FileOps::AppendFile>> RealFileOps::openAppend(const QString& path, bool create)
+{
+    using R = Result<std::unique_ptr<AppendFile>>;
+    auto file = std::make_unique<RealAppendFile>(path);
+    const QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::Append;
+    if (!file->m_file.open(create ? mode | QIODevice::NewOnly : mode | QIODevice::ExistingOnly))
+        return R::failure(Paths::describeFileError(path, file->m_file.errorString()));
+    return R(std::move(file));
 }

@@ -5,14 +5,14 @@
 #include "install/install_observer.h"
 
 Restore::Outcome RestoreInstallation(const QString& recordPath, FileOps& ops, InstallView& view, BusyState& busy,
-                                     Dialogs& dialogs)
+                                     Dialogs& dialogs, const Restore::RunOptions& options)
 {
     using Kind = Restore::Outcome::Kind;
     busy.setBusy(true);
     view.setUpdateButtonsEnabled(false);
     view.clearLines();
     view.showLog();
-    const Restore::Outcome outcome = Restore::run(recordPath, ops, view);
+    const Restore::Outcome outcome = Restore::run(recordPath, ops, view, options);
     QString message;
     switch (outcome.kind) {
     case Kind::Restored:

@@ -14,4 +14,4 @@ class InstallView;
 // "RESTORE READY". A refusal or a stop is also told in a message, since the user has to
 // act on it (put the named files back, or restore again to carry on).
 Restore::Outcome RestoreInstallation(const QString& recordPath, FileOps& ops, InstallView& view, BusyState& busy,
-                                     Dialogs& dialogs);
+                                     Dialogs& dialogs, const Restore::RunOptions& options = {});

@@ -1,17 +1,19 @@
 #include "install/restore_record.h"
 
 #include "common/clock.h"
-#include "install/file_ops.h"
+#include "common/paths.h"
 #include "install/folder_tree.h"
 
-#include <QCryptographicHash>
 #include <QDir>
-#include <QDirIterator>
-#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <algorithm>
 
 namespace {
 
-const QByteArray kMagic = "quillon restore record 1";
+const QByteArray kMagic1 = "quillon restore record 1";
+const QByteArray kMagic2 = "quillon restore record 2";
+constexpr qsizetype kCheckSize = 8;
 
 // Fields are separated by tabs; a path keeps every character but these few.
 QByteArray encode(const QString& text)
@@ -22,6 +24,11 @@ QByteArray encode(const QString& text)
 QString decode(const QByteArray& field)
 {
     return QString::fromUtf8(QByteArray::fromPercentEncoding(field));
+}
+
+QByteArray hex8(quint32 check)
+{
+    return QByteArray::number(check, 16).rightJustified(kCheckSize, '0');
 }
 
 QList<QByteArray> fingerprintFields(const Fingerprint& f)
@@ -44,223 +51,549 @@ bool parseFingerprint(const QList<QByteArray>& fields, qsizetype at, Fingerprint
     return true;
 }
 
+bool isSeparator(QChar c)
+{
+    return c == u'/' || c == u'\\';
+}
+
+// A path inside a folder: no climbing out, no empty or "." step, nothing absolute.
+bool isInnerPath(const QString& relative)
+{
+    if (relative.isEmpty() || QDir::isAbsolutePath(relative))
+        return false;
+    const bool windows = QDir::separator() == u'\\';
+    for (const QString& step : relative.split(u'/')) {
+        if (step.isEmpty() || step == u"." || step == u"..")
+            return false;
+        if (windows && (step.contains(u'\\') || step.contains(u':')))
+            return false;
+    }
+    return true;
+}
+
+using Kind = RecordedChange::Kind;
+
 struct ChangeWord {
     const char* word;
-    RecordedChange::Kind kind;
+    Kind kind;
     int paths;
 };
 const ChangeWord kChangeWords[] = {
-    {"folder", RecordedChange::Kind::Folder, 1}, {"replaced", RecordedChange::Kind::Replaced, 2},
-    {"new", RecordedChange::Kind::New, 1},       {"deleted", RecordedChange::Kind::Deleted, 2},
-    {"moved", RecordedChange::Kind::Moved, 2},   {"copied", RecordedChange::Kind::Copied, 1},
+    {"folder", Kind::Folder, 1},     {"replaced", Kind::Replaced, 2}, {"new", Kind::New, 1},
+    {"deleted", Kind::Deleted, 2},   {"moved", Kind::Moved, 2},       {"copied", Kind::Copied, 1},
+    {"leftover", Kind::Leftover, 1},
+};
+
+const ChangeWord* changeWord(const QByteArray& word)
+{
+    for (const ChangeWord& c : kChangeWords)
+        if (word == c.word)
+            return &c;
+    return nullptr;
+}
+
+// A record line split into its check and its fields.
+struct Line {
+    bool resumed = false; // the first line after one that was not written whole
+    quint32 check = 0;
+    QByteArray body;
+    bool wellFormed = false;
+};
+
+Line splitLine(const QByteArray& text)
+{
+    Line line;
+    qsizetype at = 0;
+    if (text.startsWith('r')) {
+        line.resumed = true;
+        at = 1;
+    }
+    if (text.size() < at + kCheckSize + 1 || text[at + kCheckSize] != '\t')
+        return line;
+    bool ok = false;
+    line.check = text.mid(at, kCheckSize).toUInt(&ok, 16);
+    line.body = text.mid(at + kCheckSize + 1);
+    line.wellFormed = ok;
+    return line;
+}
+
+// The whole lines of a record; the bytes after the last line end are a torn line.
+QList<QByteArray> wholeLines(const QByteArray& bytes, bool& tornTail)
+{
+    QList<QByteArray> lines = bytes.split('\n');
+    tornTail = !lines.last().isEmpty();
+    lines.removeLast();
+    return lines;
+}
+
+QString lineError(qsizetype n, const QString& what)
+{
+    return QStringLiteral("line ") + QString::number(n + 1) + u' ' + what;
+}
+
+// Reads the fields of a record's lines into a record. Paths are given as they are
+// written: one field (form 1) or a tool folder's number and a relative path (form 2).
+class Reader {
+public:
+    Reader(RestoreRecord& record) : r(record) {}
+
+    QString line(qsizetype n, const QList<QByteArray>& f)
+    {
+        m_line = n;
+        const QByteArray& word = f[0];
+        const int width = r.form == 1 ? 1 : 2; // fields per path
+        bool ok = true;
+        if (n == 1) {
+            ok = word == "run" && f.size() == (r.form == 1 ? 4 : 5);
+            if (ok) {
+                r.kind = decode(f[1]);
+                r.time = QDateTime::fromString(QString::fromLatin1(f[2]), Qt::ISODate);
+                r.source = decode(f[3]);
+                ok = r.time.isValid() && !r.kind.isEmpty() && (r.form == 1 || FileHashes::fromName(f[4], r.hash));
+            }
+        } else if (word == "tool" && r.form == 2) {
+            const QString root = decode(f.value(1));
+            ok = f.size() == 2 && QDir::isAbsolutePath(root);
+            r.roots.append(root);
+        } else if (word == "kept") {
+            // The first form holds the copy's fingerprint here; the second in a left line
+            // written once the copy is made.
+            Fingerprint fp;
+            ok = r.form == 1 ? f.size() == 6 && parseFingerprint(f, 3, fp) : f.size() == 5;
+            if (ok) {
+                RecordedChange c{Kind::Kept, {}, {}};
+                if (QString e = paths(f, c, 2); !e.isEmpty())
+                    return e;
+                if (r.form == 1)
+                    r.kept.insert(c.other, fp);
+                r.changes.append(c);
+            }
+        } else if (word == "left") {
+            Fingerprint fp;
+            ok = f.size() == 1 + width + 3 && parseFingerprint(f, 1 + width, fp);
+            RecordedChange c{Kind::Folder, {}, {}};
+            if (ok) {
+                if (QString e = paths(f, c, 1); !e.isEmpty())
+                    return e;
+                r.left.insert(c.path, fp);
+            }
+        } else if (word == "end") {
+            ok = !r.ended && (r.form == 1 ? f.size() <= 2 : f.size() == 2 || f.size() == 3);
+            r.ended = true;
+            qint64 count = -1;
+            if (r.form == 2)
+                ok = ok && toNumber(f[1], count);
+            r.count = qint32(count);
+            const qsizetype at = r.form == 1 ? 1 : 2;
+            r.failure = f.size() > at ? decode(f[at]) : QString();
+        } else if (word == "undone") {
+            qint64 index = -1;
+            ok = f.size() == 2 && toNumber(f[1], index) && index >= 0 && index < r.changes.size();
+            if (ok)
+                r.undone.insert(index);
+        } else if (word == "restored") {
+            ok = f.size() == 1;
+            r.restored = true;
+        } else if (const ChangeWord* c = changeWord(word); c && f.size() == 1 + c->paths * width) {
+            RecordedChange change{c->kind, {}, {}};
+            if (QString e = paths(f, change, c->paths); !e.isEmpty())
+                return e;
+            r.changes.append(change);
+        } else {
+            ok = false;
+        }
+        return ok ? QString() : QStringLiteral("cannot be read");
+    }
+
+    // Form 1 names no tool folders: the folders its paths lie in are those the run made
+    // dated backups beside, and the records folder.
+    void rootsOfFirstForm(const QList<QByteArray>& lines, const QString& recordPath)
+    {
+        static const QRegularExpression stamp(QStringLiteral("_\\d{8}_\\d{6}$"));
+        r.roots.append(Paths::folderOf(QDir::toNativeSeparators(QDir::cleanPath(QDir().absoluteFilePath(recordPath)))));
+        for (const QByteArray& text : lines) {
+            const QList<QByteArray> f = text.split('\t');
+            if (f.size() != 2 || f[0] != "folder")
+                continue;
+            const QString path = decode(f[1]);
+            if (stamp.match(path).hasMatch())
+                r.roots.append(Paths::folderOf(Paths::folderOf(path) + u'/' + Paths::nameOf(path).chopped(16)));
+        }
+        r.roots.removeAll(QString());
+        r.roots.removeDuplicates();
+    }
+
+private:
+    // Fills path (and other) of a change; an error when a path is not inside a tool folder.
+    QString paths(const QList<QByteArray>& f, RecordedChange& c, int count)
+    {
+        c.line = m_line;
+        for (int i = 0; i < count; ++i) {
+            QString& path = i == 0 ? c.path : c.other;
+            int& root = i == 0 ? c.root : c.otherRoot;
+            if (r.form == 2) {
+                qint64 index = -1;
+                const QString relative = decode(f[1 + 2 * i + 1]);
+                if (!toNumber(f[1 + 2 * i], index) || index < 0 || index >= r.roots.size())
+                    return QStringLiteral("cannot be read");
+                if (!isInnerPath(relative))
+                    return relative + QStringLiteral(": not a path inside its tool folder");
+                root = int(index);
+                path = FolderTree::child(r.roots[root], QDir::toNativeSeparators(relative));
+                continue;
+            }
+            path = decode(f[1 + i]);
+            root = firstFormRoot(path);
+            if (root < 0)
+                return path + QStringLiteral(": not inside the folders this installation changed");
+        }
+        return {};
+    }
+
+    int firstFormRoot(const QString& path) const
+    {
+        if (!QDir::isAbsolutePath(path))
+            return -1;
+        const QStringList steps = QDir::fromNativeSeparators(path).split(u'/');
+        if (steps.contains(u".."_qs) || steps.contains(u"."_qs))
+            return -1;
+        int best = -1;
+        for (int i = 0; i < r.roots.size(); ++i) {
+            const QString& root = r.roots[i];
+            if (path.size() > root.size() + 1 && path.startsWith(root) && isSeparator(path[root.size()])
+                && (best < 0 || root.size() > r.roots[best].size()))
+                best = i;
+        }
+        return best;
+    }
+
+    RestoreRecord& r;
+    qsizetype m_line = 0;
 };
 
 } // namespace
 
-Fingerprint Fingerprint::of(const QString& path)
-{
-    const QFileInfo info(path);
-    Fingerprint f;
-    if (info.isSymLink()) {
-        f.size = -1;
-        f.hash = QFile::encodeName(info.symLinkTarget()).toHex();
-        return f;
-    }
-    f.size = info.size();
-    f.modified = info.lastModified().toMSecsSinceEpoch();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return f;
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    hash.addData(&file);
-    f.hash = hash.result().toHex();
-    return f;
-}
-
-Result<RestoreRecord> RestoreRecord::parse(const QByteArray& bytes)
+Result<RestoreRecord> RestoreRecord::parse(const QByteArray& bytes, const QString& recordPath)
 {
     using R = Result<RestoreRecord>;
-    QList<QByteArray> lines = bytes.split('\n');
-    lines.removeLast(); // empty after the last line end, or a line torn by a crash
-    if (lines.isEmpty() || lines[0] != kMagic)
-        return R::failure(QStringLiteral("not a restore record"));
     RestoreRecord record;
+    QList<QByteArray> lines = wholeLines(bytes, record.tornTail);
+    if (lines.isEmpty() || (lines[0] != kMagic1 && lines[0] != kMagic2))
+        return R::failure(QStringLiteral("not a restore record"));
+    record.form = lines[0] == kMagic1 ? 1 : 2;
+    if (record.form == 1)
+        record.hash = HashKind::Sha256;
+    Reader reader(record);
+    if (record.form == 1)
+        reader.rootsOfFirstForm(lines, recordPath);
+
+    quint32 chain = 0, before = 0; // the checks of the last two whole lines
     for (qsizetype n = 1; n < lines.size(); ++n) {
-        const QList<QByteArray> f = lines[n].split('\t');
-        const QByteArray& word = f[0];
-        bool ok = true;
-        if (n == 1) {
-            ok = word == "run" && f.size() == 4;
-            if (ok) {
-                record.kind = decode(f[1]);
-                record.time = QDateTime::fromString(QString::fromLatin1(f[2]), Qt::ISODate);
-                record.source = decode(f[3]);
-                ok = record.time.isValid();
-            }
-        } else if (word == "kept") {
-            Fingerprint fp;
-            ok = f.size() == 6 && parseFingerprint(f, 3, fp);
-            if (ok) {
-                record.changes.append({RecordedChange::Kind::Kept, decode(f[1]), decode(f[2])});
-                record.kept.insert(decode(f[2]), fp);
-            }
-        } else if (word == "left") {
-            Fingerprint fp;
-            ok = f.size() == 5 && parseFingerprint(f, 2, fp);
-            if (ok)
-                record.left.insert(decode(f[1]), fp);
-        } else if (word == "end") {
-            ok = f.size() <= 2 && !record.ended;
-            record.ended = true;
-            record.failure = f.size() == 2 ? decode(f[1]) : QString();
-        } else if (word == "undone") {
-            qint64 index = -1;
-            ok = f.size() == 2 && toNumber(f[1], index) && index >= 0 && index < record.changes.size();
-            if (ok)
-                record.undone.insert(index);
-        } else if (word == "restored") {
-            ok = f.size() == 1;
-            record.restored = true;
-        } else {
-            ok = false;
-            for (const ChangeWord& c : kChangeWords) {
-                if (word != c.word)
+        QByteArray body = lines[n];
+        if (record.form == 2) {
+            // A line that fails its check is a torn one only when the writer said so by
+            // starting the next line afresh; otherwise the record was changed.
+            const Line line = splitLine(lines[n]);
+            const bool onChain = line.wellFormed && line.check == chainCheck(chain, line.body);
+            const bool onBefore =
+                !onChain && line.wellFormed && line.resumed && n > 1 && line.check == chainCheck(before, line.body);
+            if (!onChain && !onBefore) {
+                if (n + 1 < lines.size() && splitLine(lines[n + 1]).resumed)
                     continue;
-                ok = f.size() == 1 + c.paths;
-                if (ok)
-                    record.changes.append({c.kind, decode(f[1]), c.paths == 2 ? decode(f[2]) : QString()});
+                return R::failure(lineError(n, QStringLiteral("was changed or damaged")));
             }
+            // On the line before: the writer missed that the line in between was written.
+            if (onChain)
+                before = chain;
+            chain = line.check;
+            body = line.body;
+        } else if (body.isEmpty()) {
+            continue; // begun afresh after a torn line
         }
-        if (!ok)
-            return R::failure(QStringLiteral("line ") + QString::number(n + 1) + QStringLiteral(" cannot be read"));
+        if (n == 1 && record.form == 2 && !body.startsWith("run\t"))
+            return R::failure(lineError(n, QStringLiteral("cannot be read")));
+        if (const QString e = reader.line(n, body.split('\t')); !e.isEmpty())
+            return R::failure(lineError(n, e));
     }
     if (record.kind.isEmpty())
         return R::failure(QStringLiteral("the record names no installation"));
+    record.lastCheck = chain;
+    for (const RecordedChange& c : record.changes) {
+        if (c.kind == Kind::Kept && record.form == 2 && record.left.contains(c.other))
+            record.kept.insert(c.other, record.left.value(c.other));
+        if (c.kind == Kind::Copied)
+            record.copied.append(c.path);
+    }
+    if (record.form == 1 && record.ended) {
+        qint32 count = 0;
+        for (const RecordedChange& c : record.changes)
+            count +=
+                record.kind == u"winkfp" ? c.kind == Kind::Copied : c.kind == Kind::New || c.kind == Kind::Replaced;
+        record.count = count;
+    }
     return record;
 }
 
-Result<RestoreRecord> RestoreRecord::read(const QString& path)
+Result<RestoreRecord> RestoreRecord::read(FileOps& ops, const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Result<RestoreRecord>::failure(path + QStringLiteral(": ") + file.errorString());
-    auto record = parse(file.readAll());
+    const auto bytes = ops.readFile(path);
+    if (!bytes)
+        return Result<RestoreRecord>::failure(bytes.error());
+    auto record = parse(bytes.value(), path);
     if (!record)
-        return Result<RestoreRecord>::failure(path + QStringLiteral(": ") + record.error());
+        return Result<RestoreRecord>::failure(Paths::toNative(path) + QStringLiteral(": ") + record.error());
     return record;
 }
 
-RestoreRecordWriter::RestoreRecordWriter(FileOps& ops, const QString& path) : m_ops(ops), m_path(path), m_file(path) {}
+Result<RecordHeading> RecordHeading::read(const QByteArray& bytes, const QString& recordPath)
+{
+    using R = Result<RecordHeading>;
+    const qsizetype firstEnd = bytes.indexOf('\n');
+    const QByteArray magic = bytes.left(firstEnd);
+    if (firstEnd < 0 || (magic != kMagic1 && magic != kMagic2))
+        return R::failure(QStringLiteral("not a restore record"));
+    const bool first = magic == kMagic1;
+    const auto fieldsOf = [first](const QByteArray& text) { return (first ? text : splitLine(text).body).split('\t'); };
+    // The run line and the tool folders lead the record.
+    RecordHeading h;
+    qsizetype at = firstEnd + 1;
+    for (qsizetype n = 1;; ++n) {
+        const qsizetype end = bytes.indexOf('\n', at);
+        if (end < 0)
+            break;
+        const QList<QByteArray> f = fieldsOf(bytes.mid(at, end - at));
+        at = end + 1;
+        if (n == 1 && f[0] == "run" && f.size() >= 4) {
+            h.kind = decode(f[1]);
+            h.time = QDateTime::fromString(QString::fromLatin1(f[2]), Qt::ISODate);
+            h.source = decode(f[3]);
+        } else if (n > 1 && f[0] == "tool" && f.size() == 2) {
+            h.roots.append(decode(f[1]));
+        } else {
+            break;
+        }
+    }
+    if (h.kind.isEmpty() || !h.time.isValid())
+        return R::failure(QStringLiteral("the record names no installation"));
+    // A restore adds its lines after the end line: read back to it.
+    qsizetype end = bytes.endsWith('\n') ? bytes.size() - 1 : bytes.lastIndexOf('\n');
+    while (end > firstEnd) {
+        const qsizetype start = bytes.lastIndexOf('\n', end - 1) + 1;
+        const QByteArray text = bytes.mid(start, end - start);
+        const QList<QByteArray> f = fieldsOf(text);
+        end = start - 1;
+        if (f[0] == "restored")
+            h.restored = true;
+        // Past a restore's lines, and any torn one among them, to the end line.
+        if (f[0] != "end") {
+            if (changeWord(f[0]) || f[0] == "left" || f[0] == "kept" || f[0] == "tool" || f[0] == "run")
+                break;
+            continue;
+        }
+        if (!first) {
+            // A torn end line is no end: its check must follow from the line before.
+            const Line line = splitLine(text);
+            const qsizetype before = bytes.lastIndexOf('\n', end - 1) + 1;
+            if (line.check != chainCheck(splitLine(bytes.mid(before, end - before)).check, line.body))
+                break;
+        }
+        h.ended = true;
+        const qsizetype reason = first ? 1 : 2;
+        h.failure = f.size() > reason ? decode(f[reason]) : QString();
+        h.count = first ? -1 : f.value(1).toInt();
+        break;
+    }
+    if (first && h.ended) {
+        // The first form kept no count: the whole record says what was copied.
+        const auto record = RestoreRecord::parse(bytes, recordPath);
+        h.count = record ? record->count : -1;
+        h.roots = record ? record->roots : QStringList();
+    }
+    return h;
+}
+
+RestoreRecordWriter::RestoreRecordWriter(FileOps& ops, const QString& path, int form)
+    : m_ops(ops), m_path(path), m_form(form)
+{
+}
 
 Result<std::unique_ptr<RestoreRecordWriter>> RestoreRecordWriter::create(FileOps& ops, const QString& folder,
                                                                          const QString& kind, const QDateTime& time,
                                                                          const QString& source)
 {
     using R = Result<std::unique_ptr<RestoreRecordWriter>>;
-    if (!QDir().mkpath(folder))
-        return R::failure(folder + QStringLiteral(": the folder for restore records cannot be made"));
+    if (Status made = ops.makePath(folder); !made)
+        return R::failure(made.error());
     // Two runs within one second get numbered names.
     const QString base = FolderTree::child(folder, DateText::stamp(time) + u'_' + kind);
     QString path = base + QStringLiteral(".txt");
-    for (int n = 2; QFileInfo::exists(path); ++n)
+    for (int n = 2; ops.fileExists(path) || ops.isLink(path); ++n)
         path = base + u'_' + QString::number(n) + QStringLiteral(".txt");
-    std::unique_ptr<RestoreRecordWriter> writer(new RestoreRecordWriter(ops, path));
-    if (!writer->m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        return R::failure(path + QStringLiteral(": ") + writer->m_file.errorString());
-    writer->m_file.write(kMagic + '\n');
-    if (Status s = writer->line({"run", encode(kind), time.toString(Qt::ISODateWithMs).toLatin1(), encode(source)}); !s)
+    std::unique_ptr<RestoreRecordWriter> writer(new RestoreRecordWriter(ops, path, 2));
+    auto file = ops.openAppend(path, true);
+    if (!file)
+        return R::failure(file.error());
+    writer->m_file = std::move(file.value());
+    if (Status s = writer->m_file->append(kMagic2 + '\n'); !s)
+        return R::failure(s.error());
+    if (Status s = writer->line({"run", encode(kind), time.toString(Qt::ISODateWithMs).toLatin1(), encode(source),
+                                 FileHashes::name(HashKind::Xxh128)});
+        !s)
+        return R::failure(s.error());
+    if (Status s = writer->tool(folder); !s)
         return R::failure(s.error());
     return R(std::move(writer));
 }
 
-Result<std::unique_ptr<RestoreRecordWriter>> RestoreRecordWriter::append(FileOps& ops, const QString& path)
+Result<std::unique_ptr<RestoreRecordWriter>> RestoreRecordWriter::append(FileOps& ops, const QString& path,
+                                                                         const RestoreRecord& record)
 {
     using R = Result<std::unique_ptr<RestoreRecordWriter>>;
-    std::unique_ptr<RestoreRecordWriter> writer(new RestoreRecordWriter(ops, path));
-    if (!writer->m_file.open(QIODevice::WriteOnly | QIODevice::Append))
-        return R::failure(path + QStringLiteral(": ") + writer->m_file.errorString());
+    std::unique_ptr<RestoreRecordWriter> writer(new RestoreRecordWriter(ops, path, record.form));
+    auto file = ops.openAppend(path, false);
+    if (!file)
+        return R::failure(file.error());
+    writer->m_file = std::move(file.value());
+    writer->m_check = record.lastCheck;
+    writer->m_torn = record.tornTail;
     return R(std::move(writer));
 }
 
-Status RestoreRecordWriter::line(const QList<QByteArray>& fields)
+Status RestoreRecordWriter::line(QList<QByteArray> fields)
 {
-    const QByteArray text = fields.join('\t') + '\n';
-    if (m_file.write(text) != text.size() || !m_file.flush())
-        return Status::failure(m_path + QStringLiteral(": ") + m_file.errorString());
+    const QByteArray body = fields.join('\t');
+    QByteArray text;
+    const quint32 check = chainCheck(m_check, body);
+    if (m_torn)
+        text = m_form == 2 ? "\nr" : "\n";
+    if (m_form == 2)
+        text += hex8(check) + '\t';
+    text += body + '\n';
+    if (Status s = m_file->append(text); !s) {
+        m_torn = true;
+        return s;
+    }
+    m_torn = false;
+    m_check = check;
+    return {};
+}
+
+Result<QByteArray> RestoreRecordWriter::place(const QString& path) const
+{
+    qsizetype best = -1;
+    for (qsizetype i = 0; i < m_roots.size(); ++i) {
+        const QString& given = m_roots[i].given;
+        if (path.size() > given.size() + 1 && path.startsWith(given) && isSeparator(path[given.size()])
+            && (best < 0 || given.size() > m_roots[best].given.size()))
+            best = i;
+    }
+    if (best < 0)
+        return Result<QByteArray>::failure(Paths::toNative(path)
+                                           + QStringLiteral(": not inside the tool folders of this installation"));
+    const QString relative = QDir::fromNativeSeparators(path.mid(m_roots[best].given.size() + 1));
+    if (!isInnerPath(relative))
+        return Result<QByteArray>::failure(Paths::toNative(path)
+                                           + QStringLiteral(": not a path inside its tool folder"));
+    return QByteArray::number(best) + '\t' + encode(relative);
+}
+
+Status RestoreRecordWriter::note(const char* word, std::initializer_list<QString> paths, QList<QByteArray> more)
+{
+    QList<QByteArray> fields{word};
+    for (const QString& path : paths) {
+        const auto placed = place(path);
+        if (!placed)
+            return Status::failure(placed.error());
+        fields.append(placed.value());
+    }
+    return line(fields + more);
+}
+
+Status RestoreRecordWriter::tool(const QString& folder)
+{
+    for (const Root& root : m_roots)
+        if (root.given == folder)
+            return {};
+    const auto canonical = m_ops.canonicalPath(folder);
+    if (!canonical)
+        return Status::failure(canonical.error());
+    if (Status s = line({"tool", encode(canonical.value())}); !s)
+        return s;
+    m_roots.append({folder, canonical.value()});
     return {};
 }
 
 Status RestoreRecordWriter::folder(const QString& path)
 {
-    return line({"folder", encode(path)});
+    return note("folder", {path});
 }
 Status RestoreRecordWriter::replaced(const QString& path, const QString& copy)
 {
-    return line({"replaced", encode(path), encode(copy)});
+    return note("replaced", {path, copy});
 }
 Status RestoreRecordWriter::created(const QString& path)
 {
-    return line({"new", encode(path)});
+    return note("new", {path});
 }
 Status RestoreRecordWriter::deleted(const QString& path, const QString& copy)
 {
-    return line({"deleted", encode(path), encode(copy)});
+    return note("deleted", {path, copy});
 }
 Status RestoreRecordWriter::moved(const QString& from, const QString& to)
 {
-    return line({"moved", encode(from), encode(to)});
+    return note("moved", {from, to});
 }
 Status RestoreRecordWriter::copied(const QString& folder)
 {
-    return line({"copied", encode(folder)});
+    return note("copied", {folder});
 }
-
-Status RestoreRecordWriter::left(const QString& path)
+Status RestoreRecordWriter::leftover(const QString& path)
 {
-    if (m_ops.folderExists(path) && !m_ops.isLink(path)) {
-        // The folder's own line says that its copy was complete when the files were listed.
-        Fingerprint folder;
-        folder.size = -2;
-        if (Status s = line(QList<QByteArray>{"left", encode(path)} + fingerprintFields(folder)); !s)
-            return s;
-    }
-    const QStringList files =
-        m_ops.folderExists(path) && !m_ops.isLink(path) ? RestoreFiles::below(path) : QStringList{path};
-    for (const QString& file : files)
-        if (Status s = line(QList<QByteArray>{"left", encode(file)} + fingerprintFields(Fingerprint::of(file))); !s)
-            return s;
-    return {};
+    return note("leftover", {path});
 }
-
+Status RestoreRecordWriter::left(const QString& path, const Fingerprint& fingerprint)
+{
+    return note("left", {path}, fingerprintFields(fingerprint));
+}
+Status RestoreRecordWriter::leftFolder(const QString& path)
+{
+    return left(path, Fingerprint{-2, 0, {}});
+}
 Status RestoreRecordWriter::kept(const QString& original, const QString& copy)
 {
-    return line(QList<QByteArray>{"kept", encode(original), encode(copy)}
-                + fingerprintFields(Fingerprint::of(original)));
+    return note("kept", {original, copy});
 }
 
 Result<QString> RestoreRecordWriter::keepAside(const QString& original)
 {
+    using R = Result<QString>;
     QString folder = m_path;
     folder.chop(4); // ".txt"
     if (m_asideCount == 0 && !m_ops.folderExists(folder)) {
-        if (Status made = m_ops.makeFolder(folder); !made)
-            return Result<QString>::failure(made.error());
         if (Status s = this->folder(folder); !s)
-            return Result<QString>::failure(s.error());
+            return R::failure(s.error());
+        if (Status made = m_ops.makeFolder(folder); !made)
+            return R::failure(made.error());
     }
-    const QString copy =
-        FolderTree::child(folder, QString::number(++m_asideCount) + u'_' + QFileInfo(original).fileName());
+    const QString copy = FolderTree::child(folder, QString::number(++m_asideCount) + u'_' + Paths::nameOf(original));
     if (Status s = kept(original, copy); !s)
-        return Result<QString>::failure(s.error());
-    const Status copied = m_ops.isLink(original) ? m_ops.copyLink(original, copy) : m_ops.copyFile(original, copy);
+        return R::failure(s.error());
+    Fingerprint fingerprint{-1, 0, {}};
+    Status copied =
+        m_ops.isLink(original) ? m_ops.copyLink(original, copy) : m_ops.copyFile(original, copy, {&fingerprint});
+    if (copied)
+        copied = left(copy, fingerprint);
     if (!copied)
-        return Result<QString>::failure(copied.error());
+        return R::failure(copied.error());
     return copy;
 }
 
-Status RestoreRecordWriter::end(const QString& failure)
+Status RestoreRecordWriter::end(qint32 count, const QString& failure)
 {
-    return failure.isEmpty() ? line({"end"}) : line({"end", encode(failure)});
+    QList<QByteArray> fields{"end", QByteArray::number(count)};
+    if (!failure.isEmpty())
+        fields.append(encode(failure));
+    return line(fields);
 }
 Status RestoreRecordWriter::undone(qsizetype index)
 {
@@ -273,16 +606,22 @@ Status RestoreRecordWriter::restored()
 
 namespace RestoreFiles {
 
-QStringList below(const QString& folder)
+Result<QStringList> below(FileOps& ops, const QString& folder)
 {
+    auto entries = ops.list(folder);
+    if (!entries)
+        return Result<QStringList>::failure(entries.error());
     QStringList files;
-    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        it.next();
-        const QFileInfo info = it.fileInfo();
-        if (info.isSymLink() || !info.isDir())
-            files.append(QDir::toNativeSeparators(info.filePath()));
+    for (const FileOps::Entry& entry : entries.value()) {
+        const QString path = FolderTree::child(folder, entry.name);
+        if (entry.kind != FileOps::Kind::Folder) {
+            files.append(path);
+            continue;
+        }
+        auto inner = below(ops, path);
+        if (!inner)
+            return inner;
+        files += inner.value();
     }
     return files;
 }

@@ -3,9 +3,9 @@
 #include "common/paths.h"
 #include "install/file_ops.h"
 #include "install/folder_tree.h"
+#include "install/install_lock.h"
 #include "install/install_observer.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -21,54 +21,447 @@ bool present(FileOps& ops, const QString& path)
     return ops.fileExists(path) || ops.isLink(path) || ops.folderExists(path);
 }
 
-QString nameOf(const QString& path)
+bool isLeftover(const QString& name)
 {
-    return QFileInfo(QDir::fromNativeSeparators(path)).fileName();
+    const QString suffix = FileOps::partialSuffix();
+    return name.size() > suffix.size() && name.endsWith(suffix);
 }
 
-// The paths the run created, which may lie in a folder it created.
-QSet<QString> createdPaths(const RestoreRecord& record)
+bool inside(const QString& path, const QString& folder)
 {
-    QSet<QString> paths;
-    for (const RecordedChange& c : record.changes) {
-        if (c.kind == Kind::Kept || c.kind == Kind::Moved)
-            paths.insert(c.other);
-        else if (c.kind == Kind::New || c.kind == Kind::Copied || c.kind == Kind::Folder)
-            paths.insert(c.path);
-    }
-    return paths;
+    return path == folder
+           || (path.size() > folder.size() && path.startsWith(folder)
+               && (path[folder.size()] == u'/' || path[folder.size()] == u'\\'));
 }
 
-// The saved original of a replaced or deleted file, or why it cannot be used.
-QString backupProblem(const RestoreRecord& record, const QString& path, const QString& copy)
+// Inside a folder that the run copied in: the run's own file, which goes with that folder.
+bool inCopiedFolder(const RestoreRecord& record, const QString& path)
 {
-    const Fingerprint original = record.kept.value(copy);
-    if (QFileInfo(path).exists() && Fingerprint::of(path) == original)
-        return {}; // already put back
-    if (!QFileInfo(copy).exists() && !QFileInfo(copy).isSymLink())
-        return copy + QStringLiteral(": the backup of ") + path + QStringLiteral(" is missing");
-    if (Fingerprint::of(copy) != original)
-        return copy + QStringLiteral(": the backup of ") + path + QStringLiteral(" was changed");
-    return {};
-}
-
-QString changedProblem(const RestoreRecord& record, const QString& path)
-{
-    const auto left = record.left.constFind(path);
-    if (left == record.left.constEnd() || !QFileInfo(path).exists())
-        return {};
-    return Fingerprint::of(path) == *left ? QString() : path + QStringLiteral(": changed since the installation");
+    return std::any_of(record.copied.cbegin(), record.copied.cend(),
+                       [&path](const QString& folder) { return path != folder && inside(path, folder); });
 }
 
 // Changes inside a folder that the run copied in are undone by removing that folder.
-bool covered(const RestoreRecord& record, const QString& path)
+bool covered(const RestoreRecord& record, const RecordedChange& change)
 {
-    for (const RecordedChange& c : record.changes)
-        if (c.kind == Kind::Copied && path.size() > c.path.size() && path.startsWith(c.path)
-            && (path[c.path.size()] == u'/' || path[c.path.size()] == u'\\'))
-            return true;
-    return false;
+    return (change.kind == Kind::Replaced || change.kind == Kind::Deleted) && inCopiedFolder(record, change.path);
 }
+
+// Looks at the files a record names, each read at most once however often it is asked.
+class Files {
+public:
+    enum class Verdict { Same, Changed, Missing, Unreadable };
+
+    Files(FileOps& ops, const RestoreRecord& record, QHash<QString, SeenFile>& seen)
+        : m_ops(ops), m_record(record), m_seen(seen)
+    {
+    }
+
+    // Size and time first: a difference is a change; only when both agree are the bytes
+    // read, so an edit that kept them is still seen.
+    Verdict compare(const QString& path, const Fingerprint& want, QString* reason = nullptr)
+    {
+        if (!present(m_ops, path))
+            return Verdict::Missing;
+        const auto stat = m_ops.stat(path);
+        if (!stat)
+            return unreadable(stat.error(), reason);
+        if (want.size == -1)
+            return stat->kind == FileOps::Kind::Link ? Verdict::Same : Verdict::Changed;
+        if (stat->kind != FileOps::Kind::File || stat->size != want.size
+            || (want.modified != -1 && !sameTime(stat->modified, want.modified)))
+            return Verdict::Changed;
+        if (want.hash.isEmpty())
+            return Verdict::Same;
+        SeenFile& seen = m_seen[path];
+        if (seen.hash.isEmpty() || seen.size != stat->size || seen.modified != stat->modified) {
+            const auto hash = m_ops.hashFile(path, m_record.hash);
+            if (!hash) {
+                m_seen.remove(path);
+                return unreadable(hash.error(), reason);
+            }
+            seen = {stat->size, stat->modified, hash.value()};
+        }
+        return seen.hash == want.hash ? Verdict::Same : Verdict::Changed;
+    }
+
+    // Size and time alone, for a backup whose bytes are checked as it is copied back. A
+    // file that cannot be looked at is a failure, not a difference.
+    Result<bool> looksSame(const QString& path, const Fingerprint& want)
+    {
+        if (!present(m_ops, path))
+            return false;
+        const auto stat = m_ops.stat(path);
+        if (!stat)
+            return Result<bool>::failure(stat.error());
+        if (want.size == -1)
+            return stat->kind == FileOps::Kind::Link;
+        return stat->kind == FileOps::Kind::File && stat->size == want.size && sameTime(stat->modified, want.modified);
+    }
+
+    // The problem with a file the run left, or nothing.
+    QString leftProblem(const QString& path)
+    {
+        const auto left = m_record.left.constFind(path);
+        if (left == m_record.left.constEnd())
+            return {};
+        QString reason;
+        switch (compare(path, *left, &reason)) {
+        case Verdict::Changed: return path + QStringLiteral(": changed since the installation");
+        case Verdict::Unreadable: return path + QStringLiteral(": cannot be read: ") + reason;
+        case Verdict::Same:
+        case Verdict::Missing: break;
+        }
+        return {};
+    }
+
+    QString backupProblem(const QString& path, const QString& copy)
+    {
+        if (!present(m_ops, copy))
+            return copy + QStringLiteral(": the backup of ") + path + QStringLiteral(" is missing");
+        const auto same = looksSame(copy, m_record.kept.value(copy));
+        if (!same)
+            return copy + QStringLiteral(": cannot be read: ") + same.error();
+        if (!same.value())
+            return copy + QStringLiteral(": the backup of ") + path + QStringLiteral(" was changed");
+        return {};
+    }
+
+private:
+    bool sameTime(qint64 nanoseconds, qint64 recorded) const
+    {
+        if (m_record.form == 1)
+            return nanoseconds / 1000000 == recorded
+                   || (nanoseconds < 0 && (nanoseconds + 1) / 1000000 - 1 == recorded);
+        return nanoseconds == recorded;
+    }
+    Verdict unreadable(const QString& error, QString* reason)
+    {
+        if (reason) {
+            // The system's reason without the path, which the problem names already.
+            const qsizetype colon = error.lastIndexOf(QStringLiteral(": "));
+            *reason = colon < 0 ? error : error.mid(colon + 2);
+        }
+        return Verdict::Unreadable;
+    }
+
+    FileOps& m_ops;
+    const RestoreRecord& m_record;
+    QHash<QString, SeenFile>& m_seen;
+};
+
+// Every path must stay inside its tool folder once the links of the folders above it are
+// resolved, and the tool folders must be those the record names.
+class Confinement {
+public:
+    Confinement(FileOps& ops, const RestoreRecord& record) : m_ops(ops), m_record(record)
+    {
+        for (const QString& root : record.roots) {
+            const auto canonical = m_ops.folderExists(root) ? m_ops.canonicalPath(root) : Result<QString>(QString());
+            m_canonical.append(canonical ? canonical.value() : QString());
+        }
+    }
+
+    void rootProblems(QStringList& problems) const
+    {
+        for (qsizetype i = 0; i < m_record.roots.size(); ++i) {
+            const QString& root = m_record.roots[i];
+            if (m_canonical[i].isEmpty())
+                problems.append(root + QStringLiteral(": a folder the record names is missing"));
+            else if (m_record.form == 2 && m_canonical[i] != root)
+                problems.append(root + QStringLiteral(": a folder the record names now leads to ") + m_canonical[i]);
+        }
+    }
+
+    QString problem(const RecordedChange& c, const QString& path, int root)
+    {
+        const QString& folder = m_canonical.value(root);
+        if (folder.isEmpty())
+            return {}; // told once for the folder
+        // The deepest folder above the path that is there, with its links resolved.
+        QString above = Paths::folderOf(path);
+        while (above.size() > m_record.roots[root].size() && !m_ops.folderExists(above) && !m_ops.isLink(above))
+            above = Paths::folderOf(above);
+        auto resolved = m_resolved.constFind(above);
+        if (resolved == m_resolved.constEnd()) {
+            const auto canonical = m_ops.canonicalPath(above);
+            resolved = m_resolved.insert(above, canonical ? canonical.value() : QString());
+        }
+        if (inside(*resolved, folder))
+            return {};
+        return QStringLiteral("line %1: %2: leads out of %3").arg(c.line + 1).arg(path, m_record.roots[root]);
+    }
+
+private:
+    FileOps& m_ops;
+    const RestoreRecord& m_record;
+    QStringList m_canonical;
+    QHash<QString, QString> m_resolved;
+};
+
+QStringList checkRecord(const RestoreRecord& record, FileOps& ops, Files& files, const CheckControl& control,
+                        bool& cancelled)
+{
+    if (record.restored)
+        return {QStringLiteral("this installation was already restored")};
+    QStringList problems;
+    const auto add = [&problems](const QString& problem) {
+        if (!problem.isEmpty())
+            problems.append(problem);
+    };
+    Confinement confinement(ops, record);
+    confinement.rootProblems(problems);
+    for (const RecordedChange& c : record.changes) {
+        add(confinement.problem(c, c.path, c.root));
+        if (c.otherRoot >= 0)
+            add(confinement.problem(c, c.other, c.otherRoot));
+    }
+    if (!problems.isEmpty())
+        return problems; // nothing named in the record is read before it is known to be inside
+
+    QSet<QString> created;
+    QHash<QString, QString> replacedBy; // the copy of a replaced file, by its path
+    for (const RecordedChange& c : record.changes) {
+        if (c.kind == Kind::Replaced)
+            replacedBy.insert(c.path, c.other);
+        if (c.kind == Kind::Kept || c.kind == Kind::Moved)
+            created.insert(c.other);
+        else if (c.kind == Kind::New || c.kind == Kind::Copied || c.kind == Kind::Folder)
+            created.insert(c.path);
+    }
+    const qsizetype total = record.changes.size();
+    for (qsizetype i = 0; i < total; ++i) {
+        if (control.cancel && control.cancel->load()) {
+            cancelled = true;
+            return problems;
+        }
+        if (control.progress)
+            control.progress(i, total);
+        const RecordedChange& c = record.changes[i];
+        if (record.undone.contains(i) || covered(record, c))
+            continue;
+        switch (c.kind) {
+        case Kind::Replaced:
+            if (files.compare(c.path, record.kept.value(c.other)) == Files::Verdict::Same)
+                break; // already put back
+            add(files.backupProblem(c.path, c.other));
+            add(files.leftProblem(c.path));
+            break;
+        case Kind::Deleted:
+            if (!present(ops, c.path))
+                add(files.backupProblem(c.path, c.other));
+            break;
+        case Kind::New: add(files.leftProblem(c.path)); break;
+        case Kind::Moved:
+            // A folder of the same name that the run copied in goes before this is undone.
+            if (present(ops, c.path) && present(ops, c.other) && !created.contains(c.path))
+                add(c.path + QStringLiteral(": in the way of ") + c.other);
+            else if (!present(ops, c.path) && !present(ops, c.other))
+                add(c.other + QStringLiteral(": the backup of ") + c.path + QStringLiteral(" is missing"));
+            break;
+        case Kind::Copied: {
+            // Without the folder's own line the copy stopped half-way: nothing to compare with.
+            if (!ops.folderExists(c.path) || ops.isLink(c.path) || !record.left.contains(c.path))
+                break;
+            const auto below = RestoreFiles::below(ops, c.path);
+            if (!below) {
+                add(below.error());
+                break;
+            }
+            for (const QString& file : below.value()) {
+                if (!record.left.contains(file)) {
+                    if (!isLeftover(file))
+                        add(file + QStringLiteral(": added after the installation"));
+                    continue;
+                }
+                // A file the run went on to edit may still be as it was copied in.
+                const QString problem = files.leftProblem(file);
+                const QString copy = replacedBy.value(file);
+                if (copy.isEmpty() || files.compare(file, record.kept.value(copy)) != Files::Verdict::Same)
+                    add(problem);
+            }
+            break;
+        }
+        case Kind::Folder: {
+            if (!ops.folderExists(c.path) || ops.isLink(c.path))
+                break;
+            const auto entries = ops.list(c.path);
+            if (!entries) {
+                add(entries.error());
+                break;
+            }
+            for (const FileOps::Entry& entry : entries.value()) {
+                const QString path = FolderTree::child(c.path, entry.name);
+                if (!created.contains(path) && !isLeftover(entry.name))
+                    add(path + QStringLiteral(": added after the installation"));
+            }
+            break;
+        }
+        case Kind::Kept:
+        case Kind::Leftover: break;
+        }
+    }
+    return problems;
+}
+
+// Undoes the changes of a record newest first; each step is safe to repeat after a
+// restore that stopped half-way.
+class Undo {
+public:
+    Undo(const RestoreRecord& record, FileOps& ops, Files& files, InstallObserver& observer)
+        : m_record(record), m_ops(ops), m_files(files), m_observer(observer)
+    {
+    }
+
+    Status change(const RecordedChange& c)
+    {
+        if (c.kind != Kind::Folder && c.kind != Kind::Moved && c.kind != Kind::Copied) {
+            const QString& own = c.kind == Kind::Kept ? c.other : c.path;
+            if (Status s = removeLeftover(own + FileOps::partialSuffix()); !s)
+                return s;
+        }
+        switch (c.kind) {
+        case Kind::Folder: return folder(c.path);
+        case Kind::Kept: return kept(c);
+        case Kind::Replaced:
+        case Kind::Deleted: return putBack(c);
+        case Kind::New:
+            if (!m_ops.fileExists(c.path) && !m_ops.isLink(c.path))
+                return {};
+            say(QStringLiteral("remove --> "), c.path);
+            return m_ops.removeFile(c.path);
+        case Kind::Moved:
+            if (present(m_ops, c.path) || !present(m_ops, c.other))
+                return {};
+            say(QStringLiteral("move back --> "), c.path);
+            return m_ops.moveFolder(c.other, c.path);
+        case Kind::Copied:
+            if (m_ops.isLink(c.path)) {
+                say(QStringLiteral("remove --> "), c.path);
+                return m_ops.removeFile(c.path);
+            }
+            if (!m_ops.folderExists(c.path))
+                return {};
+            say(QStringLiteral("remove --> "), c.path);
+            return FolderTree::remove(m_ops, c.path);
+        case Kind::Leftover: return {};
+        }
+        return {};
+    }
+
+private:
+    void say(const QString& text, const QString& path)
+    {
+        m_observer.processPendingEvents();
+        m_observer.addLine(text + Paths::nameOf(path));
+        m_observer.selectLastLine();
+    }
+
+    Status removeLeftover(const QString& path)
+    {
+        if (!m_ops.fileExists(path) && !m_ops.isLink(path))
+            return {};
+        say(QStringLiteral("delete leftover --> "), path);
+        return m_ops.removeFile(path);
+    }
+
+    // A folder the run made goes once the undo has emptied it of what the record lists;
+    // anything else in it stays, and is named.
+    Status folder(const QString& path)
+    {
+        if (!m_ops.folderExists(path) || m_ops.isLink(path))
+            return {};
+        auto entries = m_ops.list(path);
+        if (!entries)
+            return Status::failure(entries.error());
+        QStringList staying;
+        for (const FileOps::Entry& entry : entries.value()) {
+            if (!isLeftover(entry.name) || entry.kind == FileOps::Kind::Folder)
+                staying.append(entry.name);
+            else if (Status s = removeLeftover(FolderTree::child(path, entry.name)); !s)
+                return s;
+        }
+        if (!staying.isEmpty()) {
+            say(QStringLiteral("keep, not empty --> "), path);
+            for (const QString& name : staying)
+                say(QStringLiteral("left there --> "), name);
+            return {};
+        }
+        say(QStringLiteral("remove folder --> "), path);
+        return m_ops.removeFolder(path);
+    }
+
+    // A backup copy goes only while the original is back in its place.
+    Status kept(const RecordedChange& c)
+    {
+        if (!m_ops.fileExists(c.other) && !m_ops.isLink(c.other))
+            return {};
+        if (inCopiedFolder(m_record, c.path)) {
+            // A copy of the run's own file.
+        } else if (!m_record.kept.contains(c.other)) {
+            // The run stopped before the copy's fingerprint was written, so it changed
+            // nothing after it: the copy goes when it holds the original's bytes.
+            if (!present(m_ops, c.path)) {
+                say(QStringLiteral("keep backup --> "), c.other);
+                return {};
+            }
+            const auto copy = m_ops.hashFile(c.other, m_record.hash);
+            const auto original = copy ? m_ops.hashFile(c.path, m_record.hash) : copy;
+            if (!original)
+                return Status::failure(original.error());
+            if (copy.value() != original.value()) {
+                say(QStringLiteral("keep backup --> "), c.other);
+                return {};
+            }
+        } else if (!m_putBack.contains(c.path)) {
+            const auto same = m_files.looksSame(c.path, m_record.kept.value(c.other));
+            if (!same)
+                return Status::failure(same.error());
+            if (!same.value()) {
+                say(QStringLiteral("keep backup --> "), c.other);
+                return {};
+            }
+        }
+        say(QStringLiteral("delete backup --> "), c.other);
+        return m_ops.removeFile(c.other);
+    }
+
+    // The backup goes back through a copy hashed on the way, which replaces the file only
+    // when its bytes are those recorded.
+    Status putBack(const RecordedChange& c)
+    {
+        const Fingerprint original = m_record.kept.value(c.other);
+        const bool back = c.kind == Kind::Replaced ? m_files.compare(c.path, original) == Files::Verdict::Same
+                                                   : present(m_ops, c.path);
+        if (back) {
+            m_putBack.insert(c.path);
+            return {};
+        }
+        say(QStringLiteral("restore --> "), c.path);
+        Status copied;
+        if (m_ops.isLink(c.other)) {
+            copied = m_ops.copyLink(c.other, c.path);
+        } else {
+            FileOps::CopyOptions options;
+            options.hash = m_record.hash;
+            options.expectedHash = original.hash;
+            copied = m_ops.copyFile(c.other, c.path, options);
+            if (!copied && copied.error().endsWith(QStringLiteral("its bytes are not those recorded")))
+                return Status::failure(Paths::toNative(c.other) + QStringLiteral(": the backup of ")
+                                       + Paths::toNative(c.path)
+                                       + QStringLiteral(" was changed; it did not replace anything"));
+        }
+        if (copied)
+            m_putBack.insert(c.path);
+        return copied;
+    }
+
+    const RestoreRecord& m_record;
+    FileOps& m_ops;
+    Files& m_files;
+    InstallObserver& m_observer;
+    QSet<QString> m_putBack;
+};
 
 } // namespace
 
@@ -77,35 +470,75 @@ QString recordsFolder(const QString& perUserFolder)
     return Paths::join(perUserFolder, QStringLiteral("\\installs"));
 }
 
-QList<RecordSummary> list(const QString& folder, FileOps* checkWith)
+QList<RecordSummary> list(const QString& folder, FileOps& ops)
 {
     QList<RecordSummary> summaries;
-    const QStringList names = QDir(folder).entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name);
-    for (const QString& name : names) {
+    const auto entries = ops.list(folder);
+    if (!entries)
+        return summaries;
+    for (const FileOps::Entry& entry : entries.value()) {
+        if (entry.kind != FileOps::Kind::File || !entry.name.endsWith(u".txt"))
+            continue;
         RecordSummary s;
-        s.path = FolderTree::child(folder, name);
-        const auto record = RestoreRecord::read(s.path);
-        if (!record) {
-            s.problems = QStringList{record.error()};
+        s.path = FolderTree::child(folder, entry.name);
+        const auto bytes = ops.readFile(s.path);
+        const auto heading =
+            bytes ? RecordHeading::read(bytes.value(), s.path) : Result<RecordHeading>::failure(bytes.error());
+        if (!heading) {
+            s.unreadable = heading.error();
         } else {
-            s.kind = record->kind;
-            s.time = record->time;
-            s.source = record->source;
-            s.changes = record->changes.size();
-            if (record->restored)
-                s.problems = QStringList{QStringLiteral("already restored")};
-            else if (checkWith)
-                s.problems = check(record.value(), *checkWith);
+            s.kind = heading->kind;
+            s.time = heading->time;
+            s.source = heading->source;
+            s.toolFolders = heading->roots.mid(heading->roots.isEmpty() ? 0 : 1); // the first holds the records
+            s.count = heading->count;
+            s.ended = heading->ended;
+            s.failure = heading->failure;
+            s.restored = heading->restored;
         }
-        if (!s.problems.isEmpty())
-            s.refusal = s.problems.size() == 1
-                            ? s.problems.first()
-                            : QStringLiteral("%1 (and %2 more)").arg(s.problems.first()).arg(s.problems.size() - 1);
         summaries.append(s);
     }
-    std::stable_sort(summaries.begin(), summaries.end(),
-                     [](const RecordSummary& a, const RecordSummary& b) { return a.time > b.time; });
+    std::sort(summaries.begin(), summaries.end(), [](const RecordSummary& a, const RecordSummary& b) {
+        return a.time != b.time ? a.time > b.time : a.path > b.path;
+    });
     return summaries;
+}
+
+QString kindText(const QString& kind)
+{
+    if (kind == u"sp-daten")
+        return QStringLiteral("Update SP-daten");
+    if (kind == u"winkfp")
+        return QStringLiteral("Update WinKFP");
+    return kind;
+}
+
+QString countText(const RecordSummary& record)
+{
+    if (!record.ended || record.count < 0)
+        return QStringLiteral("stopped");
+    return QString::number(record.count)
+           + (record.kind == u"winkfp" ? QStringLiteral(" folders updated") : QStringLiteral(" files updated"));
+}
+
+QString statusText(const RecordSummary& record)
+{
+    if (!record.unreadable.isEmpty())
+        return QStringLiteral("cannot be read: ") + record.unreadable;
+    if (record.restored)
+        return QStringLiteral("already restored");
+    if (!record.ended)
+        return QStringLiteral("stopped before it ended");
+    return QStringLiteral("restorable");
+}
+
+qsizetype firstChoice(const QList<RecordSummary>& records)
+{
+    for (bool ended : {true, false})
+        for (qsizetype i = 0; i < records.size(); ++i)
+            if (records[i].unreadable.isEmpty() && !records[i].restored && records[i].ended == ended)
+                return i;
+    return records.isEmpty() ? -1 : 0;
 }
 
 QString messageText(const QStringList& problems)
@@ -117,159 +550,66 @@ QString messageText(const QStringList& problems)
     return text;
 }
 
-QStringList check(const RestoreRecord& record, FileOps& ops)
+Result<CheckResult> check(const QString& recordPath, FileOps& ops, const CheckControl& control)
 {
-    if (record.restored)
-        return {QStringLiteral("this installation was already restored")};
-    const QSet<QString> created = createdPaths(record);
-    QStringList problems;
-    const auto add = [&problems](const QString& problem) {
-        if (!problem.isEmpty())
-            problems.append(problem);
-    };
-    for (qsizetype i = 0; i < record.changes.size(); ++i) {
-        if (record.undone.contains(i))
-            continue;
-        const RecordedChange& c = record.changes[i];
-        if ((c.kind == Kind::Replaced || c.kind == Kind::Deleted) && covered(record, c.path))
-            continue;
-        switch (c.kind) {
-        case Kind::Replaced:
-            add(backupProblem(record, c.path, c.other));
-            if (!(QFileInfo(c.path).exists() && Fingerprint::of(c.path) == record.kept.value(c.other)))
-                add(changedProblem(record, c.path));
-            break;
-        case Kind::Deleted:
-            if (!present(ops, c.path))
-                add(backupProblem(record, c.path, c.other));
-            break;
-        case Kind::New: add(changedProblem(record, c.path)); break;
-        case Kind::Moved:
-            // A folder of the same name that the run copied in goes before this is undone.
-            if (present(ops, c.path) && present(ops, c.other) && !created.contains(c.path))
-                add(c.path + QStringLiteral(": in the way of ") + c.other);
-            else if (!present(ops, c.path) && !present(ops, c.other))
-                add(c.other + QStringLiteral(": the backup of ") + c.path + QStringLiteral(" is missing"));
-            break;
-        case Kind::Copied:
-            // Without the folder's own line the copy stopped half-way: nothing to compare with.
-            if (ops.folderExists(c.path) && record.left.contains(c.path))
-                for (const QString& file : RestoreFiles::below(c.path))
-                    add(record.left.contains(file) ? changedProblem(record, file)
-                                                   : file + QStringLiteral(": added after the installation"));
-            break;
-        case Kind::Folder: {
-            const QStringList names =
-                QDir(c.path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
-            for (const QString& name : names) {
-                const QString path = FolderTree::child(c.path, name);
-                if (!created.contains(path))
-                    add(path + QStringLiteral(": added after the installation"));
-            }
-            break;
-        }
-        case Kind::Kept: break;
-        }
-    }
-    return problems;
+    using R = Result<CheckResult>;
+    CheckResult result;
+    result.recordPath = recordPath;
+    auto bytes = ops.readFile(recordPath);
+    if (!bytes)
+        return R::failure(bytes.error());
+    result.recordBytes = bytes.value();
+    const auto record = RestoreRecord::parse(result.recordBytes, recordPath);
+    if (!record)
+        return R::failure(Paths::toNative(recordPath) + QStringLiteral(": ") + record.error());
+    Files files(ops, record.value(), result.seen);
+    result.problems = checkRecord(record.value(), ops, files, control, result.cancelled);
+    return result;
 }
 
-namespace {
-
-// Undoes one change; each is safe to repeat after a restore that stopped half-way.
-Status undo(const RestoreRecord& record, const RecordedChange& c, FileOps& ops, InstallObserver& observer)
-{
-    const auto say = [&observer](const QString& text, const QString& path) {
-        observer.processPendingEvents();
-        observer.addLine(text + nameOf(path));
-        observer.selectLastLine();
-    };
-    switch (c.kind) {
-    case Kind::Folder: {
-        if (!ops.folderExists(c.path))
-            return {};
-        auto entries = ops.list(c.path);
-        if (!entries)
-            return Status::failure(entries.error());
-        if (!entries->isEmpty()) {
-            say(QStringLiteral("keep, not empty --> "), c.path);
-            return {};
-        }
-        say(QStringLiteral("remove folder --> "), c.path);
-        return ops.removeFolder(c.path);
-    }
-    case Kind::Kept:
-        if (!ops.fileExists(c.other) && !ops.isLink(c.other))
-            return {};
-        say(QStringLiteral("delete backup --> "), c.other);
-        return ops.removeFile(c.other);
-    case Kind::Replaced:
-    case Kind::Deleted: {
-        // Already back when a stopped restore got this far: a replaced file matches its saved
-        // original, a deleted one is simply there again.
-        const bool back = c.kind == Kind::Replaced
-                              ? QFileInfo(c.path).exists() && Fingerprint::of(c.path) == record.kept.value(c.other)
-                              : present(ops, c.path);
-        if (back)
-            return {};
-        say(QStringLiteral("restore --> "), c.path);
-        return ops.isLink(c.other) ? ops.copyLink(c.other, c.path) : ops.copyFile(c.other, c.path);
-    }
-    case Kind::New:
-        if (!ops.fileExists(c.path) && !ops.isLink(c.path))
-            return {};
-        say(QStringLiteral("remove --> "), c.path);
-        return ops.removeFile(c.path);
-    case Kind::Moved:
-        if (present(ops, c.path) || !present(ops, c.other))
-            return {};
-        say(QStringLiteral("move back --> "), c.path);
-        return ops.moveFolder(c.other, c.path);
-    case Kind::Copied:
-        if (ops.isLink(c.path)) {
-            say(QStringLiteral("remove --> "), c.path);
-            return ops.removeFile(c.path);
-        }
-        if (!ops.folderExists(c.path))
-            return {};
-        say(QStringLiteral("remove --> "), c.path);
-        return FolderTree::remove(ops, c.path);
-    }
-    return {};
-}
-
-} // namespace
-
-Outcome run(const QString& recordPath, FileOps& ops, InstallObserver& observer)
+Outcome run(const QString& recordPath, FileOps& ops, InstallObserver& observer, const RunOptions& options)
 {
     const auto failed = [](const QString& error) { return Outcome{Outcome::Kind::Failed, {error}}; };
-    const auto record = RestoreRecord::read(recordPath);
-    if (!record)
-        return failed(record.error());
+    InstallLock lock(QFileInfo(recordPath).absolutePath());
+    if (const QString held = lock.take(); !held.isEmpty())
+        return {Outcome::Kind::Refused, {held}};
     observer.setCaption(QStringLiteral("Check ") + recordPath);
-    const QStringList problems = check(record.value(), ops);
+    const auto bytes = ops.readFile(recordPath);
+    if (!bytes)
+        return failed(bytes.error());
+    const auto parsed = RestoreRecord::parse(bytes.value(), recordPath);
+    if (!parsed)
+        return {Outcome::Kind::Refused, {Paths::toNative(recordPath) + QStringLiteral(": ") + parsed.error()}};
+    const RestoreRecord& record = parsed.value();
+    if (!record.ended && !record.restored && !options.stoppedRun)
+        return {Outcome::Kind::Refused,
+                {QStringLiteral("the installation stopped before it ended; its record can be restored as far as it "
+                                "goes, as a stopped run")}};
+    QHash<QString, SeenFile> seen;
+    if (options.checked && options.checked->recordPath == recordPath && options.checked->recordBytes == bytes.value())
+        seen = options.checked->seen;
+    Files files(ops, record, seen);
+    bool cancelled = false;
+    const QStringList problems = checkRecord(record, ops, files, {}, cancelled);
     if (!problems.isEmpty())
         return {Outcome::Kind::Refused, problems};
-    auto writer = RestoreRecordWriter::append(ops, recordPath);
+    auto writer = RestoreRecordWriter::append(ops, recordPath, record);
     if (!writer)
         return failed(writer.error());
 
-    observer.setCaption(QStringLiteral("Restore ") + record->source);
+    observer.setCaption(QStringLiteral("Restore ") + record.source);
     observer.addLine(recordPath);
-    const qsizetype total = record->changes.size();
-    int done = 0;
+    Undo undo(record, ops, files, observer);
+    const qsizetype total = record.changes.size();
     for (qsizetype i = total - 1; i >= 0; --i) {
-        const RecordedChange& c = record->changes[i];
-        const bool coveredChange =
-            (c.kind == Kind::Replaced || c.kind == Kind::Deleted) && covered(record.value(), c.path);
-        if (!record->undone.contains(i) && !coveredChange) {
-            if (Status s = undo(record.value(), record->changes[i], ops, observer); !s)
+        const RecordedChange& c = record.changes[i];
+        if (!record.undone.contains(i) && !covered(record, c)) {
+            if (Status s = undo.change(c); !s)
                 return failed(s.error());
             if (Status s = writer.value()->undone(i); !s)
                 return failed(s.error());
         }
-        ++done;
-        observer.setPercentage(static_cast<int>(done * 100 / total));
+        observer.setPercentage(static_cast<int>((total - i) * 100 / total));
     }
     if (Status s = writer.value()->restored(); !s)
         return failed(s.error());

@@ -54,7 +54,14 @@ Status EditSgidcFile(FileOps& ops, InstallObserver& observer, const QString& fol
         if (Status noted = record->replaced(path, copy.value()); !noted)
             return noted;
     }
-    if (Status written = ops.writeFileAtomically(path, SgidcFile::commentLongLines(contents.value())); !written)
-        return written;
-    return record ? record->left(path) : Status();
+    const QByteArray edited = SgidcFile::commentLongLines(contents.value());
+    if (record) {
+        // Written down before the file is: the new contents are at hand, their time is not
+        // yet (-1: compared by size and bytes).
+        StreamHash hash(HashKind::Xxh128);
+        hash.add(edited);
+        if (Status noted = record->left(path, Fingerprint{edited.size(), -1, hash.result()}); !noted)
+            return noted;
+    }
+    return ops.writeFileAtomically(path, edited);
 }

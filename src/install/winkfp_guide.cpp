@@ -30,18 +30,17 @@ QStringList lines()
 
 } // namespace WinKfpGuide
 
-void cmdShow_Click(const BusyState& busy, InstallView& view)
+GuideClick cmdShow_Click(const BusyState& busy, InstallView& view, const QString& caption)
 {
     if (busy.isBusy())
-        return;
-    if (view.guideButtonCaption() == WinKfpGuide::ShowGuideCaption) {
-        view.setGuideButtonCaption(WinKfpGuide::ShowPictureCaption);
+        return GuideClick::Ignored;
+    if (caption == WinKfpGuide::ShowGuideCaption) {
         view.clearLines();
         view.showLog();
         for (const QString& line : WinKfpGuide::lines())
             view.addLine(line);
-        return;
+        return GuideClick::GuideShown;
     }
-    view.setGuideButtonCaption(WinKfpGuide::ShowGuideCaption);
     view.showPicture();
+    return GuideClick::PictureShown;
 }

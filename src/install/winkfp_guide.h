@@ -15,6 +15,9 @@ inline const QString ShowPictureCaption = QStringLiteral("Show picture");
 
 } // namespace WinKfpGuide
 
-// "Show WinKFP" / "Show picture": toggles between the guide and the picture. Does nothing
-// while a run is busy, so the guide never replaces a run's log.
-void cmdShow_Click(const BusyState& busy, InstallView& view);
+enum class GuideClick { Ignored, GuideShown, PictureShown };
+
+// "Show WinKFP" / "Show picture", given the button's caption: shows the guide or the
+// picture and says which, so the window can set the caption. Does nothing while a run is
+// busy, so the guide never replaces a run's log.
+GuideClick cmdShow_Click(const BusyState& busy, InstallView& view, const QString& caption);

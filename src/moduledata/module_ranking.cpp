@@ -7,7 +7,6 @@
 #include "trace/trace_functions.h"
 
 #include <QDir>
-#include <QLocale>
 #include <QScopeGuard>
 #include <QThread>
 #include <QThreadPool>
@@ -31,15 +30,33 @@ bool RanksBefore(const ModuleFit& a, const ModuleFit& b)
            || (a.module.compare(b.module, Qt::CaseInsensitive) == 0 && a.module < b.module);
 }
 
-QString DescribeModuleFit(const ModuleFit& fit, int functions, int nameWidth)
+namespace {
+
+QString namesText(const QStringList& names, int shown)
 {
-    const QString name = fit.module.leftJustified(nameWidth);
+    QString text = names.mid(0, shown).join(QStringLiteral(", "));
+    if (names.size() > shown)
+        text += QStringLiteral(" and %1 more").arg(names.size() - shown);
+    return text;
+}
+
+} // namespace
+
+QStringList DescribeModuleLacks(const ModuleFit& fit, int shown)
+{
     if (!fit.error.isEmpty())
-        return name + QStringLiteral("   not searched: ") + fit.error;
-    // Grouped digits as the counts of a large trace are read, whatever the system's locale.
-    const QLocale english(QLocale::English, QLocale::UnitedStates);
-    return QStringLiteral("%1   %2 of %3 values, %4 functions")
-        .arg(name, english.toString(fit.matching), english.toString(functions), english.toString(fit.found));
+        return {fit.module + QStringLiteral(" could not be searched: ") + fit.error};
+    if (fit.missingFunctions.isEmpty() && fit.unknownValues.isEmpty())
+        return {fit.module + QStringLiteral(" has every function of the trace and knows every current value.")};
+    QStringList lines{fit.module + u':'};
+    if (!fit.missingFunctions.isEmpty())
+        lines.append(QStringLiteral("Functions of the trace it does not have (%1): ").arg(fit.missingFunctions.size())
+                     + namesText(fit.missingFunctions, shown));
+    if (!fit.unknownValues.isEmpty())
+        lines.append(
+            QStringLiteral("Functions whose current value it does not know (%1): ").arg(fit.unknownValues.size())
+            + namesText(fit.unknownValues, shown));
+    return lines;
 }
 
 ModuleFit FitModule(const ModuleData& keywords, const QString& folderNCS, const QString& chassis, const QString& module,
@@ -78,12 +95,16 @@ ModuleFit FitModule(const ModuleData& keywords, const QString& folderNCS, const 
     const int markerDistance = CalibrateMarkerDistance(search, traceLines, start);
     for (const TraceFunction& function : functions) {
         const FunctionValues values = search.findValues(function.line, markerDistance);
-        if (!values.error.isEmpty())
+        if (!values.error.isEmpty()) {
+            fit.missingFunctions.append(function.line);
             continue;
+        }
         ++fit.found;
         if (std::all_of(function.values.cbegin(), function.values.cend(),
                         [&values](const QString& value) { return values.names.contains(value); }))
             ++fit.matching;
+        else
+            fit.unknownValues.append(function.line);
     }
     return fit;
 }

@@ -19,6 +19,10 @@ struct ModuleFit {
     int matching = 0; // functions found whose every trace value is among the module's values
     int found = 0;    // functions found at all
     QString error;    // why the module could not be searched; empty when it was
+    // What it lacks, in trace order: the trace's functions it does not have, and those it
+    // has without knowing every one of their current values.
+    QStringList missingFunctions;
+    QStringList unknownValues;
 };
 
 struct ModuleRanking {
@@ -38,9 +42,9 @@ struct RankingControl {
 // that could not be searched come last, by name.
 bool RanksBefore(const ModuleFit& a, const ModuleFit& b);
 
-// One line of the ranked list: "CAS.C32   6,612 of 6,783 values, 6,648 functions". The name
-// is padded to nameWidth so the counts of a list line up.
-QString DescribeModuleFit(const ModuleFit& fit, int functions, int nameWidth = 0);
+// What "Find module" says of the module the user selects: what keeps it from fitting the
+// trace, the first `shown` names of each kind and how many there are in all.
+QStringList DescribeModuleLacks(const ModuleFit& fit, int shown = 10);
 
 // Searches one module of the chassis whose keyword data is in keywords, with a calibration
 // of its own, and counts what it finds for the trace. valueNames is the value name cache of

@@ -1,5 +1,7 @@
 #include "settings/settings_store.h"
 
+#include "common/logging.h"
+
 #include <QDir>
 #include <QSettings>
 #include <QStandardPaths>
@@ -59,6 +61,7 @@ Status SettingsStore::setValue(const QString& key, const QString& value)
     const QString stored = storedKeyFor(key);
     m_settings->setValue(kSection + u'/' + (stored.isEmpty() ? key : stored), value);
     m_settings->sync();
+    qCDebug(lcSettings) << "stored" << key << "=" << value << "in" << m_settings->fileName();
     if (m_settings->status() != QSettings::NoError)
         return Status::failure(QStringLiteral("The settings could not be written to ")
                                + QDir::toNativeSeparators(m_settings->fileName()) + u'.');

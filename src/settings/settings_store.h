@@ -35,6 +35,8 @@ public:
     static inline const QString PictureDefault = QStringLiteral("PictureDefault");
     static inline const QString NCSonly = QStringLiteral("NCSonly");
     static inline const QString StartUpPosition = QStringLiteral("StartUpPosition");
+    // The window's language ("en", "de"); none stored means the system's.
+    static inline const QString Language = QStringLiteral("Language");
 
 private:
     QString storedKeyFor(const QString& key) const;

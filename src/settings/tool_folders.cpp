@@ -1,6 +1,7 @@
 #include "settings/tool_folders.h"
 
 #include "common/dialogs.h"
+#include "common/logging.h"
 #include "common/paths.h"
 #include "settings/settings_store.h"
 
@@ -95,6 +96,8 @@ void SetDefaultFolder(int kind, ToolFolders& folders, SettingsStore& store, Dial
         return;
     const QString folder = Paths::normalizeFolder(chosen);
     if (!hasToolFolderLayout(folder, *rule)) {
+        qCInfo(lcSettings) << "refused" << folder << "as default folder" << kind << "- it lacks"
+                           << rule->requiredSubfolders;
         dialogs.message(mainCaption(), folder + rule->invalidMessageTail, MessageIcon::Critical);
         return;
     }

@@ -29,6 +29,15 @@ Result<QStringList> ReadTraceFile(const QString& path)
     return TextFile::splitLines(bytes.value());
 }
 
+Result<QStringList> ReadTraceFileToCompare(const QString& path)
+{
+    Result<QStringList> lines = ReadTraceFile(path);
+    for (qsizetype i = 0; lines && i < lines->size(); ++i)
+        if (holdsControlCharacters(lines->at(i)))
+            return Result<QStringList>::failure(Paths::describeFileError(path, notATraceMessage(i + 1)));
+    return lines;
+}
+
 QString BuildTraceTree(TraceTree& tree, const QStringList& lines, QStringList* acceptedLines)
 {
     TraceTree::Batch batch(tree);

@@ -18,6 +18,10 @@ QString manipulationFilePath(const QString& folderNCS);
 // one Ctrl-Z at the very end (an old end-of-file mark) left out.
 Result<QStringList> ReadTraceFile(const QString& path);
 
+// The same for comparing: any lines compare, but a file that is no trace at all (a line
+// holding control characters) is refused, naming the line.
+Result<QStringList> ReadTraceFileToCompare(const QString& path);
+
 // Builds the tree from trace lines read as ReadTraceLines reads them: a root node per
 // function keyed by its line, a child per value. Every node gets image 1. Stops at the
 // first line a load stops at and returns its message; the nodes and trace lines added

@@ -1,5 +1,7 @@
 #include "tracetools/trace_compare.h"
 
+#include <QSet>
+
 #include <limits>
 
 namespace TraceCompare {
@@ -12,6 +14,25 @@ constexpr int kMaxDifferences = std::numeric_limits<qint16>::max();
 const QString kFile1 = QStringLiteral("File 1 --> ");
 const QString kFile2 = QStringLiteral("File 2 --> ");
 
+QString functionCount(qsizetype count)
+{
+    return QString::number(count) + (count == 1 ? QStringLiteral(" function") : QStringLiteral(" functions"));
+}
+
+// The function lines in file order, each once; an empty line is no function.
+QStringList functionLines(const QStringList& lines)
+{
+    QStringList functions;
+    QSet<QString> seen;
+    for (const QString& line : lines) {
+        if (!line.isEmpty() && !line.startsWith(u'\t') && !seen.contains(line)) {
+            seen.insert(line);
+            functions.append(line);
+        }
+    }
+    return functions;
+}
+
 QString withoutTabs(QString line)
 {
     return line.remove(u'\t');
@@ -22,6 +43,32 @@ QString withoutTabs(QString line)
 QString lengthMismatchLine()
 {
     return QStringLiteral("Comparison not possible, trace files do not match!");
+}
+
+QStringList functionsOnlyInOneLines(const QStringList& CompareLines1, const QStringList& CompareLines2)
+{
+    const QStringList functions1 = functionLines(CompareLines1);
+    const QStringList functions2 = functionLines(CompareLines2);
+    const QSet<QString> set1(functions1.cbegin(), functions1.cend());
+    const QSet<QString> set2(functions2.cbegin(), functions2.cend());
+    if (set1 == set2)
+        return {QString(), QStringLiteral("Both files hold the same functions; their other lines differ in number.")};
+    QStringList lines;
+    const auto listOnly = [&lines](int file, const QStringList& functions, const QSet<QString>& other) {
+        QStringList only;
+        for (const QString& function : functions) {
+            if (!other.contains(function))
+                only.append(function);
+        }
+        lines << QString() << QStringLiteral("Only in file %1: %2").arg(file).arg(functionCount(only.size()));
+        const QStringList shown = only.mid(0, kShownFunctions);
+        lines += shown;
+        if (shown.size() < only.size())
+            lines.append(QStringLiteral("... and %1 more").arg(only.size() - shown.size()));
+    };
+    listOnly(1, functions1, set2);
+    listOnly(2, functions2, set1);
+    return lines;
 }
 
 QString countLine(int differences)
@@ -46,6 +93,7 @@ TraceComparison compareLines(const QStringList& CompareLines1, const QStringList
     if (CompareLines1.size() != CompareLines2.size()) {
         result.outcome = TraceComparison::Outcome::LengthMismatch;
         result.lines.append(lengthMismatchLine());
+        result.lines += functionsOnlyInOneLines(CompareLines1, CompareLines2);
         return result;
     }
 

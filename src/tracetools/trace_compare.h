@@ -8,7 +8,7 @@
 struct TraceComparison {
     enum class Outcome {
         Compared,       // every line was looked at; the count line closes the list
-        LengthMismatch, // different line counts: one message line, nothing compared
+        LengthMismatch, // different line counts: the message line and the functions only one file has
         Failed,         // stopped part-way; lines holds what was listed before the stop
     };
 
@@ -24,6 +24,10 @@ namespace TraceCompare {
 constexpr int kLookBack = 20;
 
 QString lengthMismatchLine();
+// What the list says below the mismatch line: the functions only one of the files has,
+// the first kShownFunctions of each and how many in all, or that both have the same.
+constexpr int kShownFunctions = 10;
+QStringList functionsOnlyInOneLines(const QStringList& CompareLines1, const QStringList& CompareLines2);
 // "1 difference", "0 differences", "12 differences".
 QString countLine(int differences);
 

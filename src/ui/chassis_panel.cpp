@@ -3,59 +3,52 @@
 #include "common/busy_state.h"
 #include "common/dialogs.h"
 #include "moduledata/chassis_data.h"
+#include "moduledata/module_choice.h"
 #include "settings/tool_folders.h"
-#include "ui/app_context.h"
+#include "ui/controls.h"
+#include "ui/panel_context.h"
 
 #include <QComboBox>
 #include <QWidget>
 
-ChassisPanel::ChassisPanel(QWidget* frmMain, AppContext& context)
+ChassisPanel::ChassisPanel(QWidget* frmMain, const PanelContext& context)
     : QObject(frmMain),
       m_context(context),
-      m_cmbChassis(frmMain->findChild<QComboBox*>(QStringLiteral("cmbChassis"))),
-      m_cmbModule(frmMain->findChild<QComboBox*>(QStringLiteral("cmbModule")))
+      m_cmbChassis(requireChild<QComboBox>(frmMain, QStringLiteral("cmbChassis"))),
+      m_cmbModule(requireChild<QComboBox>(frmMain, QStringLiteral("cmbModule")))
 {
     setObjectName(QStringLiteral("chassisPanel"));
-    context.moduleData = &m_data;
-
     m_cmbChassis->addItems(FillChassisList(context.folders.FolderNCS));
     // Nothing is chosen until the user picks an entry.
     m_cmbChassis->setCurrentIndex(-1);
-
-    context.chosenChassis = [this] { return m_data.ChassisIndex >= 0 ? chassisText() : QString(); };
-    context.chooseModule = [this](const QString& module) {
-        const int index = m_cmbModule->findText(module, Qt::MatchFixedString | Qt::MatchCaseSensitive);
-        if (index < 0)
-            return;
-        m_cmbModule->setCurrentIndex(index);
-        cmbModule_Click();
-    };
     connect(m_cmbChassis, &QComboBox::activated, this, &ChassisPanel::cmbChassis_Click);
     connect(m_cmbModule, &QComboBox::activated, this, &ChassisPanel::cmbModule_Click);
 }
 
-QString ChassisPanel::chassisText() const
+void ChassisPanel::chooseModule(const QString& module)
 {
-    return m_cmbChassis->currentText();
-}
-
-QString ChassisPanel::moduleText() const
-{
-    return m_cmbModule->currentText();
+    const int index = m_cmbModule->findText(module, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    if (index < 0)
+        return;
+    m_cmbModule->setCurrentIndex(index);
+    cmbModule_Click();
 }
 
 void ChassisPanel::cmbChassis_Click()
 {
+    ModuleChoice& choice = m_context.modules;
+    ModuleData& data = choice.data;
     Status loaded;
     {
         BusyScope busy(m_context.busy);
         m_cmbModule->clear();
-        m_data.ModuleHex.clear();
-        m_data.ChassisIndex = m_cmbChassis->currentIndex();
-        const QString chassis = m_cmbChassis->itemText(m_data.ChassisIndex);
-        m_cmbModule->addItems(ChassisModules(m_context.folders.FolderNCS, chassis));
+        data.ModuleHex.clear();
+        data.ChassisIndex = m_cmbChassis->currentIndex();
+        choice.chassis = m_cmbChassis->itemText(data.ChassisIndex);
+        m_cmbModule->addItems(ChassisModules(m_context.folders.FolderNCS, choice.chassis));
         m_cmbModule->setCurrentIndex(-1);
-        loaded = LoadKeywordFiles(m_context.folders.FolderNCS, chassis, m_data);
+        choice.module.clear();
+        loaded = LoadKeywordFiles(m_context.folders.FolderNCS, choice.chassis, data);
     }
     if (!loaded)
         showFailure(loaded.error());
@@ -63,11 +56,12 @@ void ChassisPanel::cmbChassis_Click()
 
 void ChassisPanel::cmbModule_Click()
 {
+    ModuleChoice& choice = m_context.modules;
+    choice.module = m_cmbModule->currentText();
     Status loaded;
     {
         BusyScope busy(m_context.busy);
-        loaded = LoadModule(m_context.folders.FolderNCS, m_cmbChassis->itemText(m_data.ChassisIndex),
-                            m_cmbModule->currentText(), m_data);
+        loaded = LoadModule(m_context.folders.FolderNCS, choice.chassis, choice.module, choice.data);
     }
     if (!loaded)
         showFailure(loaded.error());

@@ -1,33 +1,28 @@
 #pragma once
 
-#include "moduledata/module_data.h"
-
 #include <QObject>
+#include <QString>
 
 class QComboBox;
 class QWidget;
-struct AppContext;
+struct PanelContext;
 
 // cmbChassis and cmbModule: the choice of chassis and module whose NCS Expert data
-// "Show values" searches. Owns that data; the context points to it.
+// "Show values" searches. Keeps the window's ModuleChoice in step with the two boxes.
 class ChassisPanel : public QObject {
     Q_OBJECT
 public:
-    ChassisPanel(QWidget* frmMain, AppContext& context);
-
-    ModuleData& moduleData() { return m_data; }
-    // The texts of the two boxes (empty while nothing is chosen).
-    QString chassisText() const;
-    QString moduleText() const;
+    ChassisPanel(QWidget* frmMain, const PanelContext& context);
 
     void cmbChassis_Click();
     void cmbModule_Click();
+    // Chooses module in cmbModule as if the user picked it; does nothing when not listed.
+    void chooseModule(const QString& module);
 
 private:
     void showFailure(const QString& message);
 
-    AppContext& m_context;
+    const PanelContext& m_context;
     QComboBox* m_cmbChassis;
     QComboBox* m_cmbModule;
-    ModuleData m_data;
 };

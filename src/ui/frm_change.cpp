@@ -1,14 +1,13 @@
 #include "ui/frm_change.h"
 
 #include "trace/value_editing.h"
+#include "ui/text_fit.h"
 
 #include <QCheckBox>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
-#include <algorithm>
 
 namespace {
 
@@ -58,9 +57,8 @@ FrmChange::FrmChange(QString& handBack, const QString& function, const QString& 
 
     // The label grows with a long function name, as far as the window allows.
     m_lblPar->setText(function);
-    const QRect designed = m_lblPar->geometry();
-    m_lblPar->resize(std::clamp(m_lblPar->sizeHint().width(), designed.width(), kClientWidth - 2 * designed.left()),
-                     designed.height());
+    growToShowText(m_lblPar, kClientWidth - m_lblPar->x());
+    growToShowText(m_chkValue, m_cmdOK[1]->x());
     m_txtChange->setText(value);
     m_chkValue->setEnabled(quickChange);
 

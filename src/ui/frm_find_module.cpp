@@ -3,13 +3,23 @@
 #include "common/dialogs.h"
 
 #include <QDialogButtonBox>
-#include <QFontDatabase>
+#include <QHeaderView>
 #include <QLabel>
-#include <QListWidget>
+#include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QThread>
+#include <QTreeWidget>
 #include <QVBoxLayout>
+
+namespace {
+
+// The list's columns; the module's name is kept with its row.
+enum Column { ModuleColumn, MatchingColumn, FoundColumn };
+constexpr int kModuleRole = Qt::UserRole;
+constexpr int kRankRole = Qt::UserRole + 1;
+
+} // namespace
 
 FrmFindModule::FrmFindModule(const QString& folderNCS, const QString& chassis, const QStringList& traceLines,
                              Dialogs& dialogs, QWidget* frmMain)
@@ -24,27 +34,32 @@ FrmFindModule::FrmFindModule(const QString& folderNCS, const QString& chassis, c
     m_progFindModule = new QProgressBar(this);
     m_progFindModule->setObjectName(QStringLiteral("progFindModule"));
     m_progFindModule->setRange(0, 0);
-    m_listModules = new QListWidget(this);
+    m_listModules = new QTreeWidget(this);
     m_listModules->setObjectName(QStringLiteral("listModules"));
-    // The counts line up in columns. The system's fixed font: Windows has no "monospace".
-    m_listModules->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_listModules->setRootIsDecorated(false);
+    m_listModules->setHeaderLabels(
+        {QStringLiteral("Module"), QStringLiteral("Every value known"), QStringLiteral("Functions found")});
+    m_listModules->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_listModules->header()->setStretchLastSection(false);
+    m_lblLacks = new QLabel(this);
+    m_lblLacks->setObjectName(QStringLiteral("lblLacks"));
+    m_lblLacks->setWordWrap(true);
+    m_lblLacks->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     m_cmdOK = buttons->button(QDialogButtonBox::Ok);
     m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
     m_cmdOK->setEnabled(false);
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cmdCancel"));
-    for (QWidget* control : {static_cast<QWidget*>(m_lblFindModule), static_cast<QWidget*>(m_progFindModule),
-                             static_cast<QWidget*>(m_listModules), static_cast<QWidget*>(buttons)})
+    for (QWidget* control :
+         {static_cast<QWidget*>(m_lblFindModule), static_cast<QWidget*>(m_progFindModule),
+          static_cast<QWidget*>(m_listModules), static_cast<QWidget*>(m_lblLacks), static_cast<QWidget*>(buttons)})
         layout->addWidget(control);
-    resize(520, 360);
+    resize(560, 420);
 
     connect(m_cmdOK, &QPushButton::clicked, this, &FrmFindModule::cmdOK_Click);
     connect(buttons, &QDialogButtonBox::rejected, this, &FrmFindModule::reject);
-    connect(m_listModules, &QListWidget::itemDoubleClicked, this, &FrmFindModule::cmdOK_Click);
-    connect(m_listModules, &QListWidget::currentRowChanged, this, [this](int row) {
-        const QListWidgetItem* item = m_listModules->item(row);
-        m_cmdOK->setEnabled(item && !item->data(Qt::UserRole).toString().isEmpty());
-    });
+    connect(m_listModules, &QTreeWidget::itemDoubleClicked, this, &FrmFindModule::cmdOK_Click);
+    connect(m_listModules, &QTreeWidget::currentItemChanged, this, &FrmFindModule::showLacks);
 
     RankingControl control;
     control.cancel = &m_cancel;
@@ -97,25 +112,48 @@ void FrmFindModule::showRanking()
         m_lblFindModule->setText(QStringLiteral("%1 holds no module files.").arg(m_chassis));
         return;
     }
-    m_lblFindModule->setText(QStringLiteral("Best first: values counts the functions whose every value in the "
-                                            "trace the module knows, functions those it has at all."));
-    qsizetype nameWidth = 0;
-    for (const ModuleFit& fit : ranking->modules)
-        nameWidth = std::max(nameWidth, fit.module.size());
-    for (const ModuleFit& fit : ranking->modules) {
-        auto* item = new QListWidgetItem(DescribeModuleFit(fit, ranking->functions, int(nameWidth)), m_listModules);
+    m_lblFindModule->setText(
+        QStringLiteral("Best first. Of the trace's %1 functions, \"Every value known\" counts those whose current "
+                       "values the module knows, \"Functions found\" those it has at all.")
+            .arg(ranking->functions));
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    for (qsizetype rank = 0; rank < ranking->modules.size(); ++rank) {
+        const ModuleFit& fit = ranking->modules[rank];
+        auto* item = new QTreeWidgetItem(m_listModules);
+        item->setText(ModuleColumn, fit.module);
+        if (fit.error.isEmpty()) {
+            item->setText(MatchingColumn, english.toString(fit.matching));
+            item->setText(FoundColumn, english.toString(fit.found));
+            item->setTextAlignment(MatchingColumn, Qt::AlignRight);
+            item->setTextAlignment(FoundColumn, Qt::AlignRight);
+        } else {
+            item->setText(MatchingColumn, QStringLiteral("not searched"));
+        }
         // A module that could not be searched is listed with its reason but cannot be chosen.
-        item->setData(Qt::UserRole, fit.error.isEmpty() ? fit.module : QString());
+        item->setData(ModuleColumn, kModuleRole, fit.error.isEmpty() ? fit.module : QString());
+        item->setData(ModuleColumn, kRankRole, int(rank));
     }
-    m_listModules->setCurrentRow(0);
+    m_listModules->setCurrentItem(m_listModules->topLevelItem(0));
+}
+
+void FrmFindModule::showLacks()
+{
+    const QTreeWidgetItem* item = m_listModules->currentItem();
+    m_cmdOK->setEnabled(item && !item->data(ModuleColumn, kModuleRole).toString().isEmpty());
+    if (!item || !m_ranking || !*m_ranking) {
+        m_lblLacks->clear();
+        return;
+    }
+    const ModuleFit& fit = (*m_ranking)->modules.at(item->data(ModuleColumn, kRankRole).toInt());
+    m_lblLacks->setText(DescribeModuleLacks(fit).join(u'\n'));
 }
 
 void FrmFindModule::cmdOK_Click()
 {
-    const QListWidgetItem* item = m_listModules->currentItem();
-    if (!item || item->data(Qt::UserRole).toString().isEmpty())
+    const QTreeWidgetItem* item = m_listModules->currentItem();
+    if (!item || item->data(ModuleColumn, kModuleRole).toString().isEmpty())
         return;
-    m_chosen = item->data(Qt::UserRole).toString();
+    m_chosen = item->data(ModuleColumn, kModuleRole).toString();
     accept();
 }
 

@@ -9,13 +9,14 @@
 
 class Dialogs;
 class QLabel;
-class QListWidget;
+class QTreeWidget;
 class QProgressBar;
 class QPushButton;
 class QThread;
 
 // "Find module for this trace": ranks the chassis's modules on worker threads while the
-// window shows the progress, then lists them best first. OK takes the selected module.
+// window shows the progress, then lists them best first with what the selected one lacks.
+// OK takes the selected module.
 class FrmFindModule : public QDialog {
     Q_OBJECT
 public:
@@ -30,6 +31,7 @@ public:
 
 private:
     void showRanking();
+    void showLacks();
     void cmdOK_Click();
     void stopRanking();
 
@@ -37,7 +39,8 @@ private:
     QString m_chassis;
     QLabel* m_lblFindModule;
     QProgressBar* m_progFindModule;
-    QListWidget* m_listModules;
+    QTreeWidget* m_listModules;
+    QLabel* m_lblLacks;
     QPushButton* m_cmdOK;
     QThread* m_worker = nullptr;
     std::atomic<bool> m_cancel{false};

@@ -54,6 +54,7 @@ FrmHistory::FrmHistory(const Inputs& inputs, QWidget* parent)
 
     auto* cmdRestore = new QPushButton(QStringLiteral("Restore this state"), this);
     cmdRestore->setObjectName(QStringLiteral("cmdRestore"));
+    cmdRestore->setDefault(true);
     auto* cmdShowFiles = new QPushButton(QStringLiteral("Show files"), this);
     cmdShowFiles->setObjectName(QStringLiteral("cmdShowFiles"));
     auto* cmdClose = new QPushButton(QStringLiteral("Close"), this);

@@ -33,6 +33,7 @@ FrmTranslationReport::FrmTranslationReport(const TranslationCoverage& coverage, 
     cmdExport->setObjectName(QStringLiteral("cmdExport"));
     cmdExport->setEnabled(!MissingTranslationLines(coverage).isEmpty());
     buttons->button(QDialogButtonBox::Close)->setObjectName(QStringLiteral("cmdClose"));
+    buttons->button(QDialogButtonBox::Close)->setDefault(true);
     layout->addWidget(buttons);
     connect(cmdExport, &QPushButton::clicked, this, &FrmTranslationReport::cmdExport_Click);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -1,5 +1,6 @@
 #include "ui/history_panel.h"
 
+#include "coding/translation_table.h"
 #include "common/dialogs.h"
 #include "common/paths.h"
 #include "common/text_file.h"
@@ -7,27 +8,29 @@
 #include "trace/apply_values.h"
 #include "trace/trace_loader.h"
 #include "trace/trace_session.h"
-#include "ui/app_context.h"
+#include "ui/controls.h"
 #include "ui/frm_applied.h"
 #include "ui/frm_history.h"
+#include "ui/panel_context.h"
+#include "ui/window_requests.h"
 
 #include <QAction>
 #include <QMainWindow>
 #include <QMenu>
 
-HistoryPanel::HistoryPanel(QMainWindow* frmMain, AppContext& context)
+HistoryPanel::HistoryPanel(QMainWindow* frmMain, const PanelContext& context)
     : QObject(frmMain), m_frmMain(frmMain), m_context(context)
 {
     setObjectName(QStringLiteral("historyPanel"));
     // Next to "Compare files", the other entry that reads a second trace.
-    auto* file = frmMain->findChild<QMenu*>(QStringLiteral("mFile"));
-    auto* apply = new QAction(QStringLiteral("Apply values of another trace…"), file);
+    auto* file = requireChild<QMenu>(frmMain, QStringLiteral("mFile"));
+    auto* apply = new QAction(QStringLiteral("&Apply values of another trace…"), file);
     apply->setObjectName(QStringLiteral("sFileApply"));
-    file->insertAction(frmMain->findChild<QAction*>(QStringLiteral("sFile_3")), apply);
+    file->insertAction(requireChild<QAction>(frmMain, QStringLiteral("sFile_3")), apply);
     connect(apply, &QAction::triggered, this, &HistoryPanel::sFileApply_Click);
 
-    auto* edit = frmMain->findChild<QMenu*>(QStringLiteral("mEdit"));
-    auto* history = edit->addAction(QStringLiteral("Coding history…"));
+    auto* edit = requireChild<QMenu>(frmMain, QStringLiteral("mEdit"));
+    auto* history = edit->addAction(QStringLiteral("Coding &history…"));
     history->setObjectName(QStringLiteral("sEditHistory"));
     connect(history, &QAction::triggered, this, &HistoryPanel::sEditHistory_Click);
 }
@@ -42,7 +45,7 @@ bool HistoryPanel::traceShown()
 
 void HistoryPanel::sFileApply_Click()
 {
-    callHook(m_context.closeSearchWindow);
+    m_context.window.closeSearchWindow();
     if (!traceShown())
         return;
     FileDialogRequest request;
@@ -65,7 +68,7 @@ void HistoryPanel::sFileApply_Click()
 
 void HistoryPanel::sEditHistory_Click()
 {
-    callHook(m_context.closeSearchWindow);
+    m_context.window.closeSearchWindow();
     TraceSession& session = m_context.session;
     const QList<TraceFunction> loaded =
         session.treeVisible() ? ReadTraceFunctions(session.TraceLines).value() : QList<TraceFunction>();
@@ -76,14 +79,11 @@ void HistoryPanel::sEditHistory_Click()
 
 void HistoryPanel::ApplyTrace(const QList<TraceFunction>& wanted, const QString& source)
 {
-    const ApplyValues::Outcome outcome =
-        ApplyValues::ApplyTraceValues(m_context.session, wanted, m_context.translationOf);
-    // Beside the tree, not over it: the user compares the list with the bold functions.
+    const ApplyValues::Outcome outcome = ApplyValues::ApplyTraceValues(
+        m_context.session, wanted, [this](const QString& name) { return m_context.translations.lookup(name); });
     if (m_applied)
         m_applied->close();
     m_applied = new FrmApplied(source, outcome.report(), m_frmMain);
     m_applied->setAttribute(Qt::WA_DeleteOnClose);
-    const QRect frame = m_frmMain->frameGeometry();
-    m_applied->move(frame.left() + frame.width() / 2, frame.top());
-    m_applied->show();
+    m_applied->show(); // centred on the main window, as every window without a place of its own
 }

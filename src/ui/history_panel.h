@@ -7,7 +7,7 @@
 
 class FrmApplied;
 class QMainWindow;
-struct AppContext;
+struct PanelContext;
 
 // Taking the values of another trace into the loaded one: "Apply values of another
 // trace…" in the File menu (any trace file, such as a backup copy or the trace of a
@@ -15,7 +15,7 @@ struct AppContext;
 class HistoryPanel : public QObject {
     Q_OBJECT
 public:
-    HistoryPanel(QMainWindow* frmMain, AppContext& context);
+    HistoryPanel(QMainWindow* frmMain, const PanelContext& context);
 
     void sFileApply_Click();
     void sEditHistory_Click();
@@ -26,6 +26,6 @@ private:
     bool traceShown();
 
     QMainWindow* m_frmMain;
-    AppContext& m_context;
+    const PanelContext& m_context;
     QPointer<FrmApplied> m_applied;
 };

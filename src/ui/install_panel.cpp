@@ -1,12 +1,15 @@
 #include "ui/install_panel.h"
 
 #include "common/busy_state.h"
+#include "common/program_folder.h"
 #include "install/install_runs.h"
 #include "install/restore_installation.h"
 #include "install/restore_run.h"
 #include "install/winkfp_guide.h"
-#include "ui/app_context.h"
+#include "ui/controls.h"
 #include "ui/frm_restore.h"
+#include "ui/panel_context.h"
+#include "ui/window_requests.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -22,16 +25,14 @@ namespace {
 template <typename T>
 T* control(QWidget* frmMain, const char* name)
 {
-    T* found = frmMain->findChild<T*>(QString::fromLatin1(name));
-    Q_ASSERT_X(found, "InstallPanel", name);
-    return found;
+    return requireChild<T>(frmMain, QString::fromLatin1(name));
 }
 
 // How long a run works before it lets the window repaint and take input again.
 constexpr qint64 kEventIntervalMs = 25;
 } // namespace
 
-InstallPanel::InstallPanel(QWidget* frmMain, AppContext& context)
+InstallPanel::InstallPanel(QWidget* frmMain, const PanelContext& context)
     : QObject(frmMain),
       m_frmMain(frmMain),
       m_context(context),
@@ -53,17 +54,19 @@ InstallPanel::InstallPanel(QWidget* frmMain, AppContext& context)
     connect(m_cmdShow, &QPushButton::clicked, this, &InstallPanel::cmdShow_Click);
     frmMain->installEventFilter(this);
 
-    auto* settings = frmMain->findChild<QMenu*>(QStringLiteral("mSettings"));
+    auto* settings = requireChild<QMenu>(frmMain, QStringLiteral("mSettings"));
     settings->addSeparator();
-    auto* restore = settings->addAction(QStringLiteral("Restore an installation…"));
+    auto* restore = settings->addAction(QStringLiteral("Restore an &installation…"));
     restore->setObjectName(QStringLiteral("sSettingsRestore"));
     connect(restore, &QAction::triggered, this, &InstallPanel::sSettingsRestore_Click);
 }
 
 InstallContext InstallPanel::runContext()
 {
-    InstallContext run{m_state, m_context.folders,          m_context.dialogs, m_context.clock, m_context.busy, m_ops,
-                       *this,   m_context.closeSearchWindow};
+    InstallContext run{
+        m_state, m_context.folders, m_context.dialogs, m_context.clock, m_context.busy, m_ops, *this, [this] {
+            m_context.window.closeSearchWindow();
+        }};
     // Every run the user allows backups for can be undone from its record.
     run.recordsFolder = recordsFolder();
     return run;
@@ -95,26 +98,27 @@ void InstallPanel::cmdUpdate_Click(int index)
 
 void InstallPanel::sSettingsRestore_Click()
 {
-    callHook(m_context.closeSearchWindow);
+    m_context.window.closeSearchWindow();
     if (m_running)
         return;
-    // Checking the records reads every file they left: the hourglass while that runs.
-    auto window = [this] {
-        BusyScope busy(m_context.busy);
-        return std::make_unique<FrmRestore>(recordsFolder(), m_ops, m_context.dialogs, m_frmMain);
-    }();
+    auto window = std::make_unique<FrmRestore>(recordsFolder(), m_ops, m_context.dialogs, m_frmMain);
     if (window->exec() != QDialog::Accepted)
         return;
     m_running = true;
     m_sinceEvents.start();
-    RestoreInstallation(window->chosenRecord(), m_ops, *this, m_context.busy, m_context.dialogs);
+    RestoreInstallation(window->chosenRecord(), m_ops, *this, m_context.busy, m_context.dialogs, window->runOptions());
     flush();
     m_running = false;
 }
 
 void InstallPanel::cmdShow_Click()
 {
-    ::cmdShow_Click(m_context.busy, *this);
+    // The caption says what a click will show next.
+    switch (::cmdShow_Click(m_context.busy, *this, m_cmdShow->text())) {
+    case GuideClick::GuideShown: m_cmdShow->setText(WinKfpGuide::ShowPictureCaption); break;
+    case GuideClick::PictureShown: m_cmdShow->setText(WinKfpGuide::ShowGuideCaption); break;
+    case GuideClick::Ignored: break;
+    }
     flush();
 }
 
@@ -196,14 +200,4 @@ void InstallPanel::setUpdateButtonsEnabled(bool enabled)
 void InstallPanel::setSourceFolder(const QString& folder)
 {
     m_lblSPdaten->setText(folder);
-}
-
-QString InstallPanel::guideButtonCaption() const
-{
-    return m_cmdShow->text();
-}
-
-void InstallPanel::setGuideButtonCaption(const QString& caption)
-{
-    m_cmdShow->setText(caption);
 }

@@ -8,7 +8,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 
-struct AppContext;
+struct PanelContext;
 struct InstallContext;
 class QLabel;
 class QListView;
@@ -24,7 +24,7 @@ class QWidget;
 class InstallPanel final : public QObject, private InstallView {
     Q_OBJECT
 public:
-    InstallPanel(QWidget* frmMain, AppContext& context);
+    InstallPanel(QWidget* frmMain, const PanelContext& context);
 
     InstallState& state() { return m_state; }
     LogListModel& log() { return m_log; }
@@ -50,8 +50,6 @@ private:
     void showPicture() override;
     void setUpdateButtonsEnabled(bool enabled) override;
     void setSourceFolder(const QString& folder) override;
-    QString guideButtonCaption() const override;
-    void setGuideButtonCaption(const QString& caption) override;
 
     InstallContext runContext();
     // Where the restore records are kept: the per-user data folder's installs folder.
@@ -60,7 +58,7 @@ private:
     void flush();
 
     QWidget* m_frmMain;
-    AppContext& m_context;
+    const PanelContext& m_context;
     InstallState m_state;
     RealFileOps m_ops;
     LogListModel m_log;

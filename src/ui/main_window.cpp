@@ -1,10 +1,13 @@
 #include "ui/main_window.h"
 
+#include "coding/empty_manipulation_file.h"
 #include "common/dialogs.h"
 #include "common/paths.h"
 #include "settings/settings_store.h"
 #include "trace/trace_loader.h"
 #include "ui/chassis_panel.h"
+#include "ui/compare_panel.h"
+#include "ui/controls.h"
 #include "ui/editing_panel.h"
 #include "ui/history_panel.h"
 #include "ui/install_panel.h"
@@ -74,7 +77,23 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
       m_settings(services.settings),
       m_dialogs(services.dialogs),
       m_clock(services.clock),
-      m_folders(ToolFolders::read(services.settings, services.winePrefix))
+      m_programFiles(services.programFiles),
+      m_historyFolder(services.historyFolder),
+      m_language(services.language),
+      m_folders(ToolFolders::read(services.settings, services.winePrefix)),
+      m_context{.settings = m_settings,
+                .folders = m_folders,
+                .dialogs = m_dialogs,
+                .clock = m_clock,
+                .programFiles = m_programFiles,
+                .historyFolder = m_historyFolder,
+                .language = m_language,
+                .busy = m_busy,
+                .session = m_session,
+                .modules = m_modules,
+                .translations = m_translations,
+                .window = *this,
+                .frame = *this}
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(mainCaption());
@@ -89,47 +108,11 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     resize(static_cast<int>(WindowLayout::kFullWidth),
            static_cast<int>(WindowLayout::kDesignedHeight) + menuBar()->sizeHint().height());
 
-    m_tree = findChild<TraceTreeView*>(QStringLiteral("TreeTRC"));
-    m_listItems = findChild<QListView*>(QStringLiteral("listItems"));
-    m_listImage = findChild<QLabel*>(QStringLiteral("listImage"));
+    m_tree = requireChild<TraceTreeView>(this, QStringLiteral("TreeTRC"));
+    m_listItems = requireChild<QListView>(this, QStringLiteral("listItems"));
+    m_listImage = requireChild<QLabel>(this, QStringLiteral("listImage"));
     m_tree->setTraceTree(&m_session.tree());
     m_listItems->setModel(&m_session.listItemsModel());
-
-    m_context.reset(new AppContext{m_settings,
-                                   m_folders,
-                                   m_dialogs,
-                                   m_clock,
-                                   services.programFiles,
-                                   services.historyFolder,
-                                   m_busy,
-                                   m_session,
-                                   {},
-                                   {},
-                                   {},
-                                   {},
-                                   {},
-                                   {},
-                                   {},
-                                   {},
-                                   {},
-                                   {},
-                                   {},
-                                   {},
-                                   {},
-                                   {},
-                                   {},
-                                   {}});
-    m_context->loadTraceFile = [this](const QString& path) { LoadTraceFile(path); };
-    m_context->setLayoutWidth = [this](double width) {
-        LayoutWidth = width;
-        ResizeControls();
-    };
-    m_context->designedWindowSize = [this] {
-        return QSize(qRound(m_controlLayout.at(0).width), qRound(m_controlLayout.at(0).height));
-    };
-    m_context->imageList2 = &m_pictures;
-    m_context->pictureDefault = &PictureDefault;
-    m_context->showPicture = [this](int index) { showPicture(index); };
 
     connect(&m_session, &TraceSession::treeVisibleChanged, this, [this](bool treeVisible) {
         m_tree->setVisible(treeVisible);
@@ -151,26 +134,69 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::connectFoundationControls()
 {
-    connect(findChild<QPushButton*>(QStringLiteral("cmdLoad")), &QPushButton::clicked, this,
+    connect(requireChild<QPushButton>(this, QStringLiteral("cmdLoad")), &QPushButton::clicked, this,
             &MainWindow::cmdLoad_Click);
     for (int index = 1; index <= 3; ++index)
-        connect(findChild<QPushButton*>(QStringLiteral("cmdPath_%1").arg(index)), &QPushButton::clicked, this,
+        connect(requireChild<QPushButton>(this, QStringLiteral("cmdPath_%1").arg(index)), &QPushButton::clicked, this,
                 [this, index] { cmdPath_Click(index); });
 }
 
 void MainWindow::constructPanels()
 {
-    // Panels: each area of the window gets its handlers from one class.
-    new ChassisPanel(this, context()); // first: the others read context.moduleData
-    new ValuesPanel(this, context());
-    new SavePanel(this, context());
-    new SearchPanel(this, context());
-    new MenuPanel(this, context());
-    new InstallPanel(this, context());
-    new UpdateCheckPanel(this, context(), [this] { return findChild<InstallPanel*>()->state().FolderSPdaten; });
-    new EditingPanel(this, context());
-    new TraceChecksPanel(this, context());
-    new HistoryPanel(this, context());
+    // Panels: each area of the window gets its handlers from one class. Everything they
+    // share exists already, so they may be built in any order.
+    m_chassisPanel = new ChassisPanel(this, m_context);
+    new ValuesPanel(this, m_context);
+    m_savePanel = new SavePanel(this, m_context);
+    m_searchPanel = new SearchPanel(this, m_context);
+    new MenuPanel(this, m_context);
+    m_comparePanel = new ComparePanel(this, m_context);
+    m_installPanel = new InstallPanel(this, m_context);
+    new UpdateCheckPanel(this, m_context);
+    m_editingPanel = new EditingPanel(this, m_context);
+    m_traceChecksPanel = new TraceChecksPanel(this, m_context);
+    new HistoryPanel(this, m_context);
+}
+
+void MainWindow::closeSearchWindow()
+{
+    m_searchPanel->closeSearchWindow();
+}
+
+bool MainWindow::showChangeWindowViaSearch(QDialog* changeWindow)
+{
+    return m_searchPanel->showChangeWindowViaSearch(changeWindow);
+}
+
+void MainWindow::toggleTranslation()
+{
+    m_editingPanel->cmdTranslate_Click();
+}
+
+void MainWindow::saveFileAs(int mode)
+{
+    m_savePanel->SaveFileAs(mode);
+}
+
+void MainWindow::chooseModule(const QString& module)
+{
+    m_chassisPanel->chooseModule(module);
+}
+
+QString MainWindow::folderSPdaten() const
+{
+    return m_installPanel->state().FolderSPdaten;
+}
+
+void MainWindow::setLayoutWidth(double layoutWidth)
+{
+    LayoutWidth = layoutWidth;
+    ResizeControls();
+}
+
+QSize MainWindow::designedWindowSize() const
+{
+    return QSize(qRound(m_controlLayout.at(0).width), qRound(m_controlLayout.at(0).height));
 }
 
 void MainWindow::Form_Load()
@@ -179,8 +205,8 @@ void MainWindow::Form_Load()
     m_session.ValuesShown = false;
     m_session.Translated = false;
     m_session.TraceLines.clear();
-    findChild<QLabel*>(QStringLiteral("lblSPdaten"))->clear();
-    findChild<QLabel*>(QStringLiteral("lblCopy"))->clear();
+    requireChild<QLabel>(this, QStringLiteral("lblSPdaten"))->clear();
+    requireChild<QLabel>(this, QStringLiteral("lblCopy"))->clear();
     m_session.setListItems(startUpInstructions());
 
     StoreControlLayout();
@@ -204,7 +230,7 @@ void MainWindow::Form_Load()
     }
 
     if (m_settings.value(SettingsStore::NCSonly, QStringLiteral("False")).compare(u"True", Qt::CaseInsensitive) == 0) {
-        findChild<QAction*>(QStringLiteral("sSettings_11"))->setChecked(true);
+        requireChild<QAction>(this, QStringLiteral("sSettings_11"))->setChecked(true);
         LayoutWidth = WindowLayout::kNcsOnlyWidth;
     }
     restoreStartUpPosition();
@@ -212,6 +238,7 @@ void MainWindow::Form_Load()
 
 void MainWindow::showPicture(int index)
 {
+    PictureDefault = index;
     m_listImage->setPixmap(m_pictures.picture(index));
 }
 
@@ -261,13 +288,15 @@ void MainWindow::StoreControlLayout()
 void MainWindow::ResizeControls()
 {
     if (isMinimized()) {
-        callHook(m_context->closeSearchWindow);
+        // The panels do not exist yet while the controls are first laid out.
+        if (m_searchPanel)
+            closeSearchWindow();
         return;
     }
     if (m_controlLayout.empty())
         return;
     const auto f = WindowLayout::factors(m_clientArea->width(), m_clientArea->height(), LayoutWidth, LayoutHeight);
-    const auto* show = findChild<QWidget*>(QStringLiteral("cmdShow"));
+    const auto* show = requireChild<QWidget>(this, QStringLiteral("cmdShow"));
     for (qsizetype i = 0; i < m_controls.size(); ++i) {
         QWidget* control = m_controls[i];
         const auto p = WindowLayout::place(m_controlLayout[static_cast<std::size_t>(i) + 1], kindOf(control),
@@ -300,7 +329,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::Form_Unload()
 {
-    callHook(m_context->closeSearchWindow);
+    closeSearchWindow();
 
     using WindowLayout::WindowState;
     const WindowState state = isMinimized()   ? WindowState::Minimized
@@ -316,15 +345,13 @@ void MainWindow::Form_Unload()
         m_dialogs.message(mainCaption(), stored.error(), MessageIcon::Critical);
 
     const QString man = manipulationFilePath(m_folders.FolderNCS);
-    const QFileInfo info(man);
-    if (info.isFile() && info.size() > 0
+    if (ManipulationFile::holdsSomething(man)
         && m_dialogs.message(mainCaption(), QStringLiteral("Do you want to empty the MAN-file?"), MessageIcon::Question,
                              MessageButtons::YesNo)
                == MessageAnswer::Yes) {
-        QFile file(man);
-        // Emptied, never deleted: NCS Expert expects the file to be there.
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            m_dialogs.message(mainCaption(), Paths::describeFileError(man, file.errorString()), MessageIcon::Critical);
+        const ManipulationFile::EmptyOutcome emptied = ManipulationFile::empty(man);
+        if (emptied.kind != ManipulationFile::EmptyOutcome::Kind::Emptied)
+            m_dialogs.message(mainCaption(), emptied.message, MessageIcon::Critical);
     }
 }
 
@@ -338,16 +365,16 @@ void MainWindow::cmdLoad_Click()
 void MainWindow::LoadTraceFile(const QString& path)
 {
     if (QFileInfo(path).isFile())
-        callHook(m_context->traceAboutToLoad);
+        m_comparePanel->traceAboutToLoad();
     const TraceLoadOutcome outcome = ::LoadTraceFile(path, m_folders.FolderNCS, m_session, m_busy, m_dialogs);
     if (outcome.loaded)
-        callHook(m_context->traceLoaded);
+        m_traceChecksPanel->traceLoaded();
     if (outcome.loaded && outcome.retranslate)
-        callHook(m_context->toggleTranslation);
+        toggleTranslation();
 }
 
 void MainWindow::cmdPath_Click(int index)
 {
-    callHook(m_context->closeSearchWindow);
+    closeSearchWindow();
     SetDefaultFolder(index, m_folders, m_settings, m_dialogs);
 }

@@ -127,8 +127,8 @@ QList<QWidget*> createMainWindowControls(QWidget* clientArea)
 namespace {
 
 struct MenuEntry {
-    const char* name; // objectName; "-" entries are separators
-    const char* caption;
+    const char* name;    // objectName; "-" entries are separators
+    const char* caption; // "&" marks the mnemonic
     const char* shortcut;
     bool enabled;
     bool checkable;
@@ -137,10 +137,10 @@ struct MenuEntry {
 void addEntries(QMenu* menu, std::initializer_list<MenuEntry> entries)
 {
     for (const MenuEntry& entry : entries) {
-        QAction* action = menu->addAction(QString::fromUtf8(entry.caption));
+        // A separator is a plain line: some styles would draw a caption of its own.
+        QAction* action = QByteArrayView(entry.caption) == "-" ? menu->addSeparator()
+                                                               : menu->addAction(QString::fromUtf8(entry.caption));
         action->setObjectName(QString::fromLatin1(entry.name));
-        if (QByteArrayView(entry.caption) == "-")
-            action->setSeparator(true);
         if (entry.shortcut[0] != '\0')
             action->setShortcut(QKeySequence(QString::fromLatin1(entry.shortcut)));
         action->setEnabled(entry.enabled);
@@ -154,47 +154,53 @@ void createMainWindowMenus(QMainWindow* window)
 {
     QMenuBar* bar = window->menuBar();
 
-    QMenu* file = bar->addMenu(QStringLiteral("File"));
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mFile"));
-    addEntries(file, {{"sFile_1", "Load non-default TRC-file", "", true, false}});
-    QMenu* compare = file->addMenu(QStringLiteral("Compare files"));
+    addEntries(file, {{"sFile_1", "&Load non-default TRC-file", "", true, false}});
+    QMenu* compare = file->addMenu(QStringLiteral("&Compare files"));
     compare->setObjectName(QStringLiteral("sFile_2"));
     compare->menuAction()->setObjectName(QStringLiteral("sFile_2_action"));
-    addEntries(compare, {{"ssFile_1", "Select trace file 1", "", true, true},
-                         {"ssFile_2", "Select trace file 2", "", false, true},
+    addEntries(compare, {{"ssFile_1", "Select trace file &1", "", true, true},
+                         {"ssFile_2", "Select trace file &2", "", false, true},
                          {"ssFile_3", "-", "", true, false},
-                         {"ssFile_4", "Export to text file", "", false, false}});
+                         {"ssFile_4", "&Export to text file", "", false, false}});
     addEntries(file, {{"sFile_3", "-", "", true, false},
-                      {"sFile_4", "Open Work folder", "Ctrl+O", true, false},
-                      {"sFile_5", "Open Coding log", "", true, false},
-                      {"sFile_6", "Open Update plan", "", true, false},
-                      {"sFile_7", "Open Notepad", "", true, false},
+                      {"sFile_4", "Open &Work folder", "Ctrl+O", true, false},
+                      {"sFile_5", "Open Coding &log", "", true, false},
+                      {"sFile_6", "Open &Update plan", "", true, false},
+                      {"sFile_7", "Open &Notepad", "", true, false},
                       {"sFile_8", "-", "", true, false},
-                      {"sFile_9", "Save FSW_PSW.TRC", "Ctrl+S", true, false},
-                      {"sFile_10", "Save FSW_PSW.MAN", "", true, false},
-                      {"sFile_11", "Empty MAN-file", "", true, false},
+                      {"sFile_9", "&Save FSW_PSW.TRC", "Ctrl+S", true, false},
+                      {"sFile_10", "Save FSW_PSW.&MAN", "", true, false},
+                      {"sFile_11", "Em&pty MAN-file", "", true, false},
                       {"sFile_12", "-", "", true, false},
-                      {"sFile_13", "Exit", "", true, false}});
+                      {"sFile_13", "E&xit", "", true, false}});
 
-    QMenu* edit = bar->addMenu(QStringLiteral("Edit"));
+    QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
     edit->setObjectName(QStringLiteral("mEdit"));
-    addEntries(edit, {{"sEdit_1", "Search...", "Ctrl+F", true, false}, {"sEdit_2", "Search next", "F3", true, false}});
+    addEntries(edit,
+               {{"sEdit_1", "&Search...", "Ctrl+F", true, false}, {"sEdit_2", "Search &next", "F3", true, false}});
 
-    QMenu* settings = bar->addMenu(QStringLiteral("Settings"));
+    QMenu* settings = bar->addMenu(QStringLiteral("&Settings"));
     settings->setObjectName(QStringLiteral("mSettings"));
-    addEntries(settings, {{"sSettings_1", "Set default NCS Expert folder", "", true, false},
-                          {"sSettings_2", "Set default Ediabas folder", "", true, false},
-                          {"sSettings_3", "Set default winKFP - NFS folder", "", true, false},
+    addEntries(settings, {{"sSettings_1", "Set default &NCS Expert folder", "", true, false},
+                          {"sSettings_2", "Set default &Ediabas folder", "", true, false},
+                          {"sSettings_3", "Set default &winKFP - NFS folder", "", true, false},
                           {"sSettings_4", "-", "", true, false},
-                          {"sSettings_5", "Show default folders", "", true, false},
-                          {"sSettings_6", "Set custom picture", "", true, false},
+                          {"sSettings_5", "Show default &folders", "", true, false},
+                          {"sSettings_6", "Set custom &picture", "", true, false},
                           {"sSettings_7", "-", "", true, false},
-                          {"sSettings_8", "Reset window size", "", true, false},
+                          {"sSettings_8", "&Reset window size", "", true, false},
                           {"sSettings_9", "-", "", true, false},
-                          {"sSettings_10", "Sort list items", "", true, true},
-                          {"sSettings_11", "Show NCS coding only", "", true, true}});
+                          {"sSettings_10", "S&ort list items", "", true, true},
+                          {"sSettings_11", "Show NCS &coding only", "", true, true}});
 
-    QMenu* info = bar->addMenu(QStringLiteral("Info"));
+    // The languages are named in their own language, so anyone finds theirs.
+    QMenu* language = settings->addMenu(QStringLiteral("&Language"));
+    language->setObjectName(QStringLiteral("mLanguage"));
+    addEntries(language, {{"sLanguage_en", "English", "", true, true}, {"sLanguage_de", "Deutsch", "", true, true}});
+
+    QMenu* info = bar->addMenu(QStringLiteral("&Info"));
     info->setObjectName(QStringLiteral("mInfo"));
-    addEntries(info, {{"sInfo_1", "Help", "", true, false}});
+    addEntries(info, {{"sInfo_1", "&Help", "", true, false}});
 }

@@ -3,16 +3,15 @@
 #include <QObject>
 #include <QString>
 
-class QComboBox;
 class QWidget;
-struct AppContext;
+struct PanelContext;
 
 // "Save MAN-file" (cmdSave) and the one save dialog, SaveFileAs, which the menus and the
-// comparison reach through the context.
+// comparison reach through the window's requests.
 class SavePanel : public QObject {
     Q_OBJECT
 public:
-    SavePanel(QWidget* frmMain, AppContext& context);
+    SavePanel(QWidget* frmMain, const PanelContext& context);
 
     void cmdSave_Click();
     void SaveFileAs(int mode);
@@ -21,8 +20,6 @@ public:
     const QString& saveTag() const { return m_saveTag; }
 
 private:
-    AppContext& m_context;
-    QComboBox* m_cmbChassis;
-    QComboBox* m_cmbModule;
+    const PanelContext& m_context;
     QString m_saveTag;
 };

@@ -2,8 +2,9 @@
 
 #include "common/dialogs.h"
 #include "trace/trace_session.h"
-#include "ui/app_context.h"
+#include "ui/controls.h"
 #include "ui/frm_search.h"
+#include "ui/panel_context.h"
 #include "ui/trace_tree_view.h"
 
 #include <QAction>
@@ -14,26 +15,21 @@ namespace {
 const char* const kTag = "tag";
 } // namespace
 
-SearchPanel::SearchPanel(QWidget* frmMain, AppContext& context)
+SearchPanel::SearchPanel(QWidget* frmMain, const PanelContext& context)
     : QObject(frmMain),
       m_frmMain(frmMain),
       m_context(context),
-      m_cmdSearch(frmMain->findChild<QPushButton*>(QStringLiteral("cmdSearch"))),
-      m_treeTRC(frmMain->findChild<TraceTreeView*>(QStringLiteral("TreeTRC")))
+      m_cmdSearch(requireChild<QPushButton>(frmMain, QStringLiteral("cmdSearch"))),
+      m_treeTRC(requireChild<TraceTreeView>(frmMain, QStringLiteral("TreeTRC")))
 {
     connect(m_cmdSearch, &QPushButton::clicked, this, &SearchPanel::cmdSearch_Click);
     for (int index = 1; index <= 2; ++index)
-        connect(frmMain->findChild<QAction*>(QStringLiteral("sEdit_%1").arg(index)), &QAction::triggered, this,
+        connect(requireChild<QAction>(frmMain, QStringLiteral("sEdit_%1").arg(index)), &QAction::triggered, this,
                 [this, index] { sEdit_Click(index); });
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
         if (m_frmSearch)
             m_frmSearch->applicationStateChanged(state);
     });
-
-    m_context.closeSearchWindow = [this] { closeSearchWindow(); };
-    m_context.showChangeWindowViaSearch = [this](QDialog* changeWindow) {
-        return showChangeWindowViaSearch(changeWindow);
-    };
 }
 
 FrmSearch* SearchPanel::frmSearch() const
@@ -73,7 +69,7 @@ void SearchPanel::sEdit_Click(int index)
     }
     if (index != 2 || m_cmdSearch->property(kTag).toString() != u"show" || !m_frmSearch)
         return;
-    auto* searchNext = m_frmSearch->findChild<QPushButton*>(QStringLiteral("cmdNext_1"));
+    auto* searchNext = requireChild<QPushButton>(m_frmSearch, QStringLiteral("cmdNext_1"));
     if (searchNext->isEnabled())
         searchNext->click();
 }

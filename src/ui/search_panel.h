@@ -8,14 +8,14 @@ class QPushButton;
 class QWidget;
 class FrmSearch;
 class TraceTreeView;
-struct AppContext;
+struct PanelContext;
 
 // The "Search" button, the Edit menu and the life of the search window. While the
 // window is open, cmdSearch carries the tag "show".
 class SearchPanel : public QObject {
     Q_OBJECT
 public:
-    SearchPanel(QWidget* frmMain, AppContext& context);
+    SearchPanel(QWidget* frmMain, const PanelContext& context);
 
     void cmdSearch_Click();
     void sEdit_Click(int index);
@@ -29,7 +29,7 @@ private:
     void searchWindowUnloaded();
 
     QWidget* m_frmMain;
-    AppContext& m_context;
+    const PanelContext& m_context;
     QPushButton* m_cmdSearch;
     TraceTreeView* m_treeTRC;
     QPointer<FrmSearch> m_frmSearch;

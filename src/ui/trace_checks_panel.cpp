@@ -4,38 +4,44 @@
 #include "coding/translation_coverage.h"
 #include "coding/translation_table.h"
 #include "common/dialogs.h"
+#include "common/program_folder.h"
+#include "moduledata/module_choice.h"
 #include "settings/tool_folders.h"
 #include "trace/trace_session.h"
-#include "ui/app_context.h"
+#include "ui/controls.h"
 #include "ui/frm_find_module.h"
 #include "ui/frm_translation_report.h"
+#include "ui/panel_context.h"
+#include "ui/window_requests.h"
 
 #include <QAction>
 #include <QFileInfo>
 #include <QMenu>
 #include <QWidget>
 
-TraceChecksPanel::TraceChecksPanel(QWidget* frmMain, AppContext& context)
+TraceChecksPanel::TraceChecksPanel(QWidget* frmMain, const PanelContext& context)
     : QObject(frmMain), m_frmMain(frmMain), m_context(context)
 {
     setObjectName(QStringLiteral("traceChecksPanel"));
-    auto* edit = frmMain->findChild<QMenu*>(QStringLiteral("mEdit"));
+    auto* edit = requireChild<QMenu>(frmMain, QStringLiteral("mEdit"));
+    edit->setToolTipsVisible(true);
     edit->addSeparator()->setObjectName(QStringLiteral("sEdit_3"));
-    m_findModule = edit->addAction(QStringLiteral("Find module for this trace..."));
+    m_findModule = edit->addAction(QStringLiteral("&Find module for this trace..."));
     m_findModule->setObjectName(QStringLiteral("sEdit_4"));
-    QAction* report = edit->addAction(QStringLiteral("Translation report..."));
+    QAction* report = edit->addAction(QStringLiteral("&Translation report..."));
     report->setObjectName(QStringLiteral("sEdit_5"));
     connect(m_findModule, &QAction::triggered, this, &TraceChecksPanel::FindModule_Click);
     connect(report, &QAction::triggered, this, &TraceChecksPanel::TranslationReport_Click);
     connect(edit, &QMenu::aboutToShow, this, &TraceChecksPanel::updateFindModule);
     updateFindModule();
-    m_context.traceLoaded = [this] { traceLoaded(); };
 }
 
 void TraceChecksPanel::updateFindModule()
 {
-    m_findModule->setEnabled(!m_context.session.TraceLines.isEmpty() && m_context.chosenChassis
-                             && !m_context.chosenChassis().isEmpty());
+    const bool possible = !m_context.session.TraceLines.isEmpty() && !m_context.modules.chosenChassis().isEmpty();
+    m_findModule->setEnabled(possible);
+    // A disabled entry says what it waits for.
+    m_findModule->setToolTip(possible ? QString() : QStringLiteral("Load TRC-file and choose a chassis first."));
 }
 
 void TraceChecksPanel::traceLoaded()
@@ -51,16 +57,16 @@ void TraceChecksPanel::FindModule_Click()
     updateFindModule();
     if (!m_findModule->isEnabled())
         return;
-    callHook(m_context.closeSearchWindow);
-    FrmFindModule frmFindModule(m_context.folders.FolderNCS, m_context.chosenChassis(), m_context.session.TraceLines,
-                                m_context.dialogs, m_frmMain);
+    m_context.window.closeSearchWindow();
+    FrmFindModule frmFindModule(m_context.folders.FolderNCS, m_context.modules.chosenChassis(),
+                                m_context.session.TraceLines, m_context.dialogs, m_frmMain);
     if (frmFindModule.exec() == QDialog::Accepted)
-        callHook(m_context.chooseModule, frmFindModule.chosenModule());
+        m_context.window.chooseModule(frmFindModule.chosenModule());
 }
 
 void TraceChecksPanel::TranslationReport_Click()
 {
-    callHook(m_context.closeSearchWindow);
+    m_context.window.closeSearchWindow();
     if (m_context.session.TraceLines.isEmpty()) {
         m_context.dialogs.message(mainCaption(), QStringLiteral("Load TRC-file first."), MessageIcon::Exclamation);
         return;

@@ -5,19 +5,19 @@
 #include <QObject>
 
 class QWidget;
-struct AppContext;
+struct PanelContext;
 
 // The "Show values" button: every possible value of each function of the shown trace.
 // Keeps MarkerDistance between presses.
 class ValuesPanel : public QObject {
     Q_OBJECT
 public:
-    ValuesPanel(QWidget* frmMain, AppContext& context);
+    ValuesPanel(QWidget* frmMain, const PanelContext& context);
 
     void cmdValues_Click();
     const ValueSearchState& state() const { return m_state; }
 
 private:
-    AppContext& m_context;
+    const PanelContext& m_context;
     ValueSearchState m_state;
 };

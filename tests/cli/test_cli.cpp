@@ -3,6 +3,7 @@
 #include "support/data_table.h"
 #include "support/test_files.h"
 
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -21,7 +22,7 @@ const QString kDemoTrace = kNcs + u"/WORK/FSW_PSW.TRC"_qs;
 // A function name with a byte above 127, a function without values (never written to the
 // MAN file) and one with two value lines.
 const QStringList kCurrent{u"GRÖSSE"_qs, u"\tklein"_qs, u"LEER"_qs, u"ZWEI"_qs, u"\ta"_qs, u"\tb"_qs};
-// TAGFAHRLICHT is in the demo's data, BREMSE in no keyword file, AKUSTIK_VERRIEGELN not in the module.
+// TAGFAHRLICHT is in the demo's data, BREMSE in no keyword file, AKUSTIK_VERRIEGELN not in LCM_DEM.C04.
 const QStringList kValues{u"TAGFAHRLICHT"_qs, u"\tnicht_aktiv"_qs,      u"BREMSE"_qs,
                           u"\tein"_qs,        u"AKUSTIK_VERRIEGELN"_qs, u"\taktiv"_qs};
 const QStringList kCompared{u"FUNKTION_A"_qs, u"\taktiv"_qs, u"\t\twert_01"_qs, u"GRÖSSE"_qs, u"\t\tklein"_qs};
@@ -82,25 +83,30 @@ private slots:
     }
 
     // Exit status 2, the reason on standard error, nothing on standard output (compare: its
-    // header only), nothing written.
+    // header only), nothing written; a bad command line in one wording for every command.
     void refusals_data()
     {
         addColumns<QStringList, QString>("arguments", "message");
         const char* const rows[][3] = {
+            {"unknown option", "apply --from @values --output @man @current --fast", "apply: unknown option --fast."},
+            {"missing option", "check-update 7561023", "check-update: missing option --data <folder>."},
+            {"missing argument", "compare @current", "compare: missing argument <trace 2>."},
+            {"extra argument", "find-module a b", "find-module: unexpected argument b."},
+            {"value not a choice", "install winkfp --backup maybe", "install: --backup is yes or no, not maybe."},
+            {"argument not a choice", "install update", "install: <installation> is sp-daten or winkfp, not update."},
+            {"record and --list", "restore @man --list", "restore: give a record or --list."},
+            {"option in place of a value", "translations --table --missing x", "translations: --table needs a value."},
+            // The whole of standard error.
+            {"value left out", "values --ncs $ncs --chassis DEM @values --module",
+             "quillon-cli values: --module needs a value. See quillon-cli values --help.\n"},
             {"apply, unreadable wanted trace", "apply --from @missing --output @man @current", "missing"},
             {"apply, wanted file not a trace", "apply --from @picture --output @man @current", "Line 2 holds control"},
             {"apply, MAN file over the current trace", "apply --from @values --output @current @current",
              "must not be"},
             {"apply, MAN file onto a hard link of the current trace", "apply --from @values --output @link @current",
              "must not be"},
-            {"check-update, no data folder", "check-update 7561023", "--data"},
-            {"check-update, folder missing", "check-update 7561023 --data", "--data needs a folder"},
-            {"check-update, no number", "check-update --data $nfs", "assembly number"},
-            {"check-update, unknown option", "check-update --data $nfs --fast 7561023", "--fast"},
             {"check-update, DATA missing", "check-update --data $ncs 7561023", "not found"},
-            {"compare, one file", "compare @current", "Usage:"},
             {"compare, unreadable files", "compare @a.trc @b.trc", "a.trc"},
-            {"compare, output without name", "compare @current @current --output", "--output needs"},
             {"compare, output onto a trace", "compare @values @link --output @current", "must not be"},
             {"compare, not a trace", "compare @current @picture", "picture: Line 2 holds control characters"},
             {"find-module, no such chassis", "find-module --ncs $ncs --chassis E99 $trace", "E99 not found."},
@@ -111,18 +117,13 @@ private slots:
             {"translations, not a trace", "translations --table @x @picture", "not an NCS Expert trace"},
             {"translations, missing names onto the trace", "translations --table @x --missing @link @current",
              "must not go into the trace"},
-            {"values, no module", "values --ncs $ncs --chassis DEM @values", "Usage:"},
-            // The whole of standard error: the command stops at this reason.
-            {"values, option without value", "values --ncs $ncs --chassis DEM --module",
-             "values: --module needs a value.\n"},
-            {"values, unknown option", "values --ncs $ncs --chassis DEM --fast", "unknown option --fast"},
-            {"values, two traces", "values --ncs $ncs --chassis DEM --module LCM_DEM.C05 @values @values",
-             "only one trace"},
-            {"values, missing trace", "values --ncs $ncs --chassis DEM --module LCM_DEM.C05 @x.trc", "x.trc"},
             {"values, not a trace", "values --ncs $ncs --chassis DEM --module LCM_DEM.C05 @picture", "Line 2 holds"},
             {"values, missing chassis", "values --ncs $ncs --chassis E00 --module LCM_DEM.C05 @values",
              "SWTFSW*.DAT not found."},
             {"values, missing module", "values --ncs $ncs --chassis DEM --module XYZ.C01 @values", "XYZ.C01"},
+            {"module, JSON and check", "module --ncs $ncs --chassis DEM --module LCM_DEM.C05 --json --check",
+             "--check"},
+            {"module, missing module", "module --ncs $ncs --chassis DEM --module XYZ.C01", "XYZ.C01 not found."},
         };
         for (const auto& row : rows)
             QTest::newRow(row[0]) << args(row[1]) << QString::fromUtf8(row[2]);
@@ -203,8 +204,21 @@ private slots:
             << QStringList{u"FUNKTION_A"_qs,   u"File 1 --> aktiv"_qs,   u"File 2 --> aktiv"_qs,   QString(),
                            u"FUNKTION_A"_qs,   u"File 1 --> wert_01"_qs, u"File 2 --> wert_02"_qs, QString(),
                            u"2 differences"_qs};
-        QTest::newRow("different length")
-            << kCompared.mid(0, 4) << 2 << QStringList{u"Comparison not possible, trace files do not match!"_qs};
+        // Of different lengths: the functions only one file has, empty lines and repeats not counted.
+        const QString mismatch = u"Comparison not possible, trace files do not match!"_qs;
+        QTest::newRow("different length, same functions")
+            << kCompared.mid(0, 4) << 2
+            << QStringList{mismatch, QString(),
+                           u"Both files hold the same functions; their other lines differ in number."_qs};
+        QStringList others{u"FUNKTION_A"_qs, u"\taktiv"_qs, u"NEU"_qs, QString()};
+        for (int i = 1; i <= 11; ++i)
+            others << u"X%1"_qs.arg(i, 2, 10, QChar(u'0'));
+        QTest::newRow("different length, functions only in one file")
+            << others + QStringList{u"X01"_qs} << 2
+            << QStringList{mismatch,     QString(), u"Only in file 1: 1 function"_qs,
+                           u"GRÖSSE"_qs, QString(), u"Only in file 2: 12 functions"_qs,
+                           u"NEU"_qs}
+                   + others.mid(4, 9) + QStringList{u"... and 2 more"_qs};
         QTest::newRow("first line differs") << replaced(kCompared, 0, u"FUNKTION_Z"_qs) << 2 << QStringList();
     }
     void compare()
@@ -236,13 +250,65 @@ private slots:
         const CliRun text = run(arguments);
         QCOMPARE(text.exitCode, 0);
         QCOMPARE(text.outLines(),
-                 (QStringList{u"LCM_DEM.C05\t39\t39"_qs, u"LCM_DEM.C06\t37\t40"_qs, u"LCM_DEM.C04\t36\t39"_qs,
+                 (QStringList{u"LCM_DEM.C05\t40\t40"_qs, u"LCM_DEM.C06\t37\t40"_qs, u"LCM_DEM.C04\t36\t39"_qs,
                               u"LCM_DEM.C03\t29\t30"_qs, u"KOMBI.C02\t8\t8"_qs, u"ZKE_DEM.C07\t7\t7"_qs}));
         const CliRun json = run(QStringList{u"find-module"_qs, u"--json"_qs} + arguments.mid(1));
-        const QJsonObject best = QJsonDocument::fromJson(json.out.toUtf8()).array().first().toObject();
+        const QJsonArray modules = QJsonDocument::fromJson(json.out.toUtf8()).array();
+        const QJsonObject best = modules.first().toObject();
         QCOMPARE(best.value(u"module"_qs).toString(), u"LCM_DEM.C05"_qs);
-        QCOMPARE(best.value(u"functions"_qs).toInt(), 40);
         QVERIFY(best.value(u"error"_qs).isNull());
+        for (const QJsonValue& m : modules) { // what a module lacks is what its counts leave out
+            QCOMPARE(m[u"missing"_qs].toArray().size(), m[u"functions"_qs].toInt() - m[u"found"_qs].toInt());
+            QCOMPARE(m[u"unknownValues"_qs].toArray().size(), m[u"found"_qs].toInt() - m[u"matching"_qs].toInt());
+        }
+    }
+
+    // The demo's modules by their structure: the last of two functions as JSON; the check of
+    // the whole chassis; a function the module lacks; a keyword file given as module.
+    void module_data()
+    {
+        addColumns<QString, int, QStringList>("arguments", "exitCode", "out");
+        QTest::newRow("JSON, another field order")
+            << u"LCM_DEM.C06 --json CODIERINDEX TACHO_EINHEIT"_qs << 0
+            << QStringList{
+                   uR"({"fields":{"BLOCKNR":3,"BYTEADR":73,"FSW":2624,"GRUPPE":null,"INDEX":33,"KENNUNG":23130,)"
+                   uR"("MASKE":1,"WORTADR":12288},"function":"TACHO_EINHEIT","id":2624,"shares_bits_with":[],)"
+                   uR"("values":[{"bytes":"01","fields":{"DATEN":"01","PSW":20016},"id":20016,"value":"kmh"},)"
+                   uR"({"bytes":"00","fields":{"DATEN":"00","PSW":21040},"id":21040,"value":"mph"}]})"_qs};
+        QTest::newRow("check") << u"LCM_DEM.C04 --check"_qs << 0
+                               << QStringList{u"8 binary files checked, 0 damaged"_qs,
+                                              u"LCM_DEM.C04: 39 functions, the structure and the search agree"_qs};
+        QTest::newRow("function not in the module") << u"LCM_DEM.C04 AKUSTIK_VERRIEGELN"_qs << 1 << QStringList();
+        QTest::newRow("not a module file") << u"SWTFSW01.DAT"_qs << 1 << QStringList();
+    }
+    void module()
+    {
+        QFETCH(QString, arguments);
+        const CliRun result = run(args("module --ncs $ncs --chassis DEM --module") + arguments.split(u' '));
+        QTEST(result.exitCode, "exitCode");
+        const QJsonDocument json = QJsonDocument::fromJson(result.out.toUtf8());
+        QTEST(json.isArray() ? QStringList{QString::fromUtf8(
+                  QJsonDocument(json.array().last().toObject()).toJson(QJsonDocument::Compact))}
+                             : result.outLines(),
+              "out");
+        QCOMPARE(result.err.isEmpty(), result.exitCode == 0);
+    }
+
+    // A damaged module beside a text table: --check names the frame.
+    void moduleDamaged()
+    {
+        const QString ncs = at(u"ncs"_qs), folder = ncs + u"/DATEN/DEM/"_qs;
+        for (const QString& name : QDir(kNcs + u"/DATEN/DEM"_qs).entryList(QDir::Files))
+            QVERIFY(TestFiles::write(folder + name, TestFiles::read(kNcs + u"/DATEN/DEM/"_qs + name)));
+        QByteArray module = TestFiles::read(folder + u"LCM_DEM.C03"_qs);
+        module[module.size() - 1] = char(module.back() ^ 0x01);
+        QVERIFY(TestFiles::write(folder + u"LCM_DEM.C03"_qs, module) && TestFiles::write(folder + u"INFO.TXT"_qs, "x"));
+        const CliRun check = run({u"module"_qs, u"--ncs"_qs, ncs, u"--chassis"_qs, u"DEM"_qs, u"--module"_qs,
+                                  u"LCM_DEM.C05"_qs, u"--check"_qs});
+        QCOMPARE(check.exitCode, 1);
+        QVERIFY2(check.out.startsWith(u"LCM_DEM.C03: offset "_qs) && check.out.contains(u"check byte"_qs),
+                 qPrintable(check.out));
+        QCOMPARE(check.outLines().value(1), u"8 binary files checked, 1 damaged"_qs);
     }
 
     void translations()
@@ -271,7 +337,7 @@ private slots:
         QFETCH(QStringList, traceLines);
         QFETCH(int, exitCode);
         QVERIFY(TestFiles::write(at(u"values"_qs), TestFiles::crlf(traceLines)));
-        const QStringList arguments = args("values --ncs $ncs --chassis DEM --module LCM_DEM.C05 @values");
+        const QStringList arguments = args("values --ncs $ncs --chassis DEM --module LCM_DEM.C04 @values");
         const CliRun result = run(arguments);
         QTEST(result.out, "out");
         QCOMPARE(result.exitCode, exitCode);

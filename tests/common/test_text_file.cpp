@@ -277,19 +277,22 @@ private slots:
     }
 
     // Beside a read-only program the program's files are still read from there; what is
-    // written goes where it can be written.
+    // written goes where it can be written, and opening the log opens what was written.
     void programFilesBesideAReadOnlyProgram_data()
     {
-        // files: below "tools" (beside) or "user"
-        addColumns<bool, QStringList, QString, QString>("readOnly", "files", "readFrom", "writeTo");
+        // files: below "tools" (beside) or "user"; "ro:" marks a read-only file
+        addColumns<bool, QStringList, QString, QString, QString>("readOnly", "files", "readFrom", "writeTo", "openLog");
         const QString table = u"/Translations.csv"_qs, log = u"/Codinglog.txt"_qs;
-        QTest::newRow("writable") << false << QStringList{u"tools"_qs + table} << u"tools"_qs << u"tools"_qs;
+        QTest::newRow("writable") << false << QStringList{u"tools"_qs + table} << u"tools"_qs << u"tools"_qs
+                                  << u"tools"_qs;
         QTest::newRow("read-only, table beside")
-            << true << QStringList{u"tools"_qs + table, u"user"_qs + table} << u"tools"_qs << u"user"_qs;
+            << true << QStringList{u"tools"_qs + table, u"user"_qs + table} << u"tools"_qs << u"user"_qs << u"tools"_qs;
         QTest::newRow("read-only, table per user")
-            << true << QStringList{u"user"_qs + table} << u"user"_qs << u"user"_qs;
+            << true << QStringList{u"user"_qs + table} << u"user"_qs << u"user"_qs << u"tools"_qs;
         QTest::newRow("read-only, writable log beside")
-            << true << QStringList{u"tools"_qs + log} << u"tools"_qs << u"tools"_qs;
+            << true << QStringList{u"tools"_qs + log} << u"tools"_qs << u"tools"_qs << u"tools"_qs;
+        QTest::newRow("read-only, stale log beside, written per user")
+            << true << QStringList{u"ro:tools"_qs + log, u"user"_qs + log} << u"tools"_qs << u"user"_qs << u"user"_qs;
     }
     void programFilesBesideAReadOnlyProgram()
     {
@@ -303,14 +306,17 @@ private slots:
 #endif
         Folder f;
         QDir().mkpath(f.at(u"tools"_qs));
-        for (const QString& file : files) {
+        for (QString file : files) {
+            const bool fileReadOnly = file.startsWith(u"ro:");
+            file.remove(u"ro:"_qs);
             QVERIFY(TestFiles::write(f.at(file), "x"));
-            QFile::setPermissions(f.at(file), kWritableByAll);
+            QFile::setPermissions(f.at(file), fileReadOnly ? QFile::ReadOwner | QFile::ReadOther : kWritableByAll);
         }
         QFile::setPermissions(f.at(u"tools"_qs), readOnly ? kReadOnlyFolder : kAll | QFile::WriteOther);
         const ProgramFiles places(f.at(u"tools"_qs), f.at(u"user"_qs));
         QTEST(asOrdinaryUser([&] { return Paths::nameOf(places.readFolder(u"\\Translations.csv"_qs)); }), "readFrom");
         QTEST(asOrdinaryUser([&] { return Paths::nameOf(places.writeFolder(u"\\Codinglog.txt"_qs)); }), "writeTo");
+        QTEST(asOrdinaryUser([&] { return Paths::nameOf(places.openFolder(u"\\Codinglog.txt"_qs)); }), "openLog");
     }
 };
 

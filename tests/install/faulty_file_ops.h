@@ -5,10 +5,12 @@
 #include <functional>
 
 // Passes every operation to the real one, counting those that can fail; the one with the
-// chosen number fails instead, without touching anything. Number 0 never fails, so a
-// clean run tells how many operations there are.
+// chosen number fails instead, without touching anything, except that a line added to a
+// file is torn half-way, as on a full disk. Number 0 never fails, so a clean run tells how
+// many operations there are.
 class FaultyFileOps final : public FileOps {
 public:
+    using FileOps::copyFile;
     FaultyFileOps(FileOps& inner, int failAt = 0) : m_inner(inner), m_failAt(failAt) {}
 
     int count() const { return m_count; }
@@ -31,9 +33,32 @@ public:
     {
         return run([&] { return m_inner.makeFolder(p); });
     }
-    Status copyFile(const QString& s, const QString& t) override
+    Status copyFile(const QString& s, const QString& t, const CopyOptions& o) override
     {
-        return run([&] { return m_inner.copyFile(s, t); });
+        return run([&] { return m_inner.copyFile(s, t, o); });
+    }
+    Result<Stat> stat(const QString& p) override
+    {
+        return run([&] { return m_inner.stat(p); });
+    }
+    Result<QByteArray> hashFile(const QString& p, HashKind k) override
+    {
+        return run([&] { return m_inner.hashFile(p, k); });
+    }
+    Result<QString> canonicalPath(const QString& p) override
+    {
+        return run([&] { return m_inner.canonicalPath(p); });
+    }
+    Status makePath(const QString& p) override
+    {
+        return run([&] { return m_inner.makePath(p); });
+    }
+    Result<std::unique_ptr<AppendFile>> openAppend(const QString& p, bool create) override
+    {
+        auto file = run([&] { return m_inner.openAppend(p, create); });
+        if (!file)
+            return file;
+        return Result<std::unique_ptr<AppendFile>>(std::make_unique<Torn>(*this, std::move(file.value())));
     }
     Status copyLink(const QString& s, const QString& t) override
     {
@@ -65,6 +90,19 @@ public:
     }
 
 private:
+    struct Torn final : AppendFile {
+        Torn(FaultyFileOps& ops, std::unique_ptr<AppendFile> inner) : ops(ops), inner(std::move(inner)) {}
+        Status append(const QByteArray& bytes) override
+        {
+            if (ops.run([] { return Status(); }))
+                return inner->append(bytes);
+            static_cast<void>(inner->append(bytes.left(bytes.size() / 2)));
+            return Status::failure(QStringLiteral("No space left on device"));
+        }
+        FaultyFileOps& ops;
+        std::unique_ptr<AppendFile> inner;
+    };
+
     template <typename Operation>
     auto run(Operation operation) -> decltype(operation())
     {

@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include <functional>
+
 // Records everything the installation shows, as the controls would hold it.
 class RecordingView final : public InstallView {
 public:
@@ -12,10 +14,15 @@ public:
     int selectedLine = -1; // index of the selected line, -1 for none
     bool logVisible = false;
     bool updateButtonsEnabled = true;
-    QString guideCaption = QStringLiteral("Show WinKFP");
 
     void setCaption(const QString& text) override { caption = text; }
-    void addLine(const QString& line) override { lines.append(line); }
+    std::function<void()> onLine; // told of each line as it is added
+    void addLine(const QString& line) override
+    {
+        lines.append(line);
+        if (onLine)
+            onLine();
+    }
     void selectLastLine() override { selectedLine = static_cast<int>(lines.size()) - 1; }
     void setPercentage(int) override {}
     void processPendingEvents() override {}
@@ -28,6 +35,4 @@ public:
     void showPicture() override { logVisible = false; }
     void setUpdateButtonsEnabled(bool enabled) override { updateButtonsEnabled = enabled; }
     void setSourceFolder(const QString&) override {}
-    QString guideButtonCaption() const override { return guideCaption; }
-    void setGuideButtonCaption(const QString& text) override { guideCaption = text; }
 };

@@ -10,6 +10,10 @@
 
 #include <filesystem>
 
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#endif
+
 class TestFolderSync : public QObject {
     Q_OBJECT
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -119,6 +123,34 @@ private slots:
         QVERIFY(QFileInfo(T + InstallFixture::Stamp + u"/A"_qs).isSymLink());
         QCOMPARE(TreeFiles::snapshot(T), (TreeSnapshot{{u"A"_qs, "new"}}));
         QVERIFY(m_view.lines.contains(u"skip link --> B"_qs));
+    }
+
+    // A FIFO is never opened (that would hang): skipped with a log line where files are
+    // copied one by one, refused where a folder is copied whole.
+    void specialFilesAreNeverOpened_data()
+    {
+        addColumns<QString, bool, QString>("fifo", "folders", "line");
+        QTest::newRow("in the data set") << u"src/P"_qs << false << u"skip, not a regular file --> P"_qs;
+        QTest::newRow("in the tool folder") << u"tgt/P"_qs << false << u"skip, not a regular file --> P"_qs;
+        QTest::newRow("in a family of the data set") << u"src/FAM/P"_qs << true << QString();
+    }
+    void specialFilesAreNeverOpened()
+    {
+        QFETCH(QString, fifo);
+        QFETCH(bool, folders);
+        QFETCH(QString, line);
+        QVERIFY(build({{u"src/A"_qs, "a"}, {u"src/FAM/A"_qs, "a"}}));
+#ifdef Q_OS_WIN
+        QSKIP("no FIFOs on Windows");
+#else
+        QCOMPARE(::mkfifo(QFile::encodeName(in(fifo)).constData(), 0600), 0);
+#endif
+        const Status done =
+            folders ? sync().ReplaceFolders(S, T, MessageAnswer::Yes) : sync().UpdateFiles(S, T, MessageAnswer::Yes);
+        if (line.isEmpty())
+            QCOMPARE(done.error(), in(fifo) + u": not a regular file"_qs);
+        else
+            QVERIFY(done.ok() && m_view.lines.contains(line));
     }
 
     void overlappingFoldersAreRefused()

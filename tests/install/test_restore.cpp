@@ -1,11 +1,18 @@
+#include "common/paths.h"
 #include "faulty_file_ops.h"
+#include "install/install_lock.h"
 #include "install/restore_record.h"
 #include "install/restore_run.h"
 #include "install_fixture.h"
 #include "support/data_table.h"
+#include "support/test_files.h"
 #include "tree_snapshot.h"
 
+#include <QDir>
+#include <QSysInfo>
 #include <QTest>
+
+#include <filesystem>
 
 using Kind = Restore::Outcome::Kind;
 
@@ -24,17 +31,63 @@ struct Installed {
         c.recordsFolder = f.records.path();
         result = cmdUpdate_Click(c, index);
     }
-    Restore::Outcome restore(FileOps& ops) { return Restore::run(result.restoreRecord, ops, f.view); }
+    Restore::Outcome restore(FileOps& ops, bool stopped = false)
+    {
+        return Restore::run(result.restoreRecord, ops, f.view, {stopped});
+    }
+    // The tool folders and the records, so a backup kept aside counts too.
+    TreeSnapshot everything() const
+    {
+        TreeSnapshot all = f.tools();
+        all.insert(TreeFiles::snapshot(f.records.path()));
+        return all;
+    }
+    QByteArray record() const
+    {
+        return TreeFiles::snapshot(f.records.path()).value(Paths::nameOf(result.restoreRecord));
+    }
 };
+
+// A record's lines without their checks, and a record written from such lines with
+// checks that hold: what a crafted record looks like.
+QList<QByteArray> bodies(const QByteArray& record)
+{
+    QList<QByteArray> lines = record.split('\n').mid(1);
+    lines.removeLast();
+    for (QByteArray& line : lines)
+        line = line.mid(9);
+    return lines;
+}
+QByteArray signedRecord(const QList<QByteArray>& bodies)
+{
+    QByteArray bytes = "quillon restore record 2\n";
+    quint32 chain = 0;
+    for (const QByteArray& body : bodies) {
+        chain = chainCheck(chain, body);
+        bytes += QByteArray::number(chain, 16).rightJustified(8, '0') + '\t' + body + '\n';
+    }
+    return bytes;
+}
+
+// Writes bytes over a file and gives it back its time to the nanosecond.
+void replaceKeepingTime(const QString& path, const QByteArray& bytes)
+{
+    namespace fs = std::filesystem;
+    const fs::path file = QFile::encodeName(path).toStdString();
+    const auto time = fs::last_write_time(file);
+    QVERIFY(TestFiles::write(path, bytes));
+    fs::last_write_time(file, time);
+}
 
 } // namespace
 
 class TestRestore : public QObject {
     Q_OBJECT
 private slots:
-    // A restore gives the tool folders back. One stopped by its k-th file operation leaves
-    // every file as the run left it or as it was before (or gone with a folder the run moved
-    // away); a second restore finishes the job and so shows nothing was lost.
+    // A restore gives the tool folders back. One stopped by its k-th file operation (a
+    // record line torn as on a full disk) refuses or leaves every file as the run left it
+    // or as it was before (or gone with a folder the run moved away); a file it could not
+    // read is never called changed; a second restore finishes the job.
     void restoreFaultAtEveryOperation_data()
     {
         addColumns<int, QString>("index", "dataSet");
@@ -47,31 +100,39 @@ private slots:
         QFETCH(int, index);
         QFETCH(QString, dataSet);
         const TreeSnapshot before = InstallFixture(nullptr, dataSet).tools(true);
-        int operations = 0;
+        int operations = 0, checking = 0;
         {
             Installed run(index, dataSet);
             QCOMPARE(run.result.outcome, InstallRunResult::Outcome::Ready);
             QVERIFY(run.f.tools(true) != before);
             RealFileOps real;
             FaultyFileOps counting(real);
+            run.f.view.onLine = [&] { checking = checking ? checking : counting.count(); };
             QCOMPARE(run.restore(counting).kind, Kind::Restored);
             operations = counting.count();
             QCOMPARE(run.f.tools(true), before);
             QCOMPARE(run.f.view.lines.last(), QString());
         }
-        QVERIFY(operations > 10);
-        for (int k = 1; k <= operations; ++k) {
+        QVERIFY(operations > checking && checking > 10);
+        // The check only reads: a third of its operations stand for all of them.
+        for (int k = 1; k <= operations; k += k < checking ? 3 : 1) {
             const QString where = u"operation "_qs + QString::number(k);
             Installed run(index, dataSet);
             const TreeSnapshot after = run.f.tools(true); // SGIDC.AS2 is written at the run's own time
             RealFileOps real;
             FaultyFileOps faulty(real, k);
-            QVERIFY2(run.restore(faulty).kind == Kind::Failed, qPrintable(where));
+            const Restore::Outcome outcome = run.restore(faulty);
+            QVERIFY2(outcome.problems.filter(u"changed since"_qs).isEmpty(), qPrintable(where));
+            if (outcome.kind == Kind::Restored) { // a read that failed where it was not needed
+                QVERIFY2(run.f.tools(true) == before, qPrintable(where));
+                continue;
+            }
             const TreeSnapshot middle = run.f.tools(true);
             for (auto it = middle.begin(); it != middle.end(); ++it)
                 QVERIFY2(before.value(it.key()) == it.value() || after.value(it.key()) == it.value(),
                          qPrintable(where + u": "_qs + it.key()));
-            QVERIFY2(run.restore(real).kind == Kind::Restored, qPrintable(where));
+            const Restore::Outcome again = run.restore(real);
+            QVERIFY2(again.kind == Kind::Restored, qPrintable(where + again.problems.join(u'\n')));
             QVERIFY2(run.f.tools(true) == before, qPrintable(where));
         }
     }
@@ -79,32 +140,38 @@ private slots:
     // Anything changed since the run refuses the restore, naming the file; nothing is touched.
     void refused_data()
     {
-        // bytes: written there, or empty to remove the file
-        addColumns<int, QString, QByteArray, QString>("index", "path", "bytes", "problem");
+        // bytes: written there (keepTime: with the same size and time), or empty to remove the file
+        addColumns<int, QString, QByteArray, bool, QString>("index", "path", "bytes", "keepTime", "problem");
         QTest::newRow("updated file edited")
-            << 0 << u"EDIABAS/ECU/A.PRG"_qs << QByteArray("edited") << u": changed since the installation"_qs;
-        QTest::newRow("new file edited") << 0 << u"EDIABAS/ECU/B.PRG"_qs << QByteArray("edited")
-                                         << u": changed since the installation"_qs;
-        QTest::newRow("backup gone") << 0 << u"EDIABAS/ECU_20121231_235959/A.PRG"_qs << QByteArray()
+            << 0 << u"EDIABAS/ECU/A.PRG"_qs << QByteArray("edited") << false << u": changed since the installation"_qs;
+        QTest::newRow("edit that kept size and time")
+            << 0 << u"EDIABAS/ECU/B.PRG"_qs << QByteArray() << true << u": changed since the installation"_qs;
+        QTest::newRow("backup gone") << 0 << u"EDIABAS/ECU_20121231_235959/A.PRG"_qs << QByteArray() << false
                                      << u": the backup of "_qs;
-        QTest::newRow("file added to a backup folder") << 0 << u"EDIABAS/ECU_20121231_235959/NEW.PRG"_qs
-                                                       << QByteArray("x") << u": added after the installation"_qs;
+        QTest::newRow("backup edited") << 0 << u"EDIABAS/ECU_20121231_235959/A.PRG"_qs << QByteArray("x") << false
+                                       << u": the backup of "_qs;
+        QTest::newRow("file added to a backup folder")
+            << 0 << u"EDIABAS/ECU_20121231_235959/NEW.PRG"_qs << QByteArray("x") << false
+            << u": added after the installation"_qs;
         QTest::newRow("file added to a family")
-            << 1 << u"NFS/DATA/FAM2/MINE.DAT"_qs << QByteArray("x") << u": added after the installation"_qs;
+            << 1 << u"NFS/DATA/FAM2/MINE.DAT"_qs << QByteArray("x") << false << u": added after the installation"_qs;
         QTest::newRow("folder in the way of a move back")
-            << 1 << u"NFS/DATA/FAM9/"_qs << QByteArray("folder") << u": in the way of "_qs;
+            << 1 << u"NFS/DATA/FAM9/"_qs << QByteArray("folder") << false << u": in the way of "_qs;
     }
     void refused()
     {
         QFETCH(int, index);
         QFETCH(QString, path);
         QFETCH(QByteArray, bytes);
+        QFETCH(bool, keepTime);
         QFETCH(QString, problem);
         Installed run(index, u"SP-E46"_qs);
         QString file = run.f.at(path);
         if (path.endsWith(u'/')) // a folder: the native path ends in the separator
             file.chop(1);
-        if (bytes.isEmpty())
+        if (keepTime)
+            replaceKeepingTime(file, QByteArray(TreeFiles::snapshot(run.f.root()).value(path).size(), '?'));
+        else if (bytes.isEmpty())
             QVERIFY(QFile::remove(file));
         else
             QVERIFY(TreeFiles::build(run.f.root(), {{path, bytes}}));
@@ -117,32 +184,190 @@ private slots:
         QCOMPARE(run.f.tools(true), edited);
     }
 
-    // Ten problems are shown whole; beyond that the rest are counted.
-    void messageShowsTen()
+    // A backup damaged with its size and time kept is found as it is copied back: it
+    // replaces nothing, and the message names it.
+    void damagedBackupReplacesNothing()
     {
-        const QStringList ten(10, u"x"_qs);
-        QCOMPARE(Restore::messageText(ten), QStringList(10, u"x"_qs).join(u"\r\n"_qs));
-        QVERIFY(Restore::messageText(ten + QStringList{u"y"_qs}).endsWith(u"x\r\n… and 1 more"_qs));
+        Installed run(0, u"SP-E46"_qs);
+        const QString backup = run.f.at(u"EDIABAS/ECU_20121231_235959/A.PRG"_qs);
+        const QByteArray installed = TreeFiles::snapshot(run.f.root()).value(u"EDIABAS/ECU/A.PRG"_qs);
+        replaceKeepingTime(backup, QByteArray(QFileInfo(backup).size(), '?'));
+        RealFileOps ops;
+        const auto outcome = run.restore(ops);
+        QCOMPARE(outcome.kind, Kind::Failed);
+        QVERIFY2(outcome.problems.value(0).startsWith(backup + u": the backup of "_qs),
+                 qPrintable(outcome.problems[0]));
+        QCOMPARE(TreeFiles::snapshot(run.f.root()).value(u"EDIABAS/ECU/A.PRG"_qs), installed);
     }
 
-    void parse_data()
+    // Crafted or damaged records are refused whole before anything changes.
+    void craftedRecords_data()
     {
-        // changes: -1 when refused
-        addColumns<QByteArray, int>("bytes", "changes");
-        const QByteArray head = "quillon restore record 1\nrun\twinkfp\t2020-01-01T08:00:00\tC:/SP\n";
-        QTest::newRow("torn last line left out") << head + "new\tC:/a\nnew\tC:/b" << 1;
-        QTest::newRow("undone beyond the changes") << head + "new\tC:/a\nundone\t1\n" << -1;
-        QTest::newRow("unknown word") << head + "renamed\tC:/a\n" << -1;
-        QTest::newRow("fingerprint not a number") << head + "kept\tC:/a\tC:/b\tx\t1\tff\n" << -1;
-        QTest::newRow("no run line") << QByteArray("quillon restore record 1\nnew\tC:/a\n") << -1;
-        QTest::newRow("percent-encoded path") << head + "moved\tC:/a%09b\tC:/c\n" << 1;
+        // edit: what is done to the record's lines; problem: part of the refusal
+        addColumns<QString, QString>("edit", "problem");
+        QTest::newRow("absolute path") << u"new path /outside/victim.txt"_qs << u"not a path inside its tool folder"_qs;
+        QTest::newRow("climbs out") << u"new path ECU/../../outside/victim.txt"_qs
+                                    << u"not a path inside its tool folder"_qs;
+        QTest::newRow("linked parent folder") << u"link ECU"_qs << u"leads out of"_qs;
+        QTest::newRow("one changed character") << u"flip"_qs << u"was changed or damaged"_qs;
+        QTest::newRow("tool folder elsewhere") << u"tool"_qs << u"a folder the record names is missing"_qs;
+        QTest::newRow("no closing line") << u"cut end"_qs << u"stopped before it ended"_qs;
+        QTest::newRow("first form, relative path") << u"first relative"_qs << u"not inside the folders"_qs;
+        QTest::newRow("first form, outside path") << u"first outside"_qs << u"not inside the folders"_qs;
     }
-    void parse()
+    void craftedRecords()
     {
-        QFETCH(QByteArray, bytes);
-        QFETCH(int, changes);
-        const auto record = RestoreRecord::parse(bytes);
-        QCOMPARE(record.ok() ? record->changes.size() : -1, changes);
+        QFETCH(QString, edit);
+        QFETCH(QString, problem);
+        Installed run(0, u"SP-E46"_qs);
+        QVERIFY(TreeFiles::build(run.f.root(), {{u"outside/victim.txt"_qs, "keep"}, {u"outside/ECU/"_qs, {}}}));
+        const QString path = run.result.restoreRecord;
+        QByteArray bytes = run.record();
+        QList<QByteArray> lines = bodies(bytes);
+        const auto line = [&lines](const char* word) -> QByteArray& {
+            return *std::find_if(lines.begin(), lines.end(),
+                                 [word](const QByteArray& l) { return l.startsWith(word); });
+        };
+        const QByteArray outside = QFile::encodeName(run.f.at(u"outside/victim.txt"_qs));
+        const QByteArray time = line("run\t").split('\t')[2];
+        if (edit.startsWith(u"new path "_qs))
+            line("new\t") = "new\t1\t" + edit.mid(9).toUtf8();
+        else if (edit == u"tool") // the second names EDIABAS, the first the records
+            lines[lines.indexOf(line("tool\t")) + 1] = "tool\t" + QFile::encodeName(run.f.at(u"GONE"_qs));
+        else if (edit == u"cut end")
+            lines.removeIf([](const QByteArray& l) { return l.startsWith("end"); });
+        if (edit.startsWith(u"first"_qs)) {
+            bytes = "quillon restore record 1\nrun\tsp-daten\t" + time + "\tSP\nfolder\t"
+                    + QFile::encodeName(run.f.at(u"EDIABAS/ECU_20121231_235959"_qs)) + "\nnew\t"
+                    + (edit.endsWith(u"relative"_qs) ? QByteArray("EDIABAS/ECU/B.PRG") : outside) + "\nend\n";
+        } else if (edit == u"flip") {
+            bytes[bytes.indexOf("\tnew\t") + 8] ^= 1;
+        } else {
+            bytes = signedRecord(lines);
+        }
+        if (edit == u"link ECU") { // the tool's folder now leads outside, with the same files
+            QVERIFY(QDir().rename(run.f.at(u"EDIABAS/ECU"_qs), run.f.at(u"outside/ECU2"_qs)));
+            QVERIFY(QFile::link(run.f.at(u"outside/ECU2"_qs), run.f.at(u"EDIABAS/ECU"_qs)));
+        }
+        QVERIFY(TestFiles::write(path, bytes));
+        const TreeSnapshot files = TreeFiles::snapshot(run.f.root());
+        RealFileOps ops;
+        const auto outcome = run.restore(ops);
+        QCOMPARE(outcome.kind, Kind::Refused);
+        QVERIFY2(outcome.problems.join(u'\n').contains(problem), qPrintable(outcome.problems.join(u'\n')));
+        QCOMPARE(TreeFiles::snapshot(run.f.root()), files);
+    }
+
+    // A record cut after any line, restored as a stopped run, is refused with nothing
+    // changed or undoes what it lists without losing a file: every original's bytes are
+    // still in the tool folders or a backup.
+    void recordCutAtEveryLine_data()
+    {
+        addColumns<int>("index");
+        QTest::newRow("SP-daten") << 0;
+        QTest::newRow("WinKFP") << 1;
+    }
+    void recordCutAtEveryLine()
+    {
+        QFETCH(int, index);
+        const TreeSnapshot before = InstallFixture().tools();
+        const qsizetype lines = Installed(index, u"SP-E46"_qs).record().count('\n');
+        QVERIFY(lines > 10);
+        for (qsizetype keep = 1; keep < lines; ++keep) {
+            Installed run(index, u"SP-E46"_qs);
+            const QList<QByteArray> all = run.record().split('\n');
+            QVERIFY(TestFiles::write(run.result.restoreRecord, all.mid(0, keep).join('\n') + '\n'));
+            const TreeSnapshot installed = run.f.tools();
+            RealFileOps ops;
+            const auto outcome = run.restore(ops, true);
+            const QString where =
+                u"cut after line "_qs + QString::number(keep) + u": "_qs + outcome.problems.join(u' ');
+            QVERIFY2(outcome.kind != Kind::Failed, qPrintable(where));
+            if (outcome.kind == Kind::Refused)
+                QVERIFY2(run.f.tools() == installed, qPrintable(where));
+            const QList<QByteArray> kept = run.everything().values();
+            for (auto it = before.begin(); it != before.end(); ++it)
+                QVERIFY2(it.key().endsWith(u'/') || kept.contains(it.value()), qPrintable(where + it.key()));
+        }
+    }
+
+    // The partial copies of killed runs never block a restore; it removes them and says so.
+    void leftoversGoWithTheRestore()
+    {
+        const TreeSnapshot before = InstallFixture().tools();
+        Installed run(0, u"SP-E46"_qs);
+        QVERIFY(TreeFiles::build(run.f.root(), {{u"EDIABAS/ECU_20121231_235959/HUGE.PRG.quillon~"_qs, "half"},
+                                                {u"EDIABAS/ECU/B.PRG.quillon~"_qs, "half"}}));
+        RealFileOps ops;
+        QCOMPARE(run.restore(ops).kind, Kind::Restored);
+        QCOMPARE(run.f.tools(), before);
+        QVERIFY(run.f.view.lines.contains(u"delete leftover --> HUGE.PRG.quillon~"_qs));
+    }
+
+    // The record a window selects first: the newest that can be restored, then the newest
+    // stopped run, else the newest.
+    void firstChoice_data()
+    {
+        // records, newest first: e ended, s stopped, r restored, u unreadable
+        addColumns<QString, int>("records", "first");
+        QTest::newRow("newest restorable") << u"ree"_qs << 1;
+        QTest::newRow("ended before stopped") << u"se"_qs << 1;
+        QTest::newRow("stopped when nothing ended") << u"rus"_qs << 2;
+        QTest::newRow("nothing restorable") << u"ru"_qs << 0;
+        QTest::newRow("no record") << QString() << -1;
+    }
+    void firstChoice()
+    {
+        QFETCH(QString, records);
+        QFETCH(int, first);
+        QList<Restore::RecordSummary> list;
+        for (const QChar c : records) {
+            list.append(Restore::RecordSummary());
+            list.last().ended = c == u'e' || c == u'r';
+            list.last().restored = c == u'r';
+            list.last().unreadable = c == u'u' ? u"unreadable"_qs : QString();
+        }
+        QCOMPARE(Restore::firstChoice(list), first);
+    }
+
+    // One run at a time: a second install or restore is refused, naming the one that runs;
+    // the lock of a run that was killed is taken over.
+    void oneRunAtATime_data()
+    {
+        addColumns<bool, bool>("restore", "killed");
+        QTest::newRow("install") << false << false;
+        QTest::newRow("restore") << true << false;
+        QTest::newRow("install after a killed run") << false << true;
+    }
+    void oneRunAtATime()
+    {
+        QFETCH(bool, restore);
+        QFETCH(bool, killed);
+        Installed run(0, u"SP-E46"_qs);
+        auto other = std::make_unique<InstallLock>(run.f.records.path());
+        if (killed) {
+            other.reset();
+            QVERIFY(TestFiles::write(run.f.records.path() + u"/quillon-run.lock"_qs,
+                                     "999999999\nquillon-cli\n" + QSysInfo::machineHostName().toUtf8() + "\n"));
+        } else {
+            QVERIFY(other->take().isEmpty());
+        }
+        const TreeSnapshot files = TreeFiles::snapshot(run.f.root());
+        QString refusal;
+        if (restore) {
+            RealFileOps ops;
+            const auto outcome = run.restore(ops);
+            refusal = outcome.kind == Kind::Refused ? outcome.problems.value(0) : QString();
+        } else {
+            run.f.dialogs.queueAnswer(MessageAnswer::No);
+            auto c = run.f.context();
+            c.recordsFolder = run.f.records.path();
+            const bool started = cmdUpdate_Click(c, 0).outcome != InstallRunResult::Outcome::NotStarted;
+            refusal = started ? QString() : run.f.dialogs.texts().last();
+        }
+        const QString pid = QString::number(QCoreApplication::applicationPid());
+        QCOMPARE(refusal.contains(u"is running: test_restore (process "_qs + pid), !killed);
+        QVERIFY(killed || TreeFiles::snapshot(run.f.root()) == files);
     }
 };
 

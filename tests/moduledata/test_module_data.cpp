@@ -35,6 +35,25 @@ QString chassisCH(const QTemporaryDir& dir, const ExtraFiles& files)
     return ncs;
 }
 
+// A generated chassis "CH": keyword files of the functions ALPHA, BETA, GAMMA and the values
+// aktiv, wert_2, ein, aus, and a module M.C01 that has ALPHA with aktiv and GAMMA with aus.
+ExtraFiles generatedChassis()
+{
+    QByteArray fsw("SWTFSW01 CH"), psw("SWTPSW01 KEYWORD\0\2\0", 19);
+    for (const char* name : {"ALPHA", "BETA", "GAMMA"})
+        fsw += QByteArray("\x20") + char(fsw.count('\0') + 1) + name + '\0';
+    for (const char* name : {"aktiv", "wert_2", "ein", "aus"})
+        psw += QByteArray("\1\0\x31", 3) + char(psw.count('\1') + 0x41) + name + '\0';
+    // A record: its marker, the function's ID 9 bytes on, one value entry of 12 bytes.
+    const auto record = [](char function, char value) {
+        return QByteArray("\x12\0\1UUUUUUUU\x20", 12) + function + QByteArray("\x0C\x10\0\x31", 4) + value
+               + "\x08UUUUUU\xFF\xFF";
+    };
+    return {{u"SWTFSW01.DAT"_qs, fsw},
+            {u"SWTPSW01.DAT"_qs, psw},
+            {u"M.C01"_qs, "CH module INDIVID" + QByteArray(13, 'U') + record(1, 0x41) + record(3, 0x44)}};
+}
+
 QStringList traceLines()
 {
     return TextFile::readLines(kDemo + u"/WORK/FSW_PSW.TRC"_qs).value();
@@ -55,15 +74,15 @@ class TestModuleData : public QObject {
     Q_OBJECT
 private slots:
     // The demo's look-alikes, a tie broken by name in any case, empty and data-less files last.
-    // C04 and C06 lack current values (C06 has more functions than C05 and places the ID at
-    // another marker distance); KOMBI and ZKE share a few functions, none at a calibration sample.
+    // C04 and C06 lack current values (C04 also a function; C06 places the ID at another
+    // marker distance); KOMBI and ZKE share a few functions, none at a calibration sample.
     void ranking()
     {
         const QByteArray lcm = TestFiles::read(kDemo + u"/DATEN/DEM/LCM_DEM.C05"_qs);
         QTemporaryDir dir;
         const QString ncs =
             demoCopy(dir, {{u"lcm_copy.C05"_qs, lcm}, {u"0_EMPTY.C01"_qs, ""}, {u"HEADER.C01"_qs, lcm.left(40)}});
-        const QStringList expected = {u"lcm_copy.C05 39/39"_qs, u"LCM_DEM.C05 39/39"_qs, u"LCM_DEM.C06 37/40"_qs,
+        const QStringList expected = {u"lcm_copy.C05 40/40"_qs, u"LCM_DEM.C05 40/40"_qs, u"LCM_DEM.C06 37/40"_qs,
                                       u"LCM_DEM.C04 36/39"_qs,  u"LCM_DEM.C03 29/30"_qs, u"KOMBI.C02 8/8"_qs,
                                       u"ZKE_DEM.C07 7/7"_qs,    u"0_EMPTY.C01 !"_qs,     u"HEADER.C01 !"_qs};
         for (const int threads : {1, 2}) {
@@ -86,6 +105,21 @@ private slots:
         }
     }
 
+    // What a module lacks, from the same search that counts what it has.
+    void lacks()
+    {
+        QTemporaryDir dir;
+        const QString ncs = chassisCH(dir, generatedChassis());
+        const QStringList trace{u"ALPHA"_qs, u"\taktiv"_qs, u"BETA"_qs, u"\twert_2"_qs, u"GAMMA"_qs, u"\tein"_qs};
+        const Result<ModuleRanking> ranking = RankModules(ncs, u"CH"_qs, trace);
+        const ModuleFit& best = ranking->modules.value(0);
+        QCOMPARE(best.missingFunctions, QStringList{u"BETA"_qs});
+        QCOMPARE(best.unknownValues, QStringList{u"GAMMA"_qs});
+        QCOMPARE(DescribeModuleLacks(best, 0),
+                 (QStringList{best.module + u':', u"Functions of the trace it does not have (1):  and 1 more"_qs,
+                              u"Functions whose current value it does not know (1):  and 1 more"_qs}));
+    }
+
     void failures()
     {
         QTemporaryDir dir;
@@ -95,7 +129,7 @@ private slots:
         QHash<QByteArray, QString> names;
         const ModuleFit fit = FitModule(keywords, ncs, u"DEM"_qs, u"GONE.C01"_qs, traceLines(), names);
         QVERIFY(fit.error.contains(u"GONE.C01"_qs));
-        QCOMPARE(DescribeModuleFit(fit, 40), u"GONE.C01   not searched: "_qs + fit.error);
+        QCOMPARE(DescribeModuleLacks(fit), QStringList{u"GONE.C01 could not be searched: "_qs + fit.error});
 
         QVERIFY(QFile::remove(ncs + u"/DATEN/DEM/SWTFSW01.DAT"_qs));
         QVERIFY(RankModules(ncs, u"DEM"_qs, traceLines()).error().endsWith(u"SWTFSW*.DAT not found."_qs));
@@ -115,12 +149,12 @@ private slots:
         QCOMPARE(summary(ranking->modules), QStringList{u"KOMBI.C02 8/8"_qs});
     }
 
-    void describe()
+    // Names that differ only in case still get a fixed order, so a ranking never flickers.
+    void tieOfNamesInAnyCase()
     {
-        const ModuleFit fit{u"CAS.C32"_qs, 6612, 6648, {}};
-        QCOMPARE(DescribeModuleFit(fit, 6783, 9), u"CAS.C32     6,612 of 6,783 values, 6,648 functions"_qs);
-        // Names that differ only in case still get a fixed order, so a ranking never flickers.
-        const ModuleFit upper{u"A.C01"_qs, 1, 1, {}}, lower{u"a.c01"_qs, 1, 1, {}};
+        ModuleFit upper, lower;
+        upper.module = u"A.C01"_qs;
+        lower.module = u"a.c01"_qs;
         QVERIFY(RanksBefore(upper, lower) && !RanksBefore(lower, upper));
     }
 

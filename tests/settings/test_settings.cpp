@@ -1,4 +1,5 @@
 #include "common/paths.h"
+#include "settings/language.h"
 #include "settings/settings_store.h"
 #include "settings/tool_folders.h"
 #include "support/data_table.h"
@@ -35,16 +36,23 @@ private slots:
         QVERIFY(!SettingsStore(m_dir.path()).setValue(SettingsStore::FolderBackup, u"x"_qs).ok());
     }
 
-    // The real user's store: %APPDATA% (the roaming profile) on Windows, ~/.config elsewhere.
-    void storeLivesInTheUsersProfile()
+    // The command line wins over the settings, the settings over the system; an unknown
+    // code counts as none.
+    void language_data()
     {
-        QCoreApplication::setApplicationName(u"Quillon"_qs);
-#ifdef Q_OS_WIN
-        QCOMPARE(SettingsStore::defaultLocation(), qEnvironmentVariable("APPDATA") + u"\\Quillon\\Quillon.ini"_qs);
-#else
-        QCOMPARE(SettingsStore::defaultLocation(),
-                 qEnvironmentVariable("XDG_CONFIG_HOME") + u"/Quillon/Quillon.ini"_qs);
-#endif
+        addColumns<QString, QString, QLocale::Language, QString>("option", "stored", "system", "chosen");
+        QTest::newRow("German system") << QString() << QString() << QLocale::German << u"de"_qs;
+        QTest::newRow("French system") << QString() << QString() << QLocale::French << u"en"_qs;
+        QTest::newRow("stored English on a German system") << QString() << u"en"_qs << QLocale::German << u"en"_qs;
+        QTest::newRow("option over stored") << u"DE"_qs << u"en"_qs << QLocale::English << u"de"_qs;
+        QTest::newRow("unknown option") << u"fr"_qs << u"de"_qs << QLocale::English << u"de"_qs;
+    }
+    void language()
+    {
+        QFETCH(QString, option);
+        QFETCH(QString, stored);
+        QFETCH(QLocale::Language, system);
+        QTEST(Language::choose(option, stored, QLocale(system)), "chosen");
     }
 
     // The folder picked for a kind is checked for its layout; kinds 0 and 4 are not even

@@ -61,7 +61,7 @@ private slots:
             seen = true;
             QVERIFY(!w.find<QPushButton>(u"cmdUpdate_0"_qs)->isEnabled());
             QVERIFY(!w.find<QPushButton>(u"cmdUpdate_1"_qs)->isEnabled());
-            QVERIFY(w.window->context().busy.isBusy());
+            QVERIFY(w.window->busy().isBusy());
             QVERIFY(w.model()->rowCount() > 0);
             w.click(u"cmdShow"_qs);
             QVERIFY(!w.window->close());
@@ -98,28 +98,33 @@ private slots:
         QCOMPARE(w.log().size(), 17);
         const QString sgidc = w.tools.at(u"NFS/DATA/GDATEN/SGIDC.AS2"_qs);
         QVERIFY(TestFiles::write(sgidc, "edited\r\n"));
-        QStringList rows;
+        QString checked; // what the window's check said of the installation chosen
         const auto restore = [&](const QString& installation) {
             ModalAnswer answer([&](QDialog* window) {
                 auto* list = child<QTreeWidget>(window, "listRestore");
-                rows.clear();
-                for (int row = 0; row < list->topLevelItemCount(); ++row) {
-                    QTreeWidgetItem* item = list->topLevelItem(row);
-                    rows.append(item->text(0) + u" - "_qs + item->text(4));
-                    if (item->text(0) == installation)
-                        list->setCurrentItem(item);
-                }
-                child<QPushButton>(window, "cmdRestore")->click();
+                auto* cmdRestore = child<QPushButton>(window, "cmdRestore");
+                for (int row = 0; row < list->topLevelItemCount(); ++row)
+                    if (list->topLevelItem(row)->text(0) == installation)
+                        list->setCurrentItem(list->topLevelItem(row));
+                QTRY_VERIFY(cmdRestore->isEnabled());
+                checked = list->currentItem()->text(5);
+                cmdRestore->click();
             });
             w.action(u"sSettingsRestore"_qs)->trigger();
         };
+        // Cancelling the window's check leaves everything as it was.
+        const TreeSnapshot installed = TreeFiles::snapshot(w.tools.root());
+        ModalAnswer cancel([](QDialog* window) { child<QPushButton>(window, "cmdCancelCheck")->click(); });
+        w.action(u"sSettingsRestore"_qs)->trigger();
+        QVERIFY(cancel.opened);
+        QCOMPARE(TreeFiles::snapshot(w.tools.root()), installed);
         const QString edited = sgidc + u": changed since the installation"_qs;
         restore(u"Update WinKFP"_qs);
-        rows.sort();
-        QCOMPARE(rows, (QStringList{u"Update SP-daten - yes"_qs, u"Update WinKFP - no: "_qs + edited}));
+        QCOMPARE(checked, u"no: "_qs + edited);
         QCOMPARE(w.dialogs.texts().last(), u"This installation cannot be restored:\r\n"_qs + edited);
         w.dialogs.queueAnswer(MessageAnswer::Yes);
         restore(u"Update SP-daten"_qs);
+        QCOMPARE(checked, u"yes"_qs);
         QCOMPARE(w.log().last(), u"RESTORE READY"_qs);
         QCOMPARE(outsideData(w.tools.root()), before);
         QVERIFY(w.dialogs.allAnswersUsed());
