@@ -34,20 +34,30 @@ QStringList childTexts(const TraceTree& tree, int node)
     return texts;
 }
 
+// Lines that are a trace's text: control characters other than tab stop a load at once.
+QStringList withoutControlCharacters(QStringList lines)
+{
+    for (QString& line : lines)
+        for (QChar& c : line)
+            if ((c.unicode() < 0x20 && c != u'\t') || c.unicode() == 0x7f)
+                c = u'?';
+    return lines;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzedDataProvider input(data, size);
-    const QStringList loadedLines = Fuzz::traceLines(input, {}, 24);
+    const QStringList loadedLines = withoutControlCharacters(Fuzz::traceLines(input, {}, 24));
     QStringList wantedLines = loadedLines;
     if (input.ConsumeBool()) {
-        wantedLines = Fuzz::traceLines(input, loadedLines, 24);
+        wantedLines = withoutControlCharacters(Fuzz::traceLines(input, loadedLines, 24));
     } else {
         for (int changes = input.ConsumeIntegralInRange(0, 6); changes > 0 && !wantedLines.isEmpty(); --changes) {
             QString& line = wantedLines[input.ConsumeIntegralInRange<qsizetype>(0, wantedLines.size() - 1)];
             if (line.startsWith(u'\t'))
-                line = u'\t' + Fuzz::traceLines(input, {}, 1).value(0).remove(u'\t');
+                line = u'\t' + withoutControlCharacters(Fuzz::traceLines(input, {}, 1)).value(0).remove(u'\t');
         }
     }
 

@@ -26,12 +26,15 @@ QByteArray withWindowsLineEnds(QByteArray bytes)
     return bytes;
 }
 
-// How many lines load before the first that cannot: a repeated function line, or a value
-// line before any function.
+// How many lines load before the first that cannot: one with a control character other
+// than tab, a repeated function line, or a value line before any function.
 qsizetype loadableLines(const QStringList& lines)
 {
     QSet<QString> functions;
     for (qsizetype i = 0; i < lines.size(); ++i) {
+        for (const QChar c : lines[i])
+            if ((c.unicode() < 0x20 && c != u'\t') || c.unicode() == 0x7f)
+                return i;
         if (lines[i].startsWith(u'\t')) {
             if (functions.isEmpty())
                 return i;
@@ -73,11 +76,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const bool manFromTree = input.ConsumeBool();
     const QByteArray manBytes = Fuzz::take(input, 256);
     const std::string rest = input.ConsumeRemainingBytesAsString();
-    const QByteArray bytes(rest.data(), static_cast<qsizetype>(rest.size()));
+    const QByteArray file(rest.data(), static_cast<qsizetype>(rest.size()));
+    // One Ctrl-Z at the very end is an old end-of-file mark, not part of the trace.
+    const QByteArray bytes = file.endsWith('\x1a') ? file.chopped(1) : file;
 
     const QString folderNCS = Fuzz::freshFolder(QStringLiteral("NCSEXPER"));
     const QString tracePath = defaultTracePath(folderNCS);
-    Fuzz::writeFile(tracePath, bytes);
+    Fuzz::writeFile(tracePath, file);
 
     TraceSession session;
     BusyState busy;
@@ -103,7 +108,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Fuzz::writeFile(manPath, written);
     dialogs.answer = MessageAnswer::Yes;
     const bool emptied = GuardLeftoverManipulationFile(folderNCS, session.TraceLines, dialogs);
-    const ManipulationFileCheck check = CheckManipulationFile(TextFile::splitLines(written), session.TraceLines);
+    const ManipulationFileCheck check = CheckManipulationFile(
+        TextFile::splitLines(written.endsWith('\x1a') ? written.chopped(1) : written), session.TraceLines);
     Fuzz::check(Fuzz::readFile(manPath) == (emptied ? QByteArray() : written), "the MAN file changed unasked");
     Fuzz::check(emptied == check.foreign, "the guard and the check disagree");
     Fuzz::check(check.missing <= check.functions, "more functions missing than there are");

@@ -1,12 +1,11 @@
 #include "cli/cli_trace.h"
 
-#include "common/text_file.h"
 #include "trace/trace_loader.h"
 #include "trace/trace_session.h"
 
 bool loadTraceForCommand(const QString& path, TraceSession& session, QTextStream& err)
 {
-    const Result<QStringList> lines = TextFile::readLines(path);
+    const Result<QStringList> lines = ReadTraceFile(path);
     if (!lines) {
         err << lines.error() << '\n';
         return false;

@@ -1,11 +1,11 @@
 #include "cli/cli_command.h"
 #include "coding/manipulation_lines.h"
+#include "common/paths.h"
 #include "common/text_file.h"
 #include "trace/apply_values.h"
 #include "trace/trace_loader.h"
 #include "trace/trace_session.h"
 
-#include <QFileInfo>
 #include <QTextStream>
 
 namespace {
@@ -16,14 +16,6 @@ struct ApplyOptions {
     QString current;
 };
 
-bool sameFile(const QString& a, const QString& b)
-{
-    const QFileInfo first(a);
-    const QFileInfo second(b);
-    return first.exists() && second.exists() ? first.canonicalFilePath() == second.canonicalFilePath()
-                                             : first.absoluteFilePath() == second.absoluteFilePath();
-}
-
 } // namespace
 
 // quillon-cli apply: the MAN file that "Save MAN-file" would write after the values of the
@@ -31,13 +23,13 @@ bool sameFile(const QString& a, const QString& b)
 int runApply(const CommandLine& line, QTextStream& out, QTextStream& err)
 {
     const ApplyOptions options{line.value("--from"), line.value("--output"), line.arguments().first()};
-    if (sameFile(options.output, options.current) || sameFile(options.output, options.from)) {
+    if (Paths::sameFile(options.output, options.current) || Paths::sameFile(options.output, options.from)) {
         err << "apply: the MAN file must not be one of the traces.\n";
         return 2;
     }
 
-    const Result<QStringList> currentLines = TextFile::readLines(options.current);
-    const Result<QStringList> wantedLines = TextFile::readLines(options.from);
+    const Result<QStringList> currentLines = ReadTraceFile(options.current);
+    const Result<QStringList> wantedLines = ReadTraceFile(options.from);
     if (!currentLines || !wantedLines) {
         err << (currentLines ? wantedLines.error() : currentLines.error()) << '\n';
         return 2;

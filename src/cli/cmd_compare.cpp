@@ -2,6 +2,7 @@
 #include "common/generated_header.h"
 #include "common/paths.h"
 #include "common/text_file.h"
+#include "trace/trace_loader.h"
 #include "tracetools/trace_compare.h"
 
 #include <QFileInfo>
@@ -18,9 +19,13 @@ int runCompare(const CommandLine& line, QTextStream& out, QTextStream& err)
     // Full native paths, as the window's file dialog hands them over.
     const QString path1 = Paths::toNative(QFileInfo(paths[0]).absoluteFilePath());
     const QString path2 = Paths::toNative(QFileInfo(paths[1]).absoluteFilePath());
+    if (!output.isEmpty() && (Paths::sameFile(output, path1) || Paths::sameFile(output, path2))) {
+        err << "compare: the output file must not be one of the traces.\n";
+        return 2;
+    }
     QStringList listed = TraceCompare::file1Header(path1);
-    const Result<QStringList> lines1 = TextFile::readLines(path1);
-    const Result<QStringList> lines2 = lines1 ? TextFile::readLines(path2) : Result<QStringList>(QStringList());
+    const Result<QStringList> lines1 = ReadTraceFileToCompare(path1);
+    const Result<QStringList> lines2 = lines1 ? ReadTraceFileToCompare(path2) : Result<QStringList>(QStringList());
     if (lines1)
         listed += TraceCompare::file2Header(path2);
     TraceComparison comparison;

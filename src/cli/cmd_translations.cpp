@@ -1,7 +1,9 @@
 #include "cli/cli_command.h"
+#include "cli/cli_trace.h"
 #include "coding/translation_coverage.h"
 #include "coding/translation_table.h"
-#include "common/text_file.h"
+#include "common/paths.h"
+#include "trace/trace_session.h"
 
 #include <QTextStream>
 
@@ -20,17 +22,21 @@ struct TranslationsOptions {
 int runTranslations(const CommandLine& line, QTextStream& out, QTextStream& err)
 {
     const TranslationsOptions options{line.value("--table"), line.value("--missing"), line.arguments().first()};
-    const Result<QStringList> trace = TextFile::readLines(options.trace);
-    if (!trace) {
-        err << trace.error() << '\n';
+    // The table is guarded where the names are written, for the window as well.
+    if (!options.missing.isEmpty() && Paths::sameFile(options.missing, options.trace)) {
+        err << "translations: the missing names must not go into the trace.\n";
         return 2;
     }
+    // The trace as the window loads it, so the report counts what the window would.
+    TraceSession session;
+    if (!loadTraceForCommand(options.trace, session, err))
+        return 2;
     const Result<TranslationTable> table = readTranslationTable(options.table);
     if (!table) {
         err << table.error() << '\n';
         return 2;
     }
-    const TranslationCoverage coverage = MeasureTranslationCoverage(trace.value(), table.value());
+    const TranslationCoverage coverage = MeasureTranslationCoverage(session.TraceLines, table.value());
     for (const QString& line : DescribeTranslationCoverage(coverage))
         out << line << '\n';
     if (!options.missing.isEmpty()) {

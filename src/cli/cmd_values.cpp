@@ -6,6 +6,7 @@
 #include "moduledata/module_data.h"
 #include "moduledata/possible_values_command.h"
 #include "moduledata/value_search_state.h"
+#include "trace/trace_functions.h"
 #include "trace/trace_session.h"
 
 #include <QTextStream>
@@ -33,16 +34,11 @@ QList<FunctionReport> reports(const TraceSession& session)
 {
     QList<FunctionReport> result;
     const TraceTree& tree = session.tree();
-    for (qsizetype i = 0; i < session.TraceLines.size(); ++i) {
-        const QString& line = session.TraceLines[i];
-        if (line.startsWith(u'\t')) {
-            if (!result.isEmpty())
-                result.last().loaded.append(QString(line).remove(u'\t'));
-            continue;
-        }
+    for (const TraceFunction& function : SplitTraceFunctions(session.TraceLines)) {
         FunctionReport report;
-        report.function = line;
-        for (const int child : tree.children(tree.indexOfKey(line))) {
+        report.function = function.line;
+        report.loaded = function.values;
+        for (const int child : tree.children(tree.indexOfKey(function.line))) {
             if (tree.color(child) == NodeColor::Red) {
                 report.error = tree.text(child);
                 continue;

@@ -4,6 +4,7 @@
 #include "common/paths.h"
 #include "common/program_folder.h"
 #include "common/text_file.h"
+#include "trace/trace_loader.h"
 
 #include <QDir>
 #include <QFile>
@@ -66,8 +67,13 @@ struct Listed {
 QList<Listed> listNewestFirst(const QString& historyFolder)
 {
     QList<Listed> listed;
-    const QStringList names = QDir(historyFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    for (const QString& name : names) {
+    // Only real folders: pruning through a link would delete files in the folder it
+    // points to, which the history never made.
+    const QFileInfoList entries = QDir(historyFolder).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QFileInfo& entry : entries) {
+        if (entry.isSymLink() || entry.isJunction())
+            continue;
+        const QString name = entry.fileName();
         const QRegularExpressionMatch match = namePattern().match(name);
         if (!match.hasMatch())
             continue;
@@ -140,7 +146,7 @@ QList<Snapshot> ListSnapshots(const QString& historyFolder)
 
 Result<SnapshotDetails> ReadSnapshot(const Snapshot& snapshot, const QList<TraceFunction>& loaded)
 {
-    const Result<QStringList> traceLines = TextFile::readLines(tracePath(snapshot));
+    const Result<QStringList> traceLines = ReadTraceFile(tracePath(snapshot));
     if (!traceLines)
         return Result<SnapshotDetails>::failure(traceLines.error());
     Result<QList<TraceFunction>> trace = ReadTraceFunctions(traceLines.value());
@@ -156,7 +162,7 @@ Result<SnapshotDetails> ReadSnapshot(const Snapshot& snapshot, const QList<Trace
 
     // A MAN file that cannot be read leaves the snapshot usable: its trace is what a
     // restore needs.
-    const Result<QStringList> manLines = TextFile::readLines(manipulationPath(snapshot));
+    const Result<QStringList> manLines = ReadTraceFile(manipulationPath(snapshot));
     const Result<QList<TraceFunction>> written =
         manLines ? ReadTraceFunctions(manLines.value()) : Result<QList<TraceFunction>>(QList<TraceFunction>());
     for (const TraceFunction& function : written ? written.value() : QList<TraceFunction>()) {

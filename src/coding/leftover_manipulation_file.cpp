@@ -2,6 +2,7 @@
 
 #include "common/dialogs.h"
 #include "common/text_file.h"
+#include "trace/trace_functions.h"
 #include "trace/trace_loader.h"
 
 #include <QFileInfo>
@@ -12,10 +13,8 @@ namespace {
 QStringList functionLines(const QStringList& lines)
 {
     QStringList functions;
-    for (const QString& line : lines) {
-        if (!line.startsWith(u'\t'))
-            functions.append(line);
-    }
+    for (const TraceFunction& function : SplitTraceFunctions(lines))
+        functions.append(function.line);
     return functions;
 }
 
@@ -51,7 +50,7 @@ bool GuardLeftoverManipulationFile(const QString& folderNCS, const QStringList& 
     if (!info.isFile() || info.size() == 0)
         return false;
     // What cannot be read cannot be judged; NCS Expert's own messages will tell.
-    const Result<QStringList> lines = TextFile::readLines(path);
+    const Result<QStringList> lines = ReadTraceFile(path);
     if (!lines)
         return false;
     const ManipulationFileCheck check = CheckManipulationFile(lines.value(), traceLines);

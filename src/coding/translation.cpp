@@ -1,27 +1,11 @@
 #include "coding/translation.h"
 
 #include "coding/translation_table.h"
-#include "common/ansi_codec.h"
 #include "common/dialogs.h"
 #include "common/paths.h"
 #include "trace/trace_session.h"
 
 #include <QFileInfo>
-
-namespace TranslationText {
-
-QString plain(const QString& text)
-{
-    const qsizetype at = text.indexOf(separator());
-    return at < 0 ? text : text.left(at);
-}
-
-QString withTranslation(const QString& text, const QString& translation, bool isFunction)
-{
-    return text + separator() + (isFunction ? Ansi::upper(translation) : Ansi::lower(translation));
-}
-
-} // namespace TranslationText
 
 void ToggleTranslation(TraceSession& session, TranslationTable& table, const QString& programFolder, Dialogs& dialogs)
 {
@@ -39,7 +23,7 @@ void ToggleTranslation(TraceSession& session, TranslationTable& table, const QSt
     }
 
     const QString path = translationsPath(programFolder);
-    if (!QFileInfo(path).isFile()) {
+    if (!QFileInfo::exists(path)) {
         dialogs.message(mainCaption(), path + QStringLiteral(" not found."), MessageIcon::Exclamation);
         return;
     }

@@ -2,7 +2,9 @@
 
 #include "coding/translation_table.h"
 #include "common/ansi_codec.h"
+#include "common/paths.h"
 #include "common/text_file.h"
+#include "trace/trace_functions.h"
 
 #include <QSet>
 
@@ -39,11 +41,9 @@ TranslationCoverage MeasureTranslationCoverage(const QStringList& traceLines, co
 {
     QStringList functions;
     QStringList values;
-    for (const QString& line : traceLines) {
-        if (line.startsWith(u'\t'))
-            values.append(QString(line).remove(u'\t'));
-        else
-            functions.append(line);
+    for (const TraceFunction& function : SplitTraceFunctions(traceLines)) {
+        functions.append(function.line);
+        values += function.values;
     }
     TranslationCoverage coverage;
     measure(functions, table, coverage.functions, coverage.translatedFunctions, coverage.missingFunctions);
@@ -74,7 +74,7 @@ QStringList MissingTranslationLines(const TranslationCoverage& coverage)
 
 QByteArray tableLineEnd(const QString& tablePath)
 {
-    const Result<QByteArray> bytes = TextFile::readBytes(tablePath);
+    const Result<QByteArray> bytes = TextFile::readBytes(tablePath, FileKinds::TranslationTable);
     if (!bytes)
         return QByteArrayLiteral("\r\n");
     const qsizetype end = bytes.value().indexOf('\n');
@@ -86,6 +86,9 @@ QByteArray tableLineEnd(const QString& tablePath)
 
 Status ExportMissingTranslations(const QString& path, const TranslationCoverage& coverage, const QString& tablePath)
 {
+    // Writing the missing names over the table would lose every translation in it.
+    if (Paths::sameFile(path, tablePath))
+        return Status::failure(Paths::describeFileError(path, QStringLiteral("this is the translation table itself")));
     const QByteArray lineEnd = tableLineEnd(tablePath);
     QByteArray bytes;
     for (const QString& line : MissingTranslationLines(coverage))

@@ -41,7 +41,7 @@ QString translationsPath(const QString& programFolder)
 
 Result<TranslationTable> readTranslationTable(const QString& path)
 {
-    const Result<QStringList> lines = TextFile::readLines(path);
+    const Result<QStringList> lines = TextFile::readLines(path, FileKinds::TranslationTable);
     if (!lines)
         return Result<TranslationTable>::failure(lines.error());
     TranslationTable table;

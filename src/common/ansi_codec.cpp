@@ -45,7 +45,7 @@ char byteFromChar(QChar ch)
     return '?';
 }
 
-QString decode(const QByteArray& bytes)
+QString decode(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar* out = text.data();

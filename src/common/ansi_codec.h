@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 // The tools' text files are single-byte. We show them with the Windows-1252 mapping and
@@ -8,7 +9,7 @@
 // C1 control characters of the same value, so bytes -> text -> bytes is the identity.
 namespace Ansi {
 
-QString decode(const QByteArray& bytes);
+QString decode(QByteArrayView bytes);
 QByteArray encode(const QString& text);
 
 // The character a single byte stands for, and back. A character outside the mapping

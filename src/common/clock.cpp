@@ -1,5 +1,7 @@
 #include "common/clock.h"
 
+#include "common/ansi_codec.h"
+
 #include <QLocale>
 
 namespace DateText {
@@ -31,6 +33,13 @@ QString withFourDigitYear(const QString& format)
     return result;
 }
 
+// The locale's form where the tools' code page can hold it; otherwise plain digits, or a
+// Japanese time would be written "10?26?39?".
+QString inCodePage(const QString& localForm, const QString& digits)
+{
+    return Ansi::decode(Ansi::encode(localForm)) == localForm ? localForm : digits;
+}
+
 } // namespace
 
 QString general(const QDateTime& time, const QLocale& locale)
@@ -40,8 +49,12 @@ QString general(const QDateTime& time, const QLocale& locale)
     QString timeFormat = locale.timeFormat(QLocale::LongFormat);
     timeFormat.remove(u't');
     timeFormat = timeFormat.trimmed();
-    return locale.toString(time.date(), withFourDigitYear(locale.dateFormat(QLocale::ShortFormat))) + u' '
-           + locale.toString(time.time(), timeFormat);
+    const QLocale digits = QLocale::c();
+    return inCodePage(locale.toString(time.date(), withFourDigitYear(locale.dateFormat(QLocale::ShortFormat))),
+                      digits.toString(time.date(), QStringLiteral("yyyy-MM-dd")))
+           + u' '
+           + inCodePage(locale.toString(time.time(), timeFormat),
+                        digits.toString(time.time(), QStringLiteral("H:mm:ss")));
 }
 
 QString general(const QDateTime& time)

@@ -22,7 +22,9 @@ namespace DateText {
 QString stamp(const QDateTime& time);
 
 // The platform's general date-and-time form: the locale's short date, but with a
-// four-digit year (a log kept for years must not be ambiguous), a blank, the time.
+// four-digit year (a log kept for years must not be ambiguous), a blank, the time. A part
+// whose form holds characters the tools' code page lacks is written with digits instead
+// (yyyy-MM-dd, H:mm:ss).
 QString general(const QDateTime& time, const QLocale& locale);
 QString general(const QDateTime& time);
 

@@ -1,6 +1,11 @@
 #include "common/paths.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <filesystem>
+#include <system_error>
 
 namespace Paths {
 
@@ -8,6 +13,15 @@ namespace {
 bool isSeparator(QChar c)
 {
     return c == u'\\' || c == u'/';
+}
+
+std::filesystem::path fileSystemPath(const QString& path)
+{
+#ifdef Q_OS_WIN
+    return std::filesystem::path(path.toStdWString());
+#else
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+#endif
 }
 
 qsizetype lastSeparator(const QString& path)
@@ -56,6 +70,15 @@ QString normalizeFolder(const QString& folder)
     while (result.size() > 1 && isSeparator(result.back()) && !result.endsWith(u":\\"))
         result.chop(1);
     return result;
+}
+
+bool sameFile(const QString& a, const QString& b)
+{
+    std::error_code error;
+    const bool same = std::filesystem::equivalent(fileSystemPath(a), fileSystemPath(b), error);
+    if (!error)
+        return same;
+    return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
 }
 
 QString describeFileError(const QString& path, const QString& systemError)

@@ -21,6 +21,10 @@ QString normalizeFolder(const QString& folder);
 
 QString toNative(const QString& path);
 
+// Whether two paths name the same file, also through a hard or symbolic link. A path
+// that names no file yet is the same as another only when both spell the same place.
+bool sameFile(const QString& a, const QString& b);
+
 // The message for a file that could not be opened, read or written.
 QString describeFileError(const QString& path, const QString& systemError);
 

@@ -1,6 +1,7 @@
 #include "install/sgidc_file.h"
 
 #include "common/paths.h"
+#include "common/text_file.h"
 
 #include "install/file_ops.h"
 #include "install/folder_tree.h"
@@ -19,19 +20,8 @@ QByteArray commentLongLines(const QByteArray& contents)
         result += line;
         result += "\r\n";
     };
-    qsizetype start = 0;
-    const qsizetype size = contents.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        const char c = contents[i];
-        if (c != '\r' && c != '\n')
-            continue;
-        put(QByteArrayView(contents).sliced(start, i - start));
-        if (c == '\r' && i + 1 < size && contents[i + 1] == '\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < size)
-        put(QByteArrayView(contents).sliced(start));
+    for (const QByteArrayView line : TextFile::splitLineBytes(contents))
+        put(line);
     return result;
 }
 

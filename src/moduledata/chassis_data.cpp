@@ -48,7 +48,7 @@ Status LoadKeywordFiles(const QString& folderNCS, const QString& chassis, Module
     const Result<QString> functionFile = firstMatch(folder, kFunctionKeywords);
     if (!functionFile)
         return Status::failure(functionFile.error());
-    Result<QByteArray> functions = TextFile::readBytes(functionFile.value());
+    Result<QByteArray> functions = TextFile::readBytes(functionFile.value(), FileKinds::KeywordFile);
     if (!functions)
         return Status::failure(functions.error());
     data.FswData = std::move(functions).value();
@@ -56,7 +56,7 @@ Status LoadKeywordFiles(const QString& folderNCS, const QString& chassis, Module
     const Result<QString> valueFile = firstMatch(folder, kValueKeywords);
     if (!valueFile)
         return Status::failure(valueFile.error());
-    Result<QByteArray> values = TextFile::readBytes(valueFile.value());
+    Result<QByteArray> values = TextFile::readBytes(valueFile.value(), FileKinds::KeywordFile);
     if (!values)
         return Status::failure(values.error());
     QByteArray& bytes = values.value();
@@ -84,7 +84,8 @@ Status LoadModule(const QString& folderNCS, const QString& chassis, const QStrin
     data.ValueNames.clear();
     data.ModuleHex.clear();
     data.ModuleBytes.clear();
-    Result<QByteArray> file = TextFile::readBytes(Paths::join(chassisFolder(folderNCS, chassis), u'\\' + module));
+    Result<QByteArray> file =
+        TextFile::readBytes(Paths::join(chassisFolder(folderNCS, chassis), u'\\' + module), FileKinds::ModuleFile);
     if (!file)
         return Status::failure(file.error());
     QByteArray& bytes = file.value();

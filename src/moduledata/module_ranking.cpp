@@ -4,6 +4,7 @@
 #include "moduledata/module_data.h"
 #include "moduledata/possible_values.h"
 #include "moduledata/value_search.h"
+#include "trace/trace_functions.h"
 
 #include <QDir>
 #include <QScopeGuard>
@@ -12,27 +13,6 @@
 
 #include <algorithm>
 #include <vector>
-
-namespace {
-
-struct TraceFunction {
-    QString line;
-    QStringList values; // the trace's values, tabs removed
-};
-
-QList<TraceFunction> traceFunctions(const QStringList& traceLines)
-{
-    QList<TraceFunction> functions;
-    for (const QString& line : traceLines) {
-        if (!line.startsWith(u'\t'))
-            functions.append({line, {}});
-        else if (!functions.isEmpty())
-            functions.last().values.append(QString(line).remove(u'\t'));
-    }
-    return functions;
-}
-
-} // namespace
 
 bool RanksBefore(const ModuleFit& a, const ModuleFit& b)
 {
@@ -97,7 +77,7 @@ ModuleFit FitModule(const ModuleData& keywords, const QString& folderNCS, const 
         fit.error = QStringLiteral("no module data in the file");
         return fit;
     }
-    const QList<TraceFunction> functions = traceFunctions(traceLines);
+    const QList<TraceFunction> functions = SplitTraceFunctions(traceLines);
     QStringList functionLines;
     for (const TraceFunction& function : functions)
         functionLines.append(function.line);
@@ -170,8 +150,7 @@ Result<ModuleRanking> RankModules(const QString& folderNCS, const QString& chass
     pool.waitForDone();
 
     ModuleRanking ranking;
-    ranking.functions = static_cast<int>(std::count_if(traceLines.cbegin(), traceLines.cend(),
-                                                       [](const QString& line) { return !line.startsWith(u'\t'); }));
+    ranking.functions = static_cast<int>(SplitTraceFunctions(traceLines).size());
     for (std::size_t i = 0; i < fits.size(); ++i) {
         if (done[i])
             ranking.modules.append(fits[i]);

@@ -1,7 +1,7 @@
 #include "trace/apply_values.h"
 
-#include "coding/translation.h"
 #include "trace/trace_session.h"
+#include "trace/translation_text.h"
 
 #include <QHash>
 #include <QSet>
@@ -88,11 +88,7 @@ void applyListed(Target& target, int function, const TraceFunction& current, con
     }
     const ChangedValue change{current.line, plainText(tree, chosen), value};
     if (listed == 0) {
-        QString text = value;
-        if (target.session.Translated && target.lookup) {
-            if (const QString translation = target.lookup(value); !translation.isEmpty())
-                text = TranslationText::withTranslation(value, translation, false);
-        }
+        const QString text = ValueEditing::valueText(target.session, value, target.lookup);
         listed = tree.addChild(function, text, NodeImage::None).value();
         tree.setSortChildren(function, true);
         target.outcome.unlisted.append(change);

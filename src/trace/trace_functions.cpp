@@ -1,28 +1,100 @@
 #include "trace/trace_functions.h"
 
-#include "trace/trace_loader.h"
-
 #include <QSet>
+
+#include <algorithm>
+
+namespace {
+
+TraceStop readLines(const QStringList& lines, bool asLoaded, const std::function<bool(const QString&)>& addFunction,
+                    const std::function<void(QString)>& addValue)
+{
+    TraceStop stop;
+    bool inFunction = false;
+    for (const QString& line : lines) {
+        const qsizetype number = stop.linesRead + 1;
+        if (asLoaded && holdsControlCharacters(line)) {
+            stop.error = notATraceMessage(number);
+            return stop;
+        }
+        if (!line.startsWith(u'\t')) {
+            if (!addFunction(line)) {
+                stop.error = duplicateFunctionMessage(number, line);
+                return stop;
+            }
+            inFunction = true;
+        } else if (inFunction) {
+            addValue(QString(line).remove(u'\t'));
+        } else if (asLoaded) {
+            stop.error = valueBeforeFunctionMessage(number);
+            return stop;
+        }
+        stop.linesRead = number;
+    }
+    return stop;
+}
+
+} // namespace
+
+bool holdsControlCharacters(const QString& line)
+{
+    return std::any_of(line.cbegin(), line.cend(), [](QChar c) { return (c < u' ' && c != u'\t') || c == u'\x7f'; });
+}
+
+QString duplicateFunctionMessage(qsizetype lineNumber, const QString& line)
+{
+    return QStringLiteral("Line ") + QString::number(lineNumber)
+           + QStringLiteral(": this function occurs twice in the trace file:\r\n") + line;
+}
+
+QString valueBeforeFunctionMessage(qsizetype lineNumber)
+{
+    return QStringLiteral("Line ") + QString::number(lineNumber)
+           + QStringLiteral(": a value line comes before the first function line.");
+}
+
+QString notATraceMessage(qsizetype lineNumber)
+{
+    return QStringLiteral("Line ") + QString::number(lineNumber)
+           + QStringLiteral(" holds control characters: this file is not an NCS Expert trace.");
+}
+
+TraceStop ReadTraceLines(const QStringList& lines, const std::function<bool(const QString& line)>& addFunction,
+                         const std::function<void(QString value)>& addValue)
+{
+    return readLines(lines, true, addFunction, addValue);
+}
 
 Result<QList<TraceFunction>> ReadTraceFunctions(const QStringList& lines)
 {
     QList<TraceFunction> functions;
     QSet<QString> seen;
     seen.reserve(lines.size() / 2 + 1);
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString& line = lines[i];
-        if (!line.startsWith(u'\t')) {
-            if (seen.contains(line))
-                return Result<QList<TraceFunction>>::failure(duplicateFunctionMessage(i + 1, line));
+    const TraceStop stop = ReadTraceLines(
+        lines,
+        [&](const QString& line) {
+            const qsizetype before = seen.size();
             seen.insert(line);
+            if (seen.size() == before)
+                return false;
             functions.append({line, {}});
-            continue;
-        }
-        if (functions.isEmpty())
-            return Result<QList<TraceFunction>>::failure(valueBeforeFunctionMessage(i + 1));
-        QString value = line;
-        value.remove(u'\t');
-        functions.last().values.append(value);
-    }
+            return true;
+        },
+        [&](QString value) { functions.last().values.append(std::move(value)); });
+    if (!stop.error.isEmpty())
+        return Result<QList<TraceFunction>>::failure(stop.error);
+    return functions;
+}
+
+QList<TraceFunction> SplitTraceFunctions(const QStringList& lines)
+{
+    QList<TraceFunction> functions;
+    static_cast<void>(readLines(
+        lines, false,
+        [&](const QString& line) {
+            functions.append({line, {}});
+            return true;
+        },
+        [&](QString value) { functions.last().values.append(std::move(value)); }));
     return functions;
 }

@@ -4,6 +4,7 @@
 #include "common/dialogs.h"
 #include "common/paths.h"
 #include "common/text_file.h"
+#include "trace/trace_functions.h"
 #include "trace/trace_session.h"
 
 #include <QFileInfo>
@@ -18,48 +19,50 @@ QString manipulationFilePath(const QString& folderNCS)
     return Paths::join(folderNCS, QStringLiteral("\\WORK\\FSW_PSW.MAN"));
 }
 
-QString duplicateFunctionMessage(qsizetype lineNumber, const QString& line)
+Result<QStringList> ReadTraceFile(const QString& path)
 {
-    return QStringLiteral("Line ") + QString::number(lineNumber)
-           + QStringLiteral(": this function occurs twice in the trace file:\r\n") + line;
+    Result<QByteArray> bytes = TextFile::readBytes(path, FileKinds::Trace);
+    if (!bytes)
+        return Result<QStringList>::failure(bytes.error());
+    if (bytes.value().endsWith('\x1a'))
+        bytes.value().chop(1);
+    return TextFile::splitLines(bytes.value());
 }
 
-QString valueBeforeFunctionMessage(qsizetype lineNumber)
+Result<QStringList> ReadTraceFileToCompare(const QString& path)
 {
-    return QStringLiteral("Line ") + QString::number(lineNumber)
-           + QStringLiteral(": a value line comes before the first function line.");
+    Result<QStringList> lines = ReadTraceFile(path);
+    for (qsizetype i = 0; lines && i < lines->size(); ++i)
+        if (holdsControlCharacters(lines->at(i)))
+            return Result<QStringList>::failure(Paths::describeFileError(path, notATraceMessage(i + 1)));
+    return lines;
 }
 
 QString BuildTraceTree(TraceTree& tree, const QStringList& lines, QStringList* acceptedLines)
 {
     TraceTree::Batch batch(tree);
     int parent = 0;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString& line = lines[i];
-        if (!line.startsWith(u'\t')) {
+    const TraceStop stop = ReadTraceLines(
+        lines,
+        [&](const QString& line) {
             const Result<int> added = tree.addRoot(line, line, NodeImage::Chosen);
             if (!added)
-                return duplicateFunctionMessage(i + 1, line);
+                return false;
             parent = added.value();
             tree.setExpanded(parent, true);
-        } else {
-            if (parent == 0)
-                return valueBeforeFunctionMessage(i + 1);
-            QString text = line;
-            text.remove(u'\t');
-            // The parent was just added, so adding below it cannot fail.
-            static_cast<void>(tree.addChild(parent, text, NodeImage::Chosen));
-        }
-        if (acceptedLines)
-            acceptedLines->append(line);
-    }
-    return {};
+            return true;
+        },
+        // The function was just added, so adding below it cannot fail.
+        [&](const QString& value) { static_cast<void>(tree.addChild(parent, value, NodeImage::Chosen)); });
+    if (acceptedLines)
+        acceptedLines->append(lines.mid(0, stop.linesRead));
+    return stop.error;
 }
 
 TraceLoadOutcome LoadTraceFile(const QString& path, const QString& folderNCS, TraceSession& session, BusyState& busy,
                                Dialogs& dialogs)
 {
-    if (!QFileInfo(path).isFile()) {
+    if (!QFileInfo::exists(path)) {
         dialogs.message(mainCaption(), path + QStringLiteral(" not found.\r\nSet your default folders."),
                         MessageIcon::Exclamation);
         return {};
@@ -81,7 +84,7 @@ TraceLoadOutcome LoadTraceFile(const QString& path, const QString& folderNCS, Tr
         session.tree().clear();
         session.TraceLines.clear();
 
-        const Result<QStringList> lines = TextFile::readLines(path);
+        const Result<QStringList> lines = ReadTraceFile(path);
         error = lines ? BuildTraceTree(session.tree(), lines.value(), &session.TraceLines) : lines.error();
         if (error.isEmpty()) {
             session.showTree();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/result.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -12,14 +14,18 @@ class TraceTree;
 QString defaultTracePath(const QString& folderNCS);
 QString manipulationFilePath(const QString& folderNCS);
 
-// Why trace lines cannot be read as a tree; lineNumber counts from 1.
-QString duplicateFunctionMessage(qsizetype lineNumber, const QString& line);
-QString valueBeforeFunctionMessage(qsizetype lineNumber);
+// The lines of a trace file as every trace is read: no larger than a trace can be, and
+// one Ctrl-Z at the very end (an old end-of-file mark) left out.
+Result<QStringList> ReadTraceFile(const QString& path);
 
-// Builds the tree from trace lines: a line not starting with a tab is a function (root
-// node keyed by the raw line), a tab-led line a value of the function above it (text
-// without any tab). Every node gets image 1. Stops at the first line that cannot be
-// added and returns its message; the nodes and trace lines added before it stay.
+// The same for comparing: any lines compare, but a file that is no trace at all (a line
+// holding control characters) is refused, naming the line.
+Result<QStringList> ReadTraceFileToCompare(const QString& path);
+
+// Builds the tree from trace lines read as ReadTraceLines reads them: a root node per
+// function keyed by its line, a child per value. Every node gets image 1. Stops at the
+// first line a load stops at and returns its message; the nodes and trace lines added
+// before it stay.
 // Returns an empty string on success.
 QString BuildTraceTree(TraceTree& tree, const QStringList& lines, QStringList* acceptedLines);
 

@@ -1,7 +1,7 @@
 #include "trace/value_editing.h"
 
-#include "coding/translation.h"
 #include "trace/trace_session.h"
+#include "trace/translation_text.h"
 
 namespace ValueEditing {
 
@@ -36,6 +36,12 @@ ValueChange BeginValueChange(TraceTree& tree, int node)
     return change;
 }
 
+QString valueText(const TraceSession& session, const QString& value, const TranslationLookup& lookup)
+{
+    const QString translation = session.Translated && lookup ? lookup(value) : QString();
+    return translation.isEmpty() ? value : TranslationText::withTranslation(value, translation, false);
+}
+
 Status FinishValueChange(TraceSession& session, const ValueChange& change, const QString& newValue,
                          const TranslationLookup& lookup)
 {
@@ -56,13 +62,7 @@ Status FinishValueChange(TraceSession& session, const ValueChange& change, const
             tree.setBold(function, false);
             --session.ChangeCount;
         }
-        QString text = newValue;
-        if (session.Translated && lookup) {
-            const QString translation = lookup(newValue);
-            if (!translation.isEmpty())
-                text = TranslationText::withTranslation(newValue, translation, false);
-        }
-        tree.setText(node, text);
+        tree.setText(node, valueText(session, newValue, lookup));
     }
     tree.setColor(node, tree.color(function));
     return {};

@@ -44,6 +44,9 @@ ValueChange BeginValueChange(TraceTree& tree, int node);
 // The translation of a name, empty when it has none.
 using TranslationLookup = std::function<QString(const QString& name)>;
 
+// A value's node text: the value, with its translation while the tree shows translations.
+QString valueText(const TraceSession& session, const QString& value, const TranslationLookup& lookup);
+
 // Normal view, after the change window closed. newValue is the text confirmed with OK,
 // empty when the window was cancelled. Fails when the node is gone.
 Status FinishValueChange(TraceSession& session, const ValueChange& change, const QString& newValue,

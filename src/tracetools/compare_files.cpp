@@ -1,6 +1,6 @@
 #include "tracetools/compare_files.h"
 
-#include "common/text_file.h"
+#include "trace/trace_loader.h"
 #include "trace/trace_session.h"
 #include "tracetools/trace_compare.h"
 
@@ -18,7 +18,7 @@ QString CompareFiles::chooseFile1(const QString& path, TraceSession& session)
     m_file1 = path;
     session.setListItems(TraceCompare::file1Header(path));
     session.showList();
-    const Result<QStringList> lines = TextFile::readLines(path);
+    const Result<QStringList> lines = ReadTraceFileToCompare(path);
     if (!lines) {
         reset();
         return lines.error();
@@ -31,7 +31,7 @@ QString CompareFiles::chooseFile2(const QString& path, TraceSession& session)
 {
     m_file2 = path;
     session.setListItems(session.listItems() + TraceCompare::file2Header(path));
-    const Result<QStringList> lines = TextFile::readLines(path);
+    const Result<QStringList> lines = ReadTraceFileToCompare(path);
     if (!lines) {
         reset();
         return lines.error();

@@ -48,8 +48,8 @@ QString upperCasedName(const QString& path)
 
 bool copyWorkFile(int mode, const QString& target, const ToolFolders& folders)
 {
-    const Result<QByteArray> bytes =
-        TextFile::readBytes(Paths::join(folders.FolderNCS, QStringLiteral("\\WORK\\FSW_PSW.") + extensionOf(mode)));
+    const Result<QByteArray> bytes = TextFile::readBytes(
+        Paths::join(folders.FolderNCS, QStringLiteral("\\WORK\\FSW_PSW.") + extensionOf(mode)), FileKinds::Trace);
     return bytes && TextFile::writeBytesAtomically(target, bytes.value());
 }
 

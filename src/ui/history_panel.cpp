@@ -8,6 +8,7 @@
 #include "moduledata/module_explanation.h"
 #include "settings/tool_folders.h"
 #include "trace/apply_values.h"
+#include "trace/trace_loader.h"
 #include "trace/trace_session.h"
 #include "ui/controls.h"
 #include "ui/frm_applied.h"
@@ -56,7 +57,7 @@ void HistoryPanel::sFileApply_Click()
     const QString path = m_context.dialogs.openFile(request);
     if (path.isEmpty())
         return;
-    const Result<QStringList> lines = TextFile::readLines(path);
+    const Result<QStringList> lines = ReadTraceFile(path);
     const Result<QList<TraceFunction>> wanted =
         lines ? ReadTraceFunctions(lines.value()) : Result<QList<TraceFunction>>::failure(lines.error());
     if (!wanted) {

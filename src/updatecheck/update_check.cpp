@@ -48,7 +48,7 @@ void runCheck(UpdateCheck& check, const QString& dataFolder, const QString& numb
         const QString listFile = AssemblyData::findFile(candidate.folder, candidate.name + QStringLiteral(".DAT"));
         if (listFile.isEmpty())
             continue;
-        auto lines = TextFile::readLines(listFile);
+        auto lines = TextFile::readLines(listFile, FileKinds::AssemblyData);
         if (!lines) {
             check = failed(check, lines.error());
             return;
@@ -77,7 +77,7 @@ void runCheck(UpdateCheck& check, const QString& dataFolder, const QString& numb
     const QString historyFile = AssemblyData::findFile(family.folder, family.name + QStringLiteral(".HIS"));
     if (historyFile.isEmpty())
         return;
-    const auto history = TextFile::readLines(historyFile);
+    const auto history = TextFile::readLines(historyFile, FileKinds::AssemblyData);
     if (!history) {
         check = failed(check, history.error());
         return;

@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <filesystem>
+
 namespace {
 
 const QString kDemo = QStringLiteral(QUILLON_SOURCE_DIR "/demo/");
@@ -52,8 +54,8 @@ QStringList found(const QString& number, const QString& family, const QString& h
 } // namespace
 
 // Every command run as a user runs it. "@name" in arguments is a file in the test's folder:
-// current (kCurrent), values (kValues), man (holding "old" before each test) and the
-// broken traces valuefirst and twice.
+// current (kCurrent), link (a hard link of it), values (kValues), man (holding "old" before
+// each test), picture (no trace) and empty.
 class TestCli : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
@@ -71,9 +73,13 @@ private slots:
     {
         QVERIFY(TestFiles::write(at(u"current"_qs), TestFiles::crlf(kCurrent)));
         QVERIFY(TestFiles::write(at(u"values"_qs), TestFiles::crlf(kValues)));
-        QVERIFY(TestFiles::write(at(u"valuefirst"_qs), TestFiles::crlf({u"\tx"_qs, u"F"_qs})));
-        QVERIFY(TestFiles::write(at(u"twice"_qs), TestFiles::crlf({u"ZWEI"_qs, u"\tx"_qs, u"ZWEI"_qs})));
         QVERIFY(TestFiles::write(at(u"man"_qs), "old"));
+        QVERIFY(TestFiles::write(at(u"picture"_qs), QByteArray("\x89PNG\r\n\x1a\n\0\0", 10)));
+        QVERIFY(TestFiles::write(at(u"empty"_qs), ""));
+        std::error_code error;
+        std::filesystem::remove(at(u"link"_qs).toStdU16String(), error);
+        std::filesystem::create_hard_link(at(u"current"_qs).toStdU16String(), at(u"link"_qs).toStdU16String(), error);
+        QVERIFY2(!error, error.message().c_str());
     }
 
     // Exit status 2, the reason on standard error, nothing on standard output (compare: its
@@ -93,16 +99,25 @@ private slots:
             // The whole of standard error.
             {"value left out", "values --ncs $ncs --chassis DEM @values --module",
              "quillon-cli values: --module needs a value. See quillon-cli values --help.\n"},
-            {"apply, value line first", "apply --from @valuefirst --output @man @current", "before the first function"},
-            {"apply, function twice", "apply --from @twice --output @man @current", "occurs twice"},
             {"apply, unreadable wanted trace", "apply --from @missing --output @man @current", "missing"},
+            {"apply, wanted file not a trace", "apply --from @picture --output @man @current", "Line 2 holds control"},
             {"apply, MAN file over the current trace", "apply --from @values --output @current @current",
+             "must not be"},
+            {"apply, MAN file onto a hard link of the current trace", "apply --from @values --output @link @current",
              "must not be"},
             {"check-update, DATA missing", "check-update --data $ncs 7561023", "not found"},
             {"compare, unreadable files", "compare @a.trc @b.trc", "a.trc"},
+            {"compare, output onto a trace", "compare @values @link --output @current", "must not be"},
+            {"compare, not a trace", "compare @current @picture", "picture: Line 2 holds control characters"},
             {"find-module, no such chassis", "find-module --ncs $ncs --chassis E99 $trace", "E99 not found."},
             {"find-module, unreadable trace", "find-module --ncs $ncs --chassis DEM @missing.trc", "missing.trc"},
+            {"find-module, not a trace", "find-module --ncs $ncs --chassis DEM @picture", "not an NCS Expert trace"},
+            {"find-module, no functions", "find-module --ncs $ncs --chassis DEM @empty", "holds no functions"},
             {"translations, unreadable table", "translations --table @missing.csv $trace", "missing.csv"},
+            {"translations, not a trace", "translations --table @x @picture", "not an NCS Expert trace"},
+            {"translations, missing names onto the trace", "translations --table @x --missing @link @current",
+             "must not go into the trace"},
+            {"values, not a trace", "values --ncs $ncs --chassis DEM --module LCM_DEM.C05 @picture", "Line 2 holds"},
             {"values, missing chassis", "values --ncs $ncs --chassis E00 --module LCM_DEM.C05 @values",
              "SWTFSW*.DAT not found."},
             {"values, missing module", "values --ncs $ncs --chassis DEM --module XYZ.C01 @values", "XYZ.C01"},
@@ -133,10 +148,6 @@ private slots:
     {
         addColumns<QByteArray, int, QStringList, QByteArray>("wanted", "exitCode", "out", "man");
         const QString leer = u"not applied: LEER (only in the current trace)"_qs;
-        QTest::newRow("LF wanted trace against a CR LF current one")
-            << TestFiles::crlf({u"ZWEI"_qs, u"\ta"_qs, u"\tc"_qs, u"GRÖSSE"_qs, u"\tgroß"_qs}).replace("\r\n", "\n")
-            << 0 << QStringList{u"GRÖSSE: klein --> groß"_qs, u"ZWEI: b --> c"_qs, leer, u"2 values changed"_qs}
-            << TestFiles::crlf({u"GRÖSSE"_qs, u"\tgroß"_qs, u"ZWEI"_qs, u"\ta"_qs, u"\tc"_qs});
         QTest::newRow("not everything applied")
             << TestFiles::crlf({u"ZWEI"_qs, u"\tx"_qs, u"NEU"_qs, u"\tja"_qs}) << 1
             << QStringList{u"not applied: GRÖSSE (only in the current trace)"_qs, leer,

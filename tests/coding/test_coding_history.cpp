@@ -1,5 +1,6 @@
 #include "coding/coding_history.h"
 #include "common/clock.h"
+#include "support/test_files.h"
 #include "trace/trace_functions.h"
 
 #include <QDir>
@@ -24,6 +25,10 @@ private slots:
         for (int i = 0; i < CodingHistory::kKept; ++i)
             QVERIFY(QDir().mkpath(dir.filePath(DateText::stamp(first.addSecs(60 * i)) + u" E60 - FRM"_qs)));
         QVERIFY(QDir().mkpath(dir.filePath(u"notes"_qs)));
+        // The oldest name, on a link to a work folder elsewhere: never pruned through.
+        QTemporaryDir work;
+        QVERIFY(TestFiles::write(work.filePath(u"FSW_PSW.TRC"_qs), "keep"));
+        QVERIFY(QFile::link(work.path(), dir.filePath(u"20000101_000000"_qs)));
         const QDateTime last = first.addSecs(60 * CodingHistory::kKept);
         QVERIFY(CodingHistory::KeepSnapshot(dir.path(), last, u"E60"_qs, u"A/B"_qs, kTrace, kSaved));
         QCOMPARE(CodingHistory::ListSnapshots(dir.path()).size(), CodingHistory::kKept);
@@ -37,6 +42,7 @@ private slots:
         QCOMPARE(QDir(kept[1].folder).dirName(), u"20240101_112000 E60 - A_B"_qs);
         QCOMPARE(kept.last().time, first.addSecs(60 * 2));
         QVERIFY(QFileInfo::exists(dir.filePath(u"notes"_qs)));
+        QCOMPARE(TestFiles::read(work.filePath(u"FSW_PSW.TRC"_qs)), QByteArray("keep"));
         // A kept state tells what its MAN file changed and what it shares with the loaded
         // trace; one without its files cannot be read.
         const auto details = CodingHistory::ReadSnapshot(kept[1], ReadTraceFunctions(kTrace).value());

@@ -31,12 +31,15 @@ private slots:
     }
 
     // The coding log and the update plan are kept for years: the year has four digits,
-    // in the locale's order of day, month and year.
+    // in the locale's order of day, month and year. What the code page cannot hold is
+    // written with digits.
     void generalDateHasAFourDigitYear_data()
     {
         addColumns<QString, QString>("locale", "text");
-        QTest::newRow("German") << u"de_DE"_qs << u"31.12.2012 23:59:59"_qs;
-        QTest::newRow("British") << u"en_GB"_qs << u"31/12/2012 23:59:59"_qs;
+        QTest::newRow("American") << u"en_US"_qs << u"12/31/2012 11:59:59 PM"_qs;
+        QTest::newRow("Canadian French") << u"fr_CA"_qs << u"2012-12-31 23 h 59 min 59 s"_qs;
+        QTest::newRow("Japanese") << u"ja_JP"_qs << u"2012/12/31 23:59:59"_qs;
+        QTest::newRow("Arabic") << u"ar_EG"_qs << u"2012-12-31 23:59:59"_qs;
     }
     void generalDateHasAFourDigitYear()
     {

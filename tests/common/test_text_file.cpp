@@ -1,17 +1,30 @@
+#include "coding/coding_history.h"
+#include "coding/translation_table.h"
 #include "common/ansi_codec.h"
+#include "common/busy_state.h"
 #include "common/paths.h"
 #include "common/program_folder.h"
 #include "common/text_file.h"
 #include "install/real_file_ops.h"
+#include "moduledata/chassis_data.h"
+#include "moduledata/module_data.h"
 #include "support/data_table.h"
+#include "support/scripted_dialogs.h"
 #include "support/test_files.h"
+#include "trace/trace_loader.h"
+#include "trace/trace_session.h"
+#include "updatecheck/update_check.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <future>
+
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -24,7 +37,7 @@ constexpr auto kWritableByAll =
     QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
 
 // Runs work without the superuser's rights, so that folder permissions count also where
-// the tests run as root.
+// the tests run as root. The real user changes too: access checks ask for it.
 template <typename Work>
 auto asOrdinaryUser(Work work)
 {
@@ -32,10 +45,10 @@ auto asOrdinaryUser(Work work)
     return work();
 #else
     const bool root = geteuid() == 0;
-    if (root && (setegid(65534) != 0 || seteuid(65534) != 0))
+    if (root && (setresgid(65534, 65534, 0) != 0 || setresuid(65534, 65534, 0) != 0))
         qFatal("cannot drop the superuser's rights");
     auto result = work();
-    if (root && (seteuid(0) != 0 || setegid(0) != 0))
+    if (root && (setresuid(0, 0, 0) != 0 || setresgid(0, 0, 0) != 0))
         qFatal("cannot take the superuser's rights back");
     return result;
 #endif
@@ -47,6 +60,32 @@ struct Folder {
     ~Folder() { QFile::setPermissions(dir.filePath(u"tools"_qs), kAll); }
     QString at(const QString& relative) const { return Paths::toNative(dir.filePath(relative)); }
 };
+
+// What the reader (or writer) of a kind of file says about the file at path, below ncs.
+QString readerMessage(const QString& reader, const QString& ncs, const QString& path)
+{
+    ModuleData data;
+    TraceSession session;
+    BusyState busy;
+    ScriptedDialogs dialogs;
+    if (reader == u"trace") {
+        LoadTraceFile(path, ncs, session, busy, dialogs);
+        return dialogs.texts().join(u'\n');
+    }
+    if (reader == u"module")
+        return LoadModule(ncs, u"E60"_qs, u"X.C01"_qs, data).error();
+    if (reader == u"keywords")
+        return LoadKeywordFiles(ncs, u"E60"_qs, data).error();
+    if (reader == u"table")
+        return readTranslationTable(path).error();
+    if (reader == u"assembly")
+        return CheckForUpdate(ncs, u"1234567"_qs).error;
+    if (reader == u"snapshot")
+        return CodingHistory::ReadSnapshot({Paths::folderOf(path), {}, {}}, {}).error();
+    if (reader == u"replace")
+        return TextFile::writeBytesAtomically(path, "x").error();
+    return TextFile::appendLines(path, {}).error();
+}
 
 } // namespace
 
@@ -64,15 +103,9 @@ private slots:
         QCOMPARE(Ansi::charFromByte(0x80), QChar(0x20AC));
         QCOMPARE(Ansi::charFromByte(0x81), QChar(0x0081)); // undefined in 1252, kept
         QCOMPARE(Ansi::byteFromChar(QChar(0x4E2D)), '?');
-        QTemporaryDir dir;
-        const QString in = dir.filePath(QStringLiteral("in.txt"));
-        const QString out = dir.filePath(QStringLiteral("out.txt"));
-        QVERIFY(TestFiles::write(in, all + "\r\n" + all + "\r\n"));
-        const auto lines = TextFile::readLines(in);
-        QVERIFY(lines.ok());
-        QCOMPARE(lines->size(), 2);
-        QVERIFY(TextFile::writeLinesAtomically(out, lines.value()).ok());
-        QCOMPARE(TestFiles::read(out), TestFiles::read(in));
+        const QStringList lines = TextFile::splitLines(all + "\r\n" + all + "\r\n");
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(TextFile::joinLines(lines), all + "\r\n" + all + "\r\n");
     }
 
     void lineEnds_data()
@@ -87,26 +120,36 @@ private slots:
         QTEST(TextFile::splitLines(bytes), "lines");
     }
 
-    // A shared folder the user may not create files in, holding a file they may write.
-    void writableFileInAReadOnlyFolder_data()
+    // A shared folder the user may not create files in, holding a file they may write, or
+    // one they may not: that says why once, with the path once.
+    void fileInAReadOnlyFolder_data()
     {
-        QTest::addColumn<bool>("copy");
-        QTest::newRow("replace a file") << false;
-        QTest::newRow("copy over a file") << true;
+        addColumns<bool, bool>("copy", "writable");
+        QTest::newRow("replace a file") << false << true;
+        QTest::newRow("copy over a file") << true << true;
+        QTest::newRow("replace a read-only file") << false << false;
     }
-    void writableFileInAReadOnlyFolder()
+    void fileInAReadOnlyFolder()
     {
         QFETCH(bool, copy);
+        QFETCH(bool, writable);
         Folder f;
         const QString target = f.at(u"tools/FSW_PSW.MAN"_qs);
         QVERIFY(TestFiles::write(target, "old") && TestFiles::write(f.at(u"source"_qs), "new"));
-        QFile::setPermissions(target, kWritableByAll);
+        QFile::setPermissions(target, writable ? kWritableByAll : QFile::ReadOwner | QFile::ReadOther);
         QFile::setPermissions(f.at(u"source"_qs), kWritableByAll);
         QFile::setPermissions(f.at(u"tools"_qs), kReadOnlyFolder);
         const Status written = asOrdinaryUser([&] {
             return copy ? RealFileOps().copyFile(f.at(u"source"_qs), target)
                         : TextFile::writeBytesAtomically(target, "new");
         });
+        if (!writable) { // "Permission denied", or "Access is denied." on Windows
+            QVERIFY2(written.error().startsWith(target + u": "_qs) && written.error().count(u"FSW_PSW.MAN"_qs) == 1
+                         && written.error().contains(u"denied"_qs),
+                     qPrintable(written.error()));
+            QCOMPARE(TestFiles::read(target), QByteArray("old"));
+            return;
+        }
         QVERIFY2(written.ok(), qPrintable(written.error()));
         QCOMPARE(TestFiles::read(target), QByteArray("new"));
         QCOMPARE(QDir(f.at(u"tools"_qs)).entryList(QDir::Files | QDir::Hidden), QStringList{u"FSW_PSW.MAN"_qs});
@@ -179,6 +222,58 @@ private slots:
         QCOMPARE(QDir(f.at(u"tools"_qs)).entryList(QDir::Files | QDir::Hidden), QStringList{u"T"_qs});
         const auto all = QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot;
         QCOMPARE(QDir(f.dir.path()).entryList(all), (QStringList{u"source"_qs, u"tools"_qs}));
+    }
+
+    // Every reader refuses what is not a regular file of a sane size for its kind, without
+    // opening a FIFO (it would wait for a writer) or reading a device (it never ends).
+    void readersRefuseSpecialFiles_data()
+    {
+        // file: "fifo", "zero" (a link to the endless device) or a size in bytes
+        addColumns<QString, QString, QString, QString>("reader", "place", "file", "message");
+#ifndef Q_OS_UNIX // where a file this size may take the space
+        QTest::newRow("trace too large") << u"trace"_qs << u"WORK/FSW_PSW.TRC"_qs << u"70000000"_qs
+                                         << u"FSW_PSW.TRC: too large for a trace: 70.0 MB"_qs;
+#else
+        QTest::newRow("trace too large") << u"trace"_qs << u"WORK/FSW_PSW.TRC"_qs << u"8800000000"_qs
+                                         << u"FSW_PSW.TRC: too large for a trace: 8.8 GB"_qs;
+        for (const QString& row :
+             {u"trace WORK/FSW_PSW.TRC fifo"_qs, u"trace WORK/FSW_PSW.TRC zero"_qs, u"module DATEN/E60/X.C01 fifo"_qs,
+              u"module DATEN/E60/X.C01 zero"_qs, u"keywords DATEN/E60/SWTPSW01.DAT zero"_qs,
+              u"table Translations.csv fifo"_qs, u"table Translations.csv zero"_qs,
+              u"assembly DATA/FAM/FAM.DAT zero"_qs, u"snapshot S/FSW_PSW.TRC fifo"_qs,
+              u"snapshot S/FSW_PSW.TRC zero"_qs, u"replace OUT fifo"_qs, u"append OUT fifo"_qs})
+            QTest::newRow(qPrintable(row)) << row.section(u' ', 0, 0) << row.section(u' ', 1, 1) << row.section(u' ', 2)
+                                           << u"not a regular file"_qs;
+#endif
+    }
+    void readersRefuseSpecialFiles()
+    {
+        QFETCH(QString, reader);
+        QFETCH(QString, place);
+        QFETCH(QString, file);
+        QTemporaryDir dir;
+        const QString path = Paths::toNative(dir.filePath(place));
+        QVERIFY(TestFiles::write(dir.filePath(u"DATEN/E60/SWTFSW01.DAT"_qs), "FSW")
+                && QDir().mkpath(Paths::folderOf(path)));
+#ifdef Q_OS_UNIX
+        if (file == u"fifo")
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        if (file == u"zero")
+            QVERIFY(QFile::link(u"/dev/zero"_qs, path));
+#endif
+        QFile sparse(path);
+        QVERIFY(!file.front().isDigit() || (sparse.open(QIODevice::WriteOnly) && sparse.resize(file.toLongLong())));
+        auto reading = std::async(std::launch::async, readerMessage, reader, Paths::toNative(dir.path()), path);
+        const bool refusedInTime = reading.wait_for(std::chrono::seconds(1)) == std::future_status::ready;
+#ifdef Q_OS_UNIX
+        // A reader or writer stuck on the FIFO is let go, so the row fails instead of hanging.
+        if (!refusedInTime)
+            ::close(::open(QFile::encodeName(path).constData(), O_RDWR));
+#endif
+        const QString said = reading.get();
+        QVERIFY(refusedInTime);
+        QFETCH(QString, message);
+        QVERIFY2(said.contains(message), qPrintable(said));
     }
 
     // Beside a read-only program the program's files are still read from there; what is
