@@ -177,4 +177,25 @@ Result<SnapshotDetails> ReadSnapshot(const Snapshot& snapshot, const QList<Trace
     return details;
 }
 
+QString MatchText(const SnapshotDetails& details, qsizetype loadedFunctions)
+{
+    if (loadedFunctions == 0)
+        return {};
+    if (details.sharedFunctions == loadedFunctions && details.trace.size() == loadedFunctions)
+        return QStringLiteral("match");
+    return QStringLiteral("%1 of %2 functions").arg(details.sharedFunctions).arg(loadedFunctions);
+}
+
+bool LooksLikeOtherModule(const SnapshotDetails& details, qsizetype loadedFunctions)
+{
+    return details.sharedFunctions * 10 < loadedFunctions * 9;
+}
+
+QString OtherModuleQuestion(const SnapshotDetails& details, qsizetype loadedFunctions)
+{
+    return QStringLiteral("Only %1 of %2 functions of this trace are in the snapshot. Is this the same module?")
+        .arg(details.sharedFunctions)
+        .arg(loadedFunctions);
+}
+
 } // namespace CodingHistory

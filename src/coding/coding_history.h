@@ -49,4 +49,14 @@ struct SnapshotDetails {
 
 Result<SnapshotDetails> ReadSnapshot(const Snapshot& snapshot, const QList<TraceFunction>& loaded);
 
+// How the snapshot's functions compare with the loaded trace's, as the history lists it:
+// "match" when both hold the same functions, "38 of 40 functions" where the snapshot
+// holds only part of them; empty while no trace is loaded.
+QString MatchText(const SnapshotDetails& details, qsizetype loadedFunctions);
+
+// A state of another module would change little and skip much, so restoring it needs the
+// user's word first: the snapshot holds less than 90 % of the loaded trace's functions.
+bool LooksLikeOtherModule(const SnapshotDetails& details, qsizetype loadedFunctions);
+QString OtherModuleQuestion(const SnapshotDetails& details, qsizetype loadedFunctions);
+
 } // namespace CodingHistory

@@ -13,7 +13,9 @@ namespace ApplyValues {
 namespace {
 
 struct Target {
-    TraceSession& session;
+    const TraceSession& session;
+    // Null for a preview: the same decisions are made and reported, nothing is changed.
+    TraceSession* changing;
     const ValueEditing::TranslationLookup& lookup;
     Outcome& outcome;
 };
@@ -31,7 +33,7 @@ QString plainText(const TraceTree& tree, int node)
 // Normal view: each value node takes the wanted value as if it had been typed in.
 void applyTyped(Target& target, int function, const TraceFunction& current, const TraceFunction& wanted)
 {
-    TraceTree& tree = target.session.tree();
+    const TraceTree& tree = target.session.tree();
     const QList<int> nodes = tree.children(function);
     if (nodes.size() != wanted.values.size()) {
         skip(target.outcome, current, SkipReason::ValueCount, wanted.values.size());
@@ -48,9 +50,11 @@ void applyTyped(Target& target, int function, const TraceFunction& current, cons
         const QString old = plainText(tree, nodes[i]);
         if (old == wanted.values[i])
             continue;
-        const ValueEditing::ValueChange change = ValueEditing::BeginValueChange(tree, nodes[i]);
-        // The node was taken from the tree just now, so the change cannot miss it.
-        static_cast<void>(ValueEditing::FinishValueChange(target.session, change, wanted.values[i], target.lookup));
+        if (TraceSession* session = target.changing) {
+            const ValueEditing::ValueChange change = ValueEditing::BeginValueChange(session->tree(), nodes[i]);
+            // The node was taken from the tree just now, so the change cannot miss it.
+            static_cast<void>(ValueEditing::FinishValueChange(*session, change, wanted.values[i], target.lookup));
+        }
         target.outcome.changed.append({current.line, old, wanted.values[i]});
     }
 }
@@ -59,7 +63,7 @@ void applyTyped(Target& target, int function, const TraceFunction& current, cons
 // value the module data did not list is added first, and reported.
 void applyListed(Target& target, int function, const TraceFunction& current, const TraceFunction& wanted)
 {
-    TraceTree& tree = target.session.tree();
+    const TraceTree& tree = target.session.tree();
     if (tree.image(function) == NodeImage::Warning) {
         skip(target.outcome, current, SkipReason::ValuesNotFound, wanted.values.size());
         return;
@@ -87,13 +91,17 @@ void applyListed(Target& target, int function, const TraceFunction& current, con
         return;
     }
     const ChangedValue change{current.line, plainText(tree, chosen), value};
-    if (listed == 0) {
-        const QString text = ValueEditing::valueText(target.session, value, target.lookup);
-        listed = tree.addChild(function, text, NodeImage::None).value();
-        tree.setSortChildren(function, true);
+    if (listed == 0)
         target.outcome.unlisted.append(change);
+    if (TraceSession* session = target.changing) {
+        if (listed == 0) {
+            TraceTree& changed = session->tree();
+            const QString text = ValueEditing::valueText(*session, value, target.lookup);
+            listed = changed.addChild(function, text, NodeImage::None).value();
+            changed.setSortChildren(function, true);
+        }
+        ValueEditing::ChooseListedValue(*session, listed);
     }
-    ValueEditing::ChooseListedValue(target.session, listed);
     target.outcome.changed.append(change);
 }
 
@@ -136,8 +144,10 @@ QStringList Outcome::report() const
     return lines;
 }
 
-Outcome ApplyTraceValues(TraceSession& session, const QList<TraceFunction>& wanted,
-                         const ValueEditing::TranslationLookup& lookup)
+namespace {
+
+Outcome applyOrPreview(const TraceSession& session, TraceSession* changing, const QList<TraceFunction>& wanted,
+                       const ValueEditing::TranslationLookup& lookup)
 {
     Outcome outcome;
     // The loaded trace passed the same checks when it was loaded.
@@ -150,7 +160,7 @@ Outcome ApplyTraceValues(TraceSession& session, const QList<TraceFunction>& want
     for (const TraceFunction& function : wanted)
         wantedByLine.insert(function.line, &function);
 
-    Target target{session, lookup, outcome};
+    Target target{session, changing, lookup, outcome};
     QSet<QString> currentLines;
     currentLines.reserve(current->size());
     for (const TraceFunction& function : current.value()) {
@@ -176,6 +186,19 @@ Outcome ApplyTraceValues(TraceSession& session, const QList<TraceFunction>& want
             outcome.skipped.append({function.line, SkipReason::OnlyWanted, 0, function.values.size()});
     }
     return outcome;
+}
+
+} // namespace
+
+Outcome ApplyTraceValues(TraceSession& session, const QList<TraceFunction>& wanted,
+                         const ValueEditing::TranslationLookup& lookup)
+{
+    return applyOrPreview(session, &session, wanted, lookup);
+}
+
+Outcome PreviewTraceValues(const TraceSession& session, const QList<TraceFunction>& wanted)
+{
+    return applyOrPreview(session, nullptr, wanted, {});
 }
 
 } // namespace ApplyValues

@@ -62,4 +62,7 @@ QString reasonText(const SkippedFunction& skipped);
 Outcome ApplyTraceValues(TraceSession& session, const QList<TraceFunction>& wanted,
                          const ValueEditing::TranslationLookup& lookup);
 
+// What ApplyTraceValues would do, reported the same way, without changing anything.
+Outcome PreviewTraceValues(const TraceSession& session, const QList<TraceFunction>& wanted);
+
 } // namespace ApplyValues

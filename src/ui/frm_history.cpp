@@ -1,39 +1,32 @@
 #include "ui/frm_history.h"
 
 #include "common/dialogs.h"
+#include "trace/apply_values.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-namespace {
-
-QString functionsText(const CodingHistory::SnapshotDetails& details, qsizetype loaded)
-{
-    if (loaded == 0)
-        return QString();
-    if (details.sharedFunctions == loaded && details.trace.size() == loaded)
-        return QStringLiteral("match");
-    return QStringLiteral("%1 of %2").arg(details.sharedFunctions).arg(loaded);
-}
-
-} // namespace
-
 FrmHistory::FrmHistory(const Inputs& inputs, QWidget* parent)
-    : QDialog(parent), m_loaded(inputs.loaded), m_dialogs(inputs.dialogs)
+    : QDialog(parent), m_loaded(inputs.loaded), m_dialogs(inputs.dialogs), m_session(inputs.session)
 {
     setObjectName(QStringLiteral("frmHistory"));
     setWindowTitle(QStringLiteral("Coding history"));
-    resize(640, 400);
 
     m_listHistory = new QTreeWidget(this);
     m_listHistory->setObjectName(QStringLiteral("listHistory"));
     m_listHistory->setRootIsDecorated(false);
     m_listHistory->setHeaderLabels({QStringLiteral("Date and time"), QStringLiteral("Chassis - module"),
-                                    QStringLiteral("Changed values"), QStringLiteral("Functions")});
+                                    QStringLiteral("Changed values"),
+                                    QStringLiteral("Functions compared with the loaded trace")});
+    m_listHistory->headerItem()->setToolTip(
+        3, QStringLiteral("\"match\": the saved trace holds the same functions as the loaded one, so it is "
+                          "the same module. Otherwise: how many of the loaded trace's functions it holds."));
     for (const CodingHistory::Snapshot& snapshot : CodingHistory::ListSnapshots(inputs.historyFolder)) {
         Row row{snapshot, std::nullopt, QString()};
         const Result<CodingHistory::SnapshotDetails> details = CodingHistory::ReadSnapshot(snapshot, m_loaded);
@@ -44,13 +37,19 @@ FrmHistory::FrmHistory(const Inputs& inputs, QWidget* parent)
         const QStringList columns{QLocale::system().toString(snapshot.time, QLocale::ShortFormat), snapshot.module,
                                   row.details ? QString::number(row.details->changedValues)
                                               : QStringLiteral("cannot be read"),
-                                  row.details ? functionsText(*row.details, m_loaded.size()) : QString()};
+                                  row.details ? CodingHistory::MatchText(*row.details, m_loaded.size()) : QString()};
         m_listHistory->addTopLevelItem(new QTreeWidgetItem(columns));
         m_rows.append(row);
     }
     m_listHistory->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_lblPreview = new QLabel(this);
+    m_lblPreview->setObjectName(QStringLiteral("lblPreview"));
+    m_listPreview = new QListWidget(this);
+    m_listPreview->setObjectName(QStringLiteral("listPreview"));
+    connect(m_listHistory, &QTreeWidget::currentItemChanged, this, &FrmHistory::showPreview);
     if (!m_rows.isEmpty())
         m_listHistory->setCurrentItem(m_listHistory->topLevelItem(0));
+    showPreview();
 
     auto* cmdRestore = new QPushButton(QStringLiteral("Restore this state"), this);
     cmdRestore->setObjectName(QStringLiteral("cmdRestore"));
@@ -70,8 +69,25 @@ FrmHistory::FrmHistory(const Inputs& inputs, QWidget* parent)
     buttons->addStretch();
     buttons->addWidget(cmdClose);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_listHistory);
+    layout->addWidget(m_listHistory, 2);
+    layout->addWidget(m_lblPreview);
+    layout->addWidget(m_listPreview, 1);
     layout->addLayout(buttons);
+    resize(680, 520);
+}
+
+void FrmHistory::showPreview()
+{
+    m_listPreview->clear();
+    const int index = m_listHistory->indexOfTopLevelItem(m_listHistory->currentItem());
+    const Row* row = index >= 0 && index < m_rows.size() ? &m_rows[index] : nullptr;
+    if (!row || !row->details || !m_session || m_loaded.isEmpty()) {
+        m_lblPreview->setText(
+            row && !row->details ? row->error : QStringLiteral("Load TRC-file to see what a restore would change."));
+        return;
+    }
+    m_lblPreview->setText(QStringLiteral("\"Restore this state\" would change:"));
+    m_listPreview->addItems(ApplyValues::PreviewTraceValues(*m_session, row->details->trace).report());
 }
 
 const FrmHistory::Row* FrmHistory::selectedRow()
@@ -97,14 +113,8 @@ void FrmHistory::cmdRestore_Click()
         m_dialogs.message(mainCaption(), row->error, MessageIcon::Critical);
         return;
     }
-    const qsizetype shared = row->details->sharedFunctions;
-    // A state of another module would change little and skip much: make sure first.
-    if (shared * 10 < m_loaded.size() * 9
-        && m_dialogs.message(mainCaption(),
-                             QStringLiteral("Only %1 of %2 functions of this trace are in the snapshot. "
-                                            "Is this the same module?")
-                                 .arg(shared)
-                                 .arg(m_loaded.size()),
+    if (CodingHistory::LooksLikeOtherModule(*row->details, m_loaded.size())
+        && m_dialogs.message(mainCaption(), CodingHistory::OtherModuleQuestion(*row->details, m_loaded.size()),
                              MessageIcon::Question, MessageButtons::YesNo)
                != MessageAnswer::Yes)
         return;

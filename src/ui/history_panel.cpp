@@ -74,7 +74,8 @@ void HistoryPanel::sEditHistory_Click()
     TraceSession& session = m_context.session;
     const QList<TraceFunction> loaded =
         session.treeVisible() ? ReadTraceFunctions(session.TraceLines).value() : QList<TraceFunction>();
-    FrmHistory window({m_context.historyFolder, loaded, m_context.dialogs}, m_frmMain);
+    FrmHistory window({m_context.historyFolder, loaded, m_context.dialogs, session.treeVisible() ? &session : nullptr},
+                      m_frmMain);
     if (window.exec() == QDialog::Accepted)
         ApplyTrace(window.chosenTrace(), window.chosenName());
 }

@@ -139,6 +139,10 @@ private slots:
         for (int node : clicks)
             ChooseListedValue(*m_session, node);
         const QStringList lines{u"F1"_qs, u"\t"_qs + wanted, u"F2"_qs, u"\twert_1"_qs, u"F3"_qs, u"\ty"_qs};
+        // The preview reports what the apply does, and changes nothing itself.
+        const QString before = TreeText::marks(m_session->tree());
+        QTEST(wanted.isEmpty() ? QStringList() : PreviewTraceValues(*m_session, functions(lines)).report(), "report");
+        QCOMPARE(TreeText::marks(m_session->tree()), before);
         QTEST(wanted.isEmpty() ? QStringList() : ApplyTraceValues(*m_session, functions(lines), {}).report(), "report");
         QCOMPARE(m_session->tree().color(9), NodeColor::Red); // the failure line keeps its colour
         QTEST(TreeText::marks(m_session->tree()), "tree");

@@ -56,21 +56,26 @@ private slots:
 
         QVERIFY(TestFiles::write(defaultTracePath(f.ncs()), trace(u"aus"_qs, true)));
         f.load();
-        QStringList row;
-        ModalAnswer history([&row](QDialog* window) {
+        QStringList row, preview;
+        ModalAnswer history([&row, &preview](QDialog* window) {
             const QTreeWidgetItem* item = child<QTreeWidget>(window, "listHistory")->topLevelItem(0);
             for (int column = 1; item && column < 4; ++column)
                 row.append(item->text(column));
+            const auto* list = child<QListWidget>(window, "listPreview");
+            for (int i = 0; i < list->count(); ++i)
+                preview.append(list->item(i)->text());
             child<QPushButton>(window, "cmdRestore")->click();
         });
         f.dialogs.messages.clear();
         f.dialogs.queueAnswer(MessageAnswer::Yes);
         f.action(u"sEditHistory"_qs)->trigger();
-        QCOMPARE(row, (QStringList{QString(), u"1"_qs, u"3 of 4"_qs}));
+        QCOMPARE(row, (QStringList{QString(), u"1"_qs, u"3 of 4 functions"_qs}));
         QCOMPARE(f.dialogs.texts(),
                  QStringList{u"Only 3 of 4 functions of this trace are in the snapshot. Is this the same module?"_qs});
+        // What the window said the restore would change is what it changed.
         QCOMPARE(applied(f), (QStringList{u"F1: aus --> ein"_qs, u"not applied: F4 (only in the current trace)"_qs,
                                           u"1 value changed"_qs}));
+        QCOMPARE(preview, applied(f));
         f.dialogs.queueAnswer(MessageAnswer::No);
         f.dialogs.queueAnswer(MessageAnswer::No);
         f.click(u"cmdSave"_qs);
