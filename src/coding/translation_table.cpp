@@ -3,6 +3,8 @@
 #include "common/paths.h"
 #include "common/text_file.h"
 
+#include <QFileInfo>
+
 void TranslationTable::addLines(const QStringList& lines)
 {
     for (const QString& line : lines) {
@@ -37,6 +39,20 @@ QString TranslationTable::keyOf(const QString& name)
 QString translationsPath(const QString& programFolder)
 {
     return Paths::join(programFolder, QStringLiteral("\\Translations.csv"));
+}
+
+Result<TranslationTableFile> readTranslationTableIn(const QString& programFolder)
+{
+    TranslationTableFile file;
+    file.path = translationsPath(programFolder);
+    file.found = QFileInfo::exists(file.path);
+    if (!file.found)
+        return file;
+    Result<TranslationTable> read = readTranslationTable(file.path);
+    if (!read)
+        return Result<TranslationTableFile>::failure(read.error());
+    file.table = std::move(read).value();
+    return file;
 }
 
 Result<TranslationTable> readTranslationTable(const QString& path)

@@ -32,3 +32,13 @@ QString translationsPath(const QString& programFolder);
 
 // Reads the table file (single-byte text, any line end).
 Result<TranslationTable> readTranslationTable(const QString& path);
+
+// The table file of the program folder as it is now: where it is looked for, whether it is
+// there, and what it holds (nothing when it is not there). Fails only when it is there
+// and cannot be read.
+struct TranslationTableFile {
+    QString path;
+    bool found = false;
+    TranslationTable table;
+};
+Result<TranslationTableFile> readTranslationTableIn(const QString& programFolder);

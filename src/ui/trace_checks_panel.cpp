@@ -15,7 +15,6 @@
 #include "ui/window_requests.h"
 
 #include <QAction>
-#include <QFileInfo>
 #include <QMenu>
 #include <QWidget>
 
@@ -73,18 +72,13 @@ void TraceChecksPanel::TranslationReport_Click()
     }
     // Read afresh, unlike the table of the "Translation" button: the report is where the
     // user checks the lines just added to the file.
-    const QString tablePath = translationsPath(m_context.programFiles.readFolder(QStringLiteral("\\Translations.csv")));
-    const bool found = QFileInfo(tablePath).isFile();
-    TranslationTable table;
-    if (found) {
-        Result<TranslationTable> read = readTranslationTable(tablePath);
-        if (!read) {
-            m_context.dialogs.message(mainCaption(), read.error(), MessageIcon::Critical);
-            return;
-        }
-        table = std::move(read).value();
+    const Result<TranslationTableFile> file =
+        readTranslationTableIn(m_context.programFiles.readFolder(QStringLiteral("\\Translations.csv")));
+    if (!file) {
+        m_context.dialogs.message(mainCaption(), file.error(), MessageIcon::Critical);
+        return;
     }
-    FrmTranslationReport frmReport(MeasureTranslationCoverage(m_context.session.TraceLines, table), tablePath, found,
-                                   m_context.dialogs, m_frmMain);
+    FrmTranslationReport frmReport(MeasureTranslationCoverage(m_context.session.TraceLines, file->table), file->path,
+                                   file->found, m_context.dialogs, m_frmMain);
     frmReport.exec();
 }
