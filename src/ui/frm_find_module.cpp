@@ -1,6 +1,7 @@
 #include "ui/frm_find_module.h"
 
 #include "common/dialogs.h"
+#include "ui/window_worker.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -8,7 +9,6 @@
 #include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QThread>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -23,7 +23,7 @@ constexpr int kRankRole = Qt::UserRole + 1;
 
 FrmFindModule::FrmFindModule(const QString& folderNCS, const QString& chassis, const QStringList& traceLines,
                              Dialogs& dialogs, QWidget* frmMain)
-    : QDialog(frmMain), m_dialogs(dialogs), m_chassis(chassis)
+    : QDialog(frmMain), m_dialogs(dialogs), m_chassis(chassis), m_worker(new WindowWorker(this))
 {
     setObjectName(QStringLiteral("frmFindModule"));
     setWindowTitle(QStringLiteral("Find module for this trace"));
@@ -62,7 +62,7 @@ FrmFindModule::FrmFindModule(const QString& folderNCS, const QString& chassis, c
     connect(m_listModules, &QTreeWidget::currentItemChanged, this, &FrmFindModule::showLacks);
 
     RankingControl control;
-    control.cancel = &m_cancel;
+    control.cancel = m_worker->cancelFlag();
     control.progress = [this](int done, int total) {
         // From a worker thread: the bar is updated in the window's own thread.
         QMetaObject::invokeMethod(
@@ -73,33 +73,21 @@ FrmFindModule::FrmFindModule(const QString& folderNCS, const QString& chassis, c
             },
             Qt::QueuedConnection);
     };
-    m_worker = QThread::create([this, folderNCS, chassis, traceLines, control] {
-        m_ranking = RankModules(folderNCS, chassis, traceLines, control);
-    });
-    connect(m_worker, &QThread::finished, this, &FrmFindModule::showRanking);
-    m_worker->start();
+    m_worker->start([this, folderNCS, chassis, traceLines,
+                     control] { m_ranking = RankModules(folderNCS, chassis, traceLines, control); },
+                    [this] { showRanking(); });
 }
 
 FrmFindModule::~FrmFindModule()
 {
-    stopRanking();
-}
-
-void FrmFindModule::stopRanking()
-{
-    if (!m_worker)
-        return;
-    m_cancel = true;
-    m_worker->wait();
-    delete m_worker;
-    m_worker = nullptr;
+    // The job writes into this window: it ends before the window's members go.
+    m_worker->stop();
 }
 
 void FrmFindModule::showRanking()
 {
-    if (!m_worker || !m_ranking)
+    if (!m_ranking)
         return;
-    stopRanking();
     const Result<ModuleRanking>& ranking = *m_ranking;
     if (!ranking) {
         m_dialogs.message(mainCaption(), ranking.error(), MessageIcon::Exclamation);
@@ -159,6 +147,6 @@ void FrmFindModule::cmdOK_Click()
 
 void FrmFindModule::reject()
 {
-    stopRanking();
+    m_worker->stop();
     QDialog::reject();
 }

@@ -4,7 +4,6 @@
 
 #include <QDialog>
 
-#include <atomic>
 #include <optional>
 
 class Dialogs;
@@ -12,7 +11,7 @@ class QLabel;
 class QTreeWidget;
 class QProgressBar;
 class QPushButton;
-class QThread;
+class WindowWorker;
 
 // "Find module for this trace": ranks the chassis's modules on worker threads while the
 // window shows the progress, then lists them best first with what the selected one lacks.
@@ -33,7 +32,6 @@ private:
     void showRanking();
     void showLacks();
     void cmdOK_Click();
-    void stopRanking();
 
     Dialogs& m_dialogs;
     QString m_chassis;
@@ -42,8 +40,7 @@ private:
     QTreeWidget* m_listModules;
     QLabel* m_lblLacks;
     QPushButton* m_cmdOK;
-    QThread* m_worker = nullptr;
-    std::atomic<bool> m_cancel{false};
+    WindowWorker* m_worker;
     std::optional<Result<ModuleRanking>> m_ranking; // written by the worker before it ends
     QString m_chosen;
 };

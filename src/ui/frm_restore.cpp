@@ -1,6 +1,7 @@
 #include "ui/frm_restore.h"
 
 #include "common/dialogs.h"
+#include "ui/window_worker.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -8,9 +9,10 @@
 #include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QThread>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <atomic>
 
 namespace {
 
@@ -24,7 +26,11 @@ enum Column { Installation, Time, Source, Updated, ToolFolders, Restorable };
 } // namespace
 
 FrmRestore::FrmRestore(const QString& recordsFolder, FileOps& ops, Dialogs& dialogs, QWidget* parent)
-    : QDialog(parent), m_ops(ops), m_dialogs(dialogs), m_records(Restore::list(recordsFolder, ops))
+    : QDialog(parent),
+      m_ops(ops),
+      m_dialogs(dialogs),
+      m_records(Restore::list(recordsFolder, ops)),
+      m_worker(new WindowWorker(this))
 {
     setObjectName(QStringLiteral("frmRestore"));
     setWindowTitle(QStringLiteral("Restore an installation"));
@@ -128,10 +134,9 @@ void FrmRestore::startCheck()
     m_progCheck->setRange(0, 0);
     m_progCheck->show();
     m_cmdCancelCheck->show();
-    m_cancel = false;
     m_checking = row;
     Restore::CheckControl control;
-    control.cancel = &m_cancel;
+    control.cancel = m_worker->cancelFlag();
     auto shown = std::make_shared<std::atomic<int>>(-1);
     control.progress = [this, shown](qsizetype done, qsizetype total) {
         // From the worker: only a new percentage is passed on, so the window's queue stays short.
@@ -148,26 +153,20 @@ void FrmRestore::startCheck()
     };
     const QString path = record.path;
     FileOps& ops = m_ops;
-    m_worker = QThread::create([this, path, &ops, control] { m_result = Restore::check(path, ops, control); });
-    connect(m_worker, &QThread::finished, this, &FrmRestore::showCheck);
-    m_worker->start();
+    m_worker->start([this, path, &ops, control] { m_result = Restore::check(path, ops, control); },
+                    [this] { showCheck(); });
 }
 
 void FrmRestore::stopCheck()
 {
-    if (!m_worker)
-        return;
-    m_cancel = true;
-    m_worker->wait();
-    delete m_worker;
-    m_worker = nullptr;
+    m_worker->stop();
     m_progCheck->hide();
     m_cmdCancelCheck->hide();
 }
 
 void FrmRestore::showCheck()
 {
-    if (!m_worker || !m_result)
+    if (!m_result)
         return;
     stopCheck();
     QTreeWidgetItem* item = m_listRestore->topLevelItem(m_checking);

@@ -4,7 +4,6 @@
 
 #include <QDialog>
 
-#include <atomic>
 #include <optional>
 
 class Dialogs;
@@ -12,7 +11,7 @@ class FileOps;
 class QLabel;
 class QProgressBar;
 class QPushButton;
-class QThread;
+class WindowWorker;
 class QTreeWidget;
 
 // "Restore an installation": the restore records of the installations made with backups,
@@ -45,8 +44,7 @@ private:
     QProgressBar* m_progCheck;
     QPushButton* m_cmdCancelCheck;
     QPushButton* m_cmdRestore;
-    QThread* m_worker = nullptr;
-    std::atomic<bool> m_cancel{false};
+    WindowWorker* m_worker;
     int m_checking = -1;                                  // the row the worker checks
     std::optional<Result<Restore::CheckResult>> m_result; // written by the worker before it ends
     int m_checkedRow = -1;
