@@ -1,6 +1,7 @@
 #include "coding/coding_history.h"
 
 #include "common/clock.h"
+#include "common/logging.h"
 #include "common/paths.h"
 #include "common/program_folder.h"
 #include "common/text_file.h"
@@ -130,6 +131,7 @@ Status KeepSnapshot(const QString& historyFolder, const QDateTime& time, const Q
         return written;
     }
 
+    qCDebug(lcCoding) << "kept snapshot" << folder;
     const QList<Listed> listed = listNewestFirst(historyFolder);
     for (qsizetype i = kKept; i < listed.size(); ++i)
         removeSnapshot(listed[i].snapshot.folder);

@@ -6,6 +6,7 @@
 #include "coding/save_summary.h"
 #include "common/clock.h"
 #include "common/dialogs.h"
+#include "common/logging.h"
 #include "common/text_file.h"
 #include "trace/trace_loader.h"
 #include "trace/trace_session.h"
@@ -90,9 +91,12 @@ void SaveManipulationFile(const ManipulationSaveInputs& inputs, TraceSession& se
 
     if (const Status written = TextFile::writeLinesAtomically(manipulationFilePath(inputs.folderNCS), lines);
         !written) {
+        qCInfo(lcCoding) << "MAN file not written:" << written.error();
         fail(dialogs, written.error());
         return;
     }
+    qCDebug(lcCoding) << "wrote" << manipulationFilePath(inputs.folderNCS) << "-" << lines.size() << "lines,"
+                      << session.ChangeCount << "changed functions";
     saveTag.clear();
 
     const Status kept = inputs.historyFolder.isEmpty()
@@ -113,6 +117,7 @@ void SaveManipulationFile(const ManipulationSaveInputs& inputs, TraceSession& se
 
     const QStringList entry =
         BuildCodingLogEntry({clock.now(), inputs.chassis, inputs.module, session.listItems(), saveTag});
+    qCDebug(lcCoding) << "coding log entry of" << entry.size() << "lines to" << codingLogPath(inputs.programFolder);
     if (const Status logged = AppendCodingLog(codingLogPath(inputs.programFolder), entry); !logged) {
         fail(dialogs, logged.error());
         return;

@@ -3,6 +3,7 @@
 #include "common/busy_state.h"
 #include "common/clock.h"
 #include "common/dialogs.h"
+#include "common/logging.h"
 #include "common/paths.h"
 #include "install/file_ops.h"
 #include "install/folder_sync.h"
@@ -278,12 +279,16 @@ InstallRunResult cmdUpdate_Click(InstallContext& c, int index)
     // Held until the run has ended: a second run, here or on the command line, is refused.
     InstallLock lock(c.recordsFolder);
     if (const QString held = lock.take(); !held.isEmpty()) {
+        qCInfo(lcInstall) << "refused:" << held;
         c.dialogs.message(mainCaption(), held, MessageIcon::Exclamation);
         return {};
     }
-    if (index == 0)
-        return updateSpDaten(c);
-    if (index == 1)
-        return updateWinKfp(c);
-    return {};
+    if (index != 0 && index != 1)
+        return {};
+    qCDebug(lcInstall) << (index == 0 ? "Update SP-daten" : "Update WinKFP") << "from" << c.state.FolderSPdaten
+                       << "into" << c.folders.FolderNCS << c.folders.FolderEDIABAS << c.folders.FolderNFS;
+    const InstallRunResult result = index == 0 ? updateSpDaten(c) : updateWinKfp(c);
+    qCDebug(lcInstall) << "run ended:" << int(result.outcome) << result.failedStep << result.error << "record"
+                       << result.restoreRecord;
+    return result;
 }

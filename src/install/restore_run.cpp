@@ -1,5 +1,6 @@
 #include "install/restore_run.h"
 
+#include "common/logging.h"
 #include "common/paths.h"
 #include "install/file_ops.h"
 #include "install/folder_tree.h"
@@ -591,6 +592,7 @@ Outcome run(const QString& recordPath, FileOps& ops, InstallObserver& observer, 
     Files files(ops, record, seen);
     bool cancelled = false;
     const QStringList problems = checkRecord(record, ops, files, {}, cancelled);
+    qCDebug(lcInstall) << "restore of" << recordPath << "checked:" << problems.size() << "problems";
     if (!problems.isEmpty())
         return {Outcome::Kind::Refused, problems};
     auto writer = RestoreRecordWriter::append(ops, recordPath, record);

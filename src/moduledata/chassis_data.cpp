@@ -1,5 +1,6 @@
 #include "moduledata/chassis_data.h"
 
+#include "common/logging.h"
 #include "common/paths.h"
 #include "common/text_file.h"
 #include "moduledata/file_listing.h"
@@ -40,6 +41,7 @@ QStringList ChassisModules(const QString& folderNCS, const QString& chassis)
 
 Status LoadKeywordFiles(const QString& folderNCS, const QString& chassis, ModuleData& data)
 {
+    qCDebug(lcModuleData) << "keyword files of chassis" << chassis << "in" << folderNCS;
     const QString folder = chassisFolder(folderNCS, chassis);
     data.FswData.clear();
     data.PswHex.clear();
@@ -81,6 +83,7 @@ Result<QStringList> LoadChassis(const QString& folderNCS, const QString& chassis
 
 Status LoadModule(const QString& folderNCS, const QString& chassis, const QString& module, ModuleData& data)
 {
+    qCDebug(lcModuleData) << "module" << module << "of chassis" << chassis;
     data.ValueNames.clear();
     data.ModuleHex.clear();
     data.ModuleBytes.clear();

@@ -2,6 +2,7 @@
 
 #include "common/busy_state.h"
 #include "common/dialogs.h"
+#include "common/logging.h"
 #include "common/paths.h"
 #include "common/text_file.h"
 #include "trace/trace_functions.h"
@@ -93,8 +94,11 @@ TraceLoadOutcome LoadTraceFile(const QString& path, const QString& folderNCS, Tr
     }
     // The pointer is normal again before the message shows.
     if (!error.isEmpty()) {
+        qCInfo(lcTrace) << "loading" << path << "stopped:" << error;
         dialogs.message(mainCaption(), error, MessageIcon::Critical);
         return {};
     }
+    qCDebug(lcTrace) << "loaded" << path << "-" << session.TraceLines.size() << "lines,"
+                     << session.tree().roots().size() << "functions";
     return {true, wasTranslated};
 }

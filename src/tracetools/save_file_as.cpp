@@ -4,6 +4,7 @@
 #include "common/clock.h"
 #include "common/dialogs.h"
 #include "common/generated_header.h"
+#include "common/logging.h"
 #include "common/paths.h"
 #include "common/text_file.h"
 #include "settings/settings_store.h"
@@ -70,7 +71,9 @@ void SaveFileAs(int mode, const SaveFileAsInputs& inputs, const SaveFileAsServic
     if (mode == SaveMode::ExportList) {
         // A failed export ends silently, as every failure of a copy does; the list stays on
         // screen, so nothing is lost and the export can be tried again elsewhere.
-        static_cast<void>(TextFile::writeLinesAtomically(chosen, GeneratedHeader::lines() + inputs.listItems));
+        if (const Status written = TextFile::writeLinesAtomically(chosen, GeneratedHeader::lines() + inputs.listItems);
+            !written)
+            qCInfo(lcTraceTools) << "export not written:" << written.error();
         return;
     }
 
@@ -84,6 +87,7 @@ void SaveFileAs(int mode, const SaveFileAsInputs& inputs, const SaveFileAsServic
     if (folder != services.folders.FolderBackup) {
         services.folders.FolderBackup = folder;
         // Not remembering the folder only means the next dialog opens elsewhere.
-        static_cast<void>(services.settings.setValue(QStringLiteral("FolderBACKUP"), folder));
+        if (const Status stored = services.settings.setValue(QStringLiteral("FolderBACKUP"), folder); !stored)
+            qCInfo(lcTraceTools) << "backup folder not remembered:" << stored.error();
     }
 }

@@ -2,6 +2,7 @@
 
 #include "coding/empty_manipulation_file.h"
 #include "common/dialogs.h"
+#include "common/logging.h"
 #include "common/paths.h"
 #include "settings/settings_store.h"
 #include "trace/trace_loader.h"
@@ -129,6 +130,8 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     connectFoundationControls();
     constructPanels();
     Form_Load();
+    qCDebug(lcUi) << "main window in" << m_language << "on" << m_folders.FolderNCS << m_folders.FolderEDIABAS
+                  << m_folders.FolderNFS << "program files" << m_programFiles.perUserFolder();
 }
 
 MainWindow::~MainWindow() = default;

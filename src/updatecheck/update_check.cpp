@@ -1,6 +1,7 @@
 #include "updatecheck/update_check.h"
 
 #include "common/busy_state.h"
+#include "common/logging.h"
 #include "common/paths.h"
 #include "common/text_file.h"
 #include "updatecheck/assembly_data.h"
@@ -107,6 +108,7 @@ QString assemblyDataFolder(const QString& pathSearch)
 
 UpdateCheck CheckForUpdate(const QString& pathSearch, const QString& assemblyNumber, BusyState* busy)
 {
+    qCDebug(lcUpdateCheck) << "assembly number" << assemblyNumber << "in" << pathSearch;
     UpdateCheck check;
     const QString dataFolder = assemblyDataFolder(pathSearch);
     if (!QFileInfo(dataFolder).isDir())
