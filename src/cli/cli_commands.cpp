@@ -68,7 +68,8 @@ const QList<CliCommand>& cliCommands()
          "           does not have), \"unknownValues\" (the functions whose current value it does\n"
          "           not know)} instead\n\n"
          "Exit status: 0 the modules were ranked; 2 bad arguments, a missing chassis folder or\n"
-         "keyword file, or a trace that cannot be read (the reason on standard error).\n",
+         "keyword file, a trace that cannot be read or holds no functions (the reason on\n"
+         "standard error).\n",
          {{"--ncs", "NCS Expert folder", CliFlag::Required}, {"--chassis", "name", CliFlag::Required}, {"--json"}},
          {{"trace file"}}},
         {"install",

@@ -1,15 +1,12 @@
 #include "cli/cli_command.h"
 #include "cli/cli_trace.h"
 #include "moduledata/module_ranking.h"
-#include "trace/trace_functions.h"
 #include "trace/trace_session.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextStream>
-
-#include <algorithm>
 
 namespace {
 
@@ -49,12 +46,6 @@ int runFindModule(const CommandLine& line, QTextStream& out, QTextStream& err)
     TraceSession session;
     if (!loadTraceForCommand(options.trace, session, err))
         return 2;
-    // Without a named function every module would rank "0 0", which looks like an answer.
-    const QList<TraceFunction> functions = SplitTraceFunctions(session.TraceLines);
-    if (std::none_of(functions.cbegin(), functions.cend(), [](const TraceFunction& f) { return !f.line.isEmpty(); })) {
-        err << options.trace << ": the trace holds no functions.\n";
-        return 2;
-    }
     const Result<ModuleRanking> ranking = RankModules(options.folderNCS, options.chassis, session.TraceLines);
     if (!ranking) {
         err << ranking.error() << '\n';

@@ -112,6 +112,10 @@ ModuleFit FitModule(const ModuleData& keywords, const QString& folderNCS, const 
 Result<ModuleRanking> RankModules(const QString& folderNCS, const QString& chassis, const QStringList& traceLines,
                                   const RankingControl& control)
 {
+    // Without a named function every module would rank "0 0", which looks like an answer.
+    const QList<TraceFunction> functions = SplitTraceFunctions(traceLines);
+    if (std::none_of(functions.cbegin(), functions.cend(), [](const TraceFunction& f) { return !f.line.isEmpty(); }))
+        return Result<ModuleRanking>::failure(QStringLiteral("The trace holds no functions."));
     const QString folder = chassisFolder(folderNCS, chassis);
     if (chassis.isEmpty() || !QDir(folder).exists())
         return Result<ModuleRanking>::failure(folder + QStringLiteral(" not found."));
