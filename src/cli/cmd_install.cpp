@@ -14,6 +14,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QStringList>
 #include <QTextStream>
 
@@ -133,8 +134,8 @@ int runInstall(const CommandLine& line, QTextStream& out, QTextStream& err)
     for (auto [given, folder] :
          {std::pair{&options.ncs, &folders.FolderNCS}, std::pair{&options.ediabas, &folders.FolderEDIABAS},
           std::pair{&options.nfs, &folders.FolderNFS}})
-        if (!given->isEmpty())
-            *folder = Paths::normalizeFolder(*given);
+        if (!given->isEmpty()) // full paths, as the window's folder picker hands them over
+            *folder = Paths::normalizeFolder(Paths::toNative(QFileInfo(*given).absoluteFilePath()));
 
     bool chassisDeclined = false;
     const auto answer = [&options, &chassisDeclined](const QString&, MessageButtons buttons) {

@@ -66,8 +66,9 @@ private slots:
     }
 
     // Both installs from the command line, the first for a chassis NCS Expert has no folder
-    // for yet, the second with the tool folders from a settings file; then undone newest
-    // first: the tool folders come back.
+    // for yet, with tool folders given relative to where it runs, the second with the tool
+    // folders from a settings file; then undone newest first from elsewhere: the tool
+    // folders come back.
     void installsThenRestoresNewestFirst()
     {
         InstallFixture f(nullptr, u"SP-E47"_qs);
@@ -78,8 +79,13 @@ private slots:
                                           + value(u"EDIABAS"_qs) + "\nFolderNFS=" + value(u"NFS"_qs) + "\n"));
         const TreeSnapshot before = f.tools();
         const QStringList source{u"--source"_qs, f.at(u"SP-E47"_qs), u"--records"_qs, f.records.path()};
-        CliRun run = install(QStringList{u"sp-daten"_qs, u"--backup"_qs, u"yes"_qs, u"--create-chassis"_qs} + source
-                             + toolArgs(f));
+        const QStringList relativeTools{u"--ncs"_qs, u"NCSEXPER"_qs, u"--ediabas"_qs,  u"EDIABAS"_qs,
+                                        u"--nfs"_qs, u"NFS"_qs,      u"--settings"_qs, f.at(u"none.ini"_qs)};
+        CliRun run =
+            runProgram(QStringLiteral(QUILLON_CLI),
+                       QStringList{u"install"_qs, u"sp-daten"_qs, u"--backup"_qs, u"yes"_qs, u"--create-chassis"_qs}
+                           + source + relativeTools,
+                       {}, f.root());
         QCOMPARE(run.exitCode, 0);
         // The new, empty chassis folder still gets its (empty) backup.
         QCOMPARE(QDir(f.at(u"NCSEXPER/DATEN"_qs)).entryList({u"E47*"_qs}, QDir::Dirs).size(), 2);
