@@ -2,12 +2,17 @@
 # Takes docs/screenshot-<platform>.png: Quillon on the demo data on a virtual X display.
 #   scripts/screenshot.sh linux     build/default/src/quillon (xcb)
 #   scripts/screenshot.sh windows   build/windows/src/quillon.exe under Wine (windows plugin)
+# A language as second argument takes the window in that language instead of English:
+#   scripts/screenshot.sh linux de  docs/screenshot-linux-de.png
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 platform="${1:-}"
+language="${2:-en}"
+[[ "$language" == en || "$language" == de ]] || { echo "screenshot.sh: the window speaks en or de" >&2; exit 2; }
 display=":${QUILLON_SCREENSHOT_DISPLAY:-97}"
 scratch="$(mktemp -d "${TMPDIR:-/tmp}/quillon-shot-XXXXXX")"
 out="$here/docs/screenshot-$platform.png"
+[[ "$language" != en ]] && out="$here/docs/screenshot-$platform-$language.png"
 
 Xvfb "$display" -screen 0 1280x860x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
@@ -58,7 +63,7 @@ PY
         root="Z:${scratch//\//\\}"
         run=(/usr/lib/wine/wine64 "$here/build/windows/src/quillon.exe")
         ;;
-    *) echo "usage: scripts/screenshot.sh linux|windows" >&2; exit 2 ;;
+    *) echo "usage: scripts/screenshot.sh linux|windows [en|de]" >&2; exit 2 ;;
 esac
 sep=/; [[ "$platform" == windows ]] && sep='\'
 cat > "$scratch/settings.ini" <<INI
@@ -70,7 +75,7 @@ FolderBackup=$root${sep}backup
 INI
 
 "${run[@]}" --settings "$root${sep}settings.ini" --program-folder "$root${sep}program" \
-    --history-folder "$root${sep}history" >"$scratch/quillon.log" 2>&1 &
+    --history-folder "$root${sep}history" --lang "$language" >"$scratch/quillon.log" 2>&1 &
 program=$!
 window=""
 for _ in $(seq 1 120); do

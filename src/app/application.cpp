@@ -91,8 +91,8 @@ int runQuillon(int argc, char* argv[])
     SingleInstance instance(lockFilePath(settingsFile));
     if (!instance.acquire()) {
         dialogs.message(mainCaption(),
-                        QFileInfo(QApplication::applicationFilePath()).fileName()
-                            + QStringLiteral(" is already running!"),
+                        QCoreApplication::translate("Application", "%1 is already running!")
+                            .arg(QFileInfo(QApplication::applicationFilePath()).fileName()),
                         MessageIcon::Critical, MessageButtons::Ok);
         return 1;
     }

@@ -7,6 +7,7 @@
 #include "common/text_file.h"
 #include "trace/trace_loader.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -120,7 +121,8 @@ Status KeepSnapshot(const QString& historyFolder, const QDateTime& time, const Q
     while (QFileInfo::exists(folder))
         folder = Paths::join(historyFolder, u'\\' + folderName(time, chassis, module, ++number));
     if (!QDir().mkpath(folder))
-        return Status::failure(Paths::describeFileError(folder, QStringLiteral("the folder cannot be created.")));
+        return Status::failure(Paths::describeFileError(
+            folder, QCoreApplication::translate("CodingHistory", "the folder cannot be created.")));
 
     const Snapshot snapshot{folder, time, QString()};
     Status written = TextFile::writeLinesAtomically(tracePath(snapshot), traceLines);
@@ -184,8 +186,10 @@ QString MatchText(const SnapshotDetails& details, qsizetype loadedFunctions)
     if (loadedFunctions == 0)
         return {};
     if (details.sharedFunctions == loadedFunctions && details.trace.size() == loadedFunctions)
-        return QStringLiteral("match");
-    return QStringLiteral("%1 of %2 functions").arg(details.sharedFunctions).arg(loadedFunctions);
+        return QCoreApplication::translate("CodingHistory", "match");
+    return QCoreApplication::translate("CodingHistory", "%1 of %2 functions")
+        .arg(details.sharedFunctions)
+        .arg(loadedFunctions);
 }
 
 bool LooksLikeOtherModule(const SnapshotDetails& details, qsizetype loadedFunctions)
@@ -195,7 +199,8 @@ bool LooksLikeOtherModule(const SnapshotDetails& details, qsizetype loadedFuncti
 
 QString OtherModuleQuestion(const SnapshotDetails& details, qsizetype loadedFunctions)
 {
-    return QStringLiteral("Only %1 of %2 functions of this trace are in the snapshot. Is this the same module?")
+    return QCoreApplication::translate(
+               "CodingHistory", "Only %1 of %2 functions of this trace are in the snapshot. Is this the same module?")
         .arg(details.sharedFunctions)
         .arg(loadedFunctions);
 }

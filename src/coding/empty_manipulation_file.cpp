@@ -2,6 +2,7 @@
 
 #include "common/paths.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -17,7 +18,7 @@ EmptyOutcome empty(const QString& path)
 {
     using Kind = EmptyOutcome::Kind;
     if (!QFileInfo(path).isFile())
-        return {Kind::NotFound, path + QStringLiteral(" not found.")};
+        return {Kind::NotFound, QCoreApplication::translate("ManipulationFile", "%1 not found.").arg(path)};
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return {Kind::Failed, Paths::describeFileError(path, file.errorString())};

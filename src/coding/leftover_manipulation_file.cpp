@@ -5,6 +5,7 @@
 #include "trace/trace_functions.h"
 #include "trace/trace_loader.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSet>
 
@@ -37,8 +38,9 @@ ManipulationFileCheck CheckManipulationFile(const QStringList& manLines, const Q
 
 QString leftoverQuestion(const ManipulationFileCheck& check)
 {
-    return QStringLiteral("FSW_PSW.MAN in WORK was not written for this trace (%1 of its %2 functions are not in "
-                          "it). NCS Expert would code it into this module. Empty it now?")
+    return QCoreApplication::translate("ManipulationFile",
+                                       "FSW_PSW.MAN in WORK was not written for this trace (%1 of its %2 functions "
+                                       "are not in it). NCS Expert would code it into this module. Empty it now?")
         .arg(check.missing)
         .arg(check.functions);
 }
@@ -64,6 +66,7 @@ bool GuardLeftoverManipulationFile(const QString& folderNCS, const QStringList& 
         dialogs.message(mainCaption(), emptied.error(), MessageIcon::Critical);
         return false;
     }
-    dialogs.message(mainCaption(), path + QStringLiteral(" emptied."), MessageIcon::Information);
+    dialogs.message(mainCaption(), QCoreApplication::translate("ManipulationFile", "%1 emptied.").arg(path),
+                    MessageIcon::Information);
     return true;
 }

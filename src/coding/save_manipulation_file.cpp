@@ -11,6 +11,7 @@
 #include "trace/trace_loader.h"
 #include "trace/trace_session.h"
 
+#include <QCoreApplication>
 #include <QScopeGuard>
 
 namespace {
@@ -36,11 +37,13 @@ QString refusal(const TraceSession& session)
     if (session.ChangeCount >= 1 && !session.ValuesIncomplete)
         return {};
     if (!session.treeVisible())
-        return session.listItems().value(0) == u"Changed values:" ? QStringLiteral("Already saved MAN-file.")
-                                                                  : QStringLiteral("Load TRC-file first.");
+        return session.listItems().value(0) == u"Changed values:"
+                   ? QCoreApplication::translate("SaveManipulationFile", "Already saved MAN-file.")
+                   : QCoreApplication::translate("SaveManipulationFile", "Load TRC-file first.");
     if (!session.ValuesIncomplete)
-        return QStringLiteral("There is nothing changed.");
-    return QStringLiteral("Errors found in list.\r\nSelect the right chassis and module.");
+        return QCoreApplication::translate("SaveManipulationFile", "There is nothing changed.");
+    return QCoreApplication::translate("SaveManipulationFile",
+                                       "Errors found in list.\r\nSelect the right chassis and module.");
 }
 
 void callSave(const ManipulationSaveCalls& calls, int mode)
@@ -51,14 +54,17 @@ void callSave(const ManipulationSaveCalls& calls, int mode)
 
 void offerBackups(const TraceSession& session, Dialogs& dialogs, const ManipulationSaveCalls& calls)
 {
-    const QString manQuestion = QStringLiteral("Do you want to backup the MAN-file?");
+    const QString manQuestion =
+        QCoreApplication::translate("SaveManipulationFile", "Do you want to backup the MAN-file?");
     // Only NCS Expert's own trace has a copy worth keeping next to the MAN file.
     if (session.DefaultTraceLoaded) {
-        if (ask(dialogs, QStringLiteral("MAN-file is saved.\r\nDo you want to backup the TRC-file?")))
+        if (ask(dialogs, QCoreApplication::translate("SaveManipulationFile",
+                                                     "MAN-file is saved.\r\nDo you want to backup the TRC-file?")))
             callSave(calls, 1);
         if (ask(dialogs, manQuestion))
             callSave(calls, 2);
-    } else if (ask(dialogs, QStringLiteral("MAN-file is saved.\r\n") + manQuestion)) {
+    } else if (ask(dialogs,
+                   QCoreApplication::translate("SaveManipulationFile", "MAN-file is saved.\r\n%1").arg(manQuestion))) {
         callSave(calls, 2);
     }
 }
@@ -79,13 +85,17 @@ void SaveManipulationFile(const ManipulationSaveInputs& inputs, TraceSession& se
         calls.toggleTranslation();
     // Translated names must never reach the file NCS Expert codes into the car.
     if (session.Translated) {
-        fail(dialogs, QStringLiteral("The translation could not be switched off.\r\nThe MAN-file is not written."));
+        fail(dialogs,
+             QCoreApplication::translate("SaveManipulationFile",
+                                         "The translation could not be switched off.\r\nThe MAN-file is not written."));
         return;
     }
 
     const QStringList lines = BuildManipulationLines(session.tree());
     if (lines.size() != session.TraceLines.size()) {
-        exclaim(dialogs, QStringLiteral("Items in list do not match with TRC-file.\r\nCheck and run again."));
+        exclaim(dialogs,
+                QCoreApplication::translate("SaveManipulationFile",
+                                            "Items in list do not match with TRC-file.\r\nCheck and run again."));
         return;
     }
 
@@ -106,12 +116,15 @@ void SaveManipulationFile(const ManipulationSaveInputs& inputs, TraceSession& se
     const auto tellHistory = qScopeGuard([&] {
         if (!kept)
             exclaim(dialogs,
-                    QStringLiteral("MAN-file is saved, but the coding history could not keep it:\r\n") + kept.error());
+                    QCoreApplication::translate("SaveManipulationFile",
+                                                "MAN-file is saved, but the coding history could not keep it:\r\n%1")
+                        .arg(kept.error()));
     });
 
     offerBackups(session, dialogs, calls);
     session.ChangeCount = 0;
 
+    // The list goes into the coding log and can be exported: it stays English.
     session.setListItems(BuildSaveSummary(session.TraceLines, lines));
     session.showList();
 

@@ -5,12 +5,14 @@
 #include "common/paths.h"
 #include "trace/trace_session.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 void ToggleTranslation(TraceSession& session, TranslationTable& table, const QString& programFolder, Dialogs& dialogs)
 {
     if (!session.treeVisible()) {
-        dialogs.message(mainCaption(), QStringLiteral("Load TRC-file first."), MessageIcon::Exclamation);
+        dialogs.message(mainCaption(), QCoreApplication::translate("Translation", "Load TRC-file first."),
+                        MessageIcon::Exclamation);
         return;
     }
     TraceTree& tree = session.tree();
@@ -24,7 +26,8 @@ void ToggleTranslation(TraceSession& session, TranslationTable& table, const QSt
 
     const QString path = translationsPath(programFolder);
     if (!QFileInfo::exists(path)) {
-        dialogs.message(mainCaption(), path + QStringLiteral(" not found."), MessageIcon::Exclamation);
+        dialogs.message(mainCaption(), QCoreApplication::translate("Translation", "%1 not found.").arg(path),
+                        MessageIcon::Exclamation);
         return;
     }
     if (table.isEmpty()) {

@@ -6,6 +6,7 @@
 #include "common/text_file.h"
 #include "trace/trace_functions.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 #include <algorithm>
@@ -53,8 +54,12 @@ TranslationCoverage MeasureTranslationCoverage(const QStringList& traceLines, co
 
 QStringList DescribeTranslationCoverage(const TranslationCoverage& coverage)
 {
-    return {QStringLiteral("functions: %1 of %2 translated").arg(coverage.translatedFunctions).arg(coverage.functions),
-            QStringLiteral("values: %1 of %2 translated").arg(coverage.translatedValues).arg(coverage.values)};
+    return {QCoreApplication::translate("TranslationCoverage", "functions: %1 of %2 translated")
+                .arg(coverage.translatedFunctions)
+                .arg(coverage.functions),
+            QCoreApplication::translate("TranslationCoverage", "values: %1 of %2 translated")
+                .arg(coverage.translatedValues)
+                .arg(coverage.values)};
 }
 
 QStringList MissingTranslationLines(const TranslationCoverage& coverage)
@@ -88,7 +93,8 @@ Status ExportMissingTranslations(const QString& path, const TranslationCoverage&
 {
     // Writing the missing names over the table would lose every translation in it.
     if (Paths::sameFile(path, tablePath))
-        return Status::failure(Paths::describeFileError(path, QStringLiteral("this is the translation table itself")));
+        return Status::failure(Paths::describeFileError(
+            path, QCoreApplication::translate("TranslationCoverage", "this is the translation table itself")));
     const QByteArray lineEnd = tableLineEnd(tablePath);
     QByteArray bytes;
     for (const QString& line : MissingTranslationLines(coverage))

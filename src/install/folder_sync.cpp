@@ -8,6 +8,7 @@
 
 #include "common/paths.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QRegularExpression>
 
@@ -40,14 +41,20 @@ Result<bool> overlaps(FileOps& ops, const QString& source, const QString& target
     return inside(a.value(), b.value()) || inside(b.value(), a.value());
 }
 
-const QString kBackup = QStringLiteral("backup --> ");
-const QString kUpdate = QStringLiteral("update --> ");
-const QString kRemain = QStringLiteral("remain --> ");
-const QString kCopy = QStringLiteral("copy --> ");
-const QString kDelete = QStringLiteral("delete --> ");
-const QString kSkipLink = QStringLiteral("skip link --> ");
-const QString kSkipSpecial = QStringLiteral("skip, not a regular file --> ");
-const QString kLeftover = QStringLiteral("delete leftover --> ");
+// The progress list's words, shown in the window's language.
+QString shown(const char* text)
+{
+    return QCoreApplication::translate("FolderSync", text);
+}
+
+const char* const kBackup = QT_TRANSLATE_NOOP("FolderSync", "backup --> ");
+const char* const kUpdate = QT_TRANSLATE_NOOP("FolderSync", "update --> ");
+const char* const kRemain = QT_TRANSLATE_NOOP("FolderSync", "remain --> ");
+const char* const kCopy = QT_TRANSLATE_NOOP("FolderSync", "copy --> ");
+const char* const kDelete = QT_TRANSLATE_NOOP("FolderSync", "delete --> ");
+const char* const kSkipLink = QT_TRANSLATE_NOOP("FolderSync", "skip link --> ");
+const char* const kSkipSpecial = QT_TRANSLATE_NOOP("FolderSync", "skip, not a regular file --> ");
+const char* const kLeftover = QT_TRANSLATE_NOOP("FolderSync", "delete leftover --> ");
 
 // The entries that replace or back up as subfolders: folders, and links wherever they
 // point. A link is an entry of its own, never looked at through its target.
@@ -95,7 +102,7 @@ Status FolderSync::removeLeftovers(const QString& folder)
     for (const FileOps::Entry& entry : entries.value()) {
         if (entry.kind == FileOps::Kind::Folder || entry.name.size() <= suffix.size() || !entry.name.endsWith(suffix))
             continue;
-        m_observer.addLine(kLeftover + entry.name);
+        m_observer.addLine(shown(kLeftover) + entry.name);
         const QString path = child(folder, entry.name);
         if (Status noted = record([&](RestoreRecordWriter& r) { return r.leftover(path); }); !noted)
             return noted;
@@ -143,7 +150,7 @@ Status FolderSync::eachSourceItem(const QString& source, FileOps::Kind kind,
         if (entry.kind != kind) {
             // A link in a data set is not a file of it (following it could copy anything);
             // a FIFO or device is never opened.
-            m_observer.addLine((entry.kind == FileOps::Kind::Link ? kSkipLink : kSkipSpecial) + entry.name);
+            m_observer.addLine(shown(entry.kind == FileOps::Kind::Link ? kSkipLink : kSkipSpecial) + entry.name);
             m_observer.selectLastLine();
             continue;
         }
@@ -170,10 +177,10 @@ Status FolderSync::copyWhereNewer(const QString& source, const QString& target, 
         if (!targetTime)
             return Status::failure(targetTime.error());
         if (sourceTime.value() <= targetTime.value()) {
-            m_observer.addLine(kRemain + name);
+            m_observer.addLine(shown(kRemain) + name);
             return {};
         }
-        m_observer.addLine(kUpdate + name);
+        m_observer.addLine(shown(kUpdate) + name);
         if (Status noted = record([&](RestoreRecordWriter& r) {
                 if (!savedIn.isEmpty())
                     return r.replaced(to, child(savedIn, name));
@@ -183,7 +190,7 @@ Status FolderSync::copyWhereNewer(const QString& source, const QString& target, 
             !noted)
             return noted;
     } else {
-        m_observer.addLine(kCopy + name);
+        m_observer.addLine(shown(kCopy) + name);
         if (Status noted = record([&](RestoreRecordWriter& r) { return r.created(to); }); !noted)
             return noted;
     }
@@ -200,7 +207,7 @@ Status FolderSync::UpdateFiles(const QString& source, const QString& target, Mes
         return cleaned;
     QString backupFolder; // holds the target's files once they are backed up
     if (backup == MessageAnswer::Yes) {
-        m_observer.setCaption(QStringLiteral("Backup ") + target);
+        m_observer.setCaption(QCoreApplication::translate("FolderSync", "Backup %1").arg(target));
         backupFolder = backupFolderFor(target, m_clock);
         // Noted first: a folder that fails to be made because it exists is only ever
         // removed by a restore once it is empty.
@@ -219,11 +226,11 @@ Status FolderSync::UpdateFiles(const QString& source, const QString& target, Mes
         for (const FileOps::Entry& file : files) {
             m_observer.processPendingEvents();
             if (file.kind == FileOps::Kind::Special) {
-                m_observer.addLine(kSkipSpecial + file.name);
+                m_observer.addLine(shown(kSkipSpecial) + file.name);
                 m_observer.selectLastLine();
                 continue;
             }
-            m_observer.addLine(kBackup + file.name);
+            m_observer.addLine(shown(kBackup) + file.name);
             m_observer.selectLastLine();
             const QString from = child(target, file.name);
             const QString to = child(backupFolder, file.name);
@@ -242,7 +249,7 @@ Status FolderSync::UpdateFiles(const QString& source, const QString& target, Mes
         m_observer.addLine(QString());
     }
 
-    m_observer.setCaption(QStringLiteral("Update ") + target);
+    m_observer.setCaption(QCoreApplication::translate("FolderSync", "Update %1").arg(target));
     m_observer.addLine(target);
     return eachSourceItem(source, FileOps::Kind::File, [&](const QString& name) {
         const Status done = copyWhereNewer(source, target, name, backupFolder);
@@ -255,10 +262,10 @@ Status FolderSync::ReplaceFolders(const QString& source, const QString& target, 
 {
     const bool replace = backup == MessageAnswer::Yes || backup == MessageAnswer::No;
     const bool keep = backup == MessageAnswer::Yes;
-    m_observer.setCaption((!replace ? QStringLiteral("Update ")
-                           : keep   ? QStringLiteral("Backup ")
-                                    : QStringLiteral("Delete "))
-                          + target);
+    m_observer.setCaption((!replace ? QCoreApplication::translate("FolderSync", "Update %1")
+                           : keep   ? QCoreApplication::translate("FolderSync", "Backup %1")
+                                    : QCoreApplication::translate("FolderSync", "Delete %1"))
+                              .arg(target));
     const auto overlap = overlaps(m_ops, source, target);
     if (!overlap)
         return Status::failure(overlap.error());
@@ -285,7 +292,7 @@ Status FolderSync::ReplaceFolders(const QString& source, const QString& target, 
         int counter = 0;
         for (const FileOps::Entry& folder : folders) {
             m_observer.processPendingEvents();
-            m_observer.addLine((keep ? kBackup : kDelete) + folder.name);
+            m_observer.addLine(shown(keep ? kBackup : kDelete) + folder.name);
             m_observer.selectLastLine();
             const QString path = child(target, folder.name);
             if (keep) {
@@ -304,10 +311,10 @@ Status FolderSync::ReplaceFolders(const QString& source, const QString& target, 
     }
 
     m_observer.addLine(QString());
-    m_observer.setCaption(QStringLiteral("Update ") + target);
+    m_observer.setCaption(QCoreApplication::translate("FolderSync", "Update %1").arg(target));
     m_observer.addLine(target);
     return eachSourceItem(source, FileOps::Kind::Folder, [&](const QString& name) {
-        m_observer.addLine(kCopy + name);
+        m_observer.addLine(shown(kCopy) + name);
         m_observer.selectLastLine();
         const QString to = child(target, name);
         if (Status noted = record([&](RestoreRecordWriter& r) { return r.copied(to); }); !noted)
@@ -326,7 +333,7 @@ Status FolderSync::ReplaceFolders(const QString& source, const QString& target, 
 
 Status FolderSync::UpdateDatenFiles(const QString& source, const QString& target, const QString& chassis)
 {
-    m_observer.setCaption(QStringLiteral("Update files in ") + target);
+    m_observer.setCaption(QCoreApplication::translate("FolderSync", "Update files in %1").arg(target));
     if (Status cleaned = removeAllLeftovers(target, false); !cleaned)
         return cleaned;
     m_observer.addLine(target);
@@ -347,7 +354,7 @@ Status FolderSync::UpdateDatenFiles(const QString& source, const QString& target
 
 Status FolderSync::DeleteAtsFiles(const QString& folder)
 {
-    m_observer.setCaption(QStringLiteral("Check files"));
+    m_observer.setCaption(QCoreApplication::translate("FolderSync", "Check files"));
     auto entries = m_ops.list(folder);
     if (!entries)
         return Status::failure(entries.error());

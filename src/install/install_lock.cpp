@@ -2,6 +2,7 @@
 
 #include "install/folder_tree.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLockFile>
 
@@ -23,9 +24,11 @@ QString InstallLock::take()
     qint64 pid = 0;
     QString host, application;
     if (!m_lock->getLockInfo(&pid, &host, &application))
-        return QStringLiteral("Another installation or restore is running. Try again when it has ended.");
-    return QStringLiteral("Another installation or restore is running: %1 (process %2 on %3). Try again when it "
-                          "has ended.")
+        return QCoreApplication::translate("InstallLock",
+                                           "Another installation or restore is running. Try again when it has ended.");
+    return QCoreApplication::translate("InstallLock",
+                                       "Another installation or restore is running: %1 (process %2 on %3). Try again "
+                                       "when it has ended.")
         .arg(application.isEmpty() ? QStringLiteral("Quillon") : application)
         .arg(pid)
         .arg(host);

@@ -14,6 +14,8 @@
 #include "install/sgidc_file.h"
 #include "settings/tool_folders.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const QString kLineBreak = QStringLiteral("\r\n");
@@ -52,7 +54,7 @@ void closeRun(InstallContext& c)
     c.view.setUpdateButtonsEnabled(true);
     c.busy.setBusy(false);
     c.view.addLine(QString());
-    c.view.addLine(QStringLiteral("UPDATE READY"));
+    c.view.addLine(QCoreApplication::translate("InstallRuns", "UPDATE READY"));
     c.view.selectLastLine();
 }
 
@@ -93,7 +95,8 @@ bool missing(InstallContext& c, const QString& folder, const QString& secondLine
 {
     if (c.ops.folderExists(folder))
         return false;
-    c.dialogs.message(mainCaption(), folder + QStringLiteral(" not found.") + kLineBreak + secondLine,
+    c.dialogs.message(mainCaption(),
+                      QCoreApplication::translate("InstallRuns", "%1 not found.").arg(folder) + kLineBreak + secondLine,
                       MessageIcon::Critical);
     return true;
 }
@@ -105,14 +108,14 @@ QString sub(const QString& folder, const QString& tail)
 
 InstallRunResult updateSpDaten(InstallContext& c)
 {
-    const MessageAnswer backup =
-        c.dialogs.message(mainCaption(), QStringLiteral("Do you want to backup the existing files?"),
-                          MessageIcon::Question, MessageButtons::YesNoCancel);
+    const MessageAnswer backup = c.dialogs.message(
+        mainCaption(), QCoreApplication::translate("InstallRuns", "Do you want to backup the existing files?"),
+        MessageIcon::Question, MessageButtons::YesNoCancel);
     if (backup == MessageAnswer::Cancel)
         return {};
     const QString chassis = chassisOf(c.state.FolderSPdaten);
     const ToolFolders& f = c.folders;
-    const QString setFolders = QStringLiteral("Set your default folders.");
+    const QString setFolders = QCoreApplication::translate("InstallRuns", "Set your default folders.");
     if (missing(c, sub(f.FolderEDIABAS, QStringLiteral("\\ECU")), setFolders)
         || missing(c, sub(f.FolderNCS, QStringLiteral("\\DATEN")), setFolders)
         || missing(c, sub(f.FolderNCS, QStringLiteral("\\SGDAT")), setFolders)
@@ -137,8 +140,9 @@ InstallRunResult updateSpDaten(InstallContext& c)
     if (!c.ops.folderExists(chassisFolder)) {
         const MessageAnswer create =
             c.dialogs.message(mainCaption(),
-                              sub(f.FolderNCS, QStringLiteral("\\DATEN")) + QStringLiteral(" contains no folder ")
-                                  + chassis + u'.' + kLineBreak + QStringLiteral("Do you want to create this folder?"),
+                              QCoreApplication::translate(
+                                  "InstallRuns", "%1 contains no folder %2.\r\nDo you want to create this folder?")
+                                  .arg(sub(f.FolderNCS, QStringLiteral("\\DATEN")), chassis),
                               MessageIcon::Exclamation, MessageButtons::YesNo);
         if (create != MessageAnswer::Yes)
             return {};
@@ -147,13 +151,17 @@ InstallRunResult updateSpDaten(InstallContext& c)
             made = record->folder(chassisFolder);
         if (!made) {
             closeRun(c);
-            return {InstallRunResult::Outcome::Failed, QStringLiteral("Create ") + chassisFolder, made.error(),
+            return {InstallRunResult::Outcome::Failed,
+                    QCoreApplication::translate("InstallRuns", "Create %1").arg(chassisFolder), made.error(),
                     endRecord(c, record, made.error())};
         }
     }
     if (!begun && !begin()) {
         closeRun(c);
-        return {InstallRunResult::Outcome::Failed, QStringLiteral("Restore record"), recordError, {}};
+        return {InstallRunResult::Outcome::Failed,
+                QCoreApplication::translate("InstallRuns", "Restore record"),
+                recordError,
+                {}};
     }
 
     startRun(c);
@@ -174,8 +182,8 @@ InstallRunResult updateSpDaten(InstallContext& c)
     if (!done)
         return failed(c, tracker, done, record);
 
-    tracker.setCaption(QStringLiteral("Update SP-daten ready [") + QString::number(c.state.UpdateCount)
-                       + QStringLiteral(" files updated]"));
+    tracker.setCaption(QCoreApplication::translate("InstallRuns", "Update SP-daten ready [%1 files updated]")
+                           .arg(c.state.UpdateCount));
     closeRun(c);
     return {InstallRunResult::Outcome::Ready, {}, {}, endRecord(c, record, {})};
 }
@@ -197,22 +205,24 @@ Result<QString> linkedFamily(FileOps& ops, const QString& data)
 
 InstallRunResult updateWinKfp(InstallContext& c)
 {
-    const MessageAnswer backup =
-        c.dialogs.message(mainCaption(), QStringLiteral("Do you want to backup the existing assembly line?"),
-                          MessageIcon::Question, MessageButtons::YesNoCancel);
+    const MessageAnswer backup = c.dialogs.message(
+        mainCaption(), QCoreApplication::translate("InstallRuns", "Do you want to backup the existing assembly line?"),
+        MessageIcon::Question, MessageButtons::YesNoCancel);
     if (backup == MessageAnswer::Cancel)
         return {};
-    if (missing(c, sub(c.folders.FolderNFS, QStringLiteral("\\DATA")), QStringLiteral("Set your default folders."))
+    if (missing(c, sub(c.folders.FolderNFS, QStringLiteral("\\DATA")),
+                QCoreApplication::translate("InstallRuns", "Set your default folders."))
         || missing(c, sub(c.state.FolderSPdaten, QStringLiteral("\\DATA")),
-                   QStringLiteral("Update WinKFP not possible.")))
+                   QCoreApplication::translate("InstallRuns", "Update WinKFP not possible.")))
         return {};
     // Refused before anything changes.
     const Result<QString> linked = linkedFamily(c.ops, sub(c.state.FolderSPdaten, QStringLiteral("\\DATA")));
     if (linked && !linked.value().isEmpty()) {
-        c.dialogs.message(mainCaption(),
-                          linked.value() + QStringLiteral(" is a symbolic link.") + kLineBreak
-                              + QStringLiteral("Update WinKFP not possible."),
-                          MessageIcon::Critical);
+        c.dialogs.message(
+            mainCaption(),
+            QCoreApplication::translate("InstallRuns", "%1 is a symbolic link.\r\nUpdate WinKFP not possible.")
+                .arg(linked.value()),
+            MessageIcon::Critical);
         return {};
     }
 
@@ -235,8 +245,8 @@ InstallRunResult updateWinKfp(InstallContext& c)
     if (!done)
         return failed(c, tracker, done, record);
 
-    tracker.setCaption(QStringLiteral("Update WinKFP ready [") + QString::number(c.state.UpdateCount)
-                       + QStringLiteral(" folders updated]"));
+    tracker.setCaption(QCoreApplication::translate("InstallRuns", "Update WinKFP ready [%1 folders updated]")
+                           .arg(c.state.UpdateCount));
     closeRun(c);
     return {InstallRunResult::Outcome::Ready, {}, {}, endRecord(c, record, {})};
 }
@@ -252,14 +262,17 @@ bool cmdFolder_Click(InstallContext& c)
 {
     if (c.closeSearchWindow)
         c.closeSearchWindow();
-    QString folder = c.dialogs.browseForFolder(QStringLiteral("Select SP-daten source folder"));
+    QString folder =
+        c.dialogs.browseForFolder(QCoreApplication::translate("InstallRuns", "Select SP-daten source folder"));
     if (folder.isEmpty())
         return false;
     folder = Paths::normalizeFolder(folder);
     for (const char* tail : {"\\ECU", "\\SGDAT", "\\DATEN"}) {
         if (!c.ops.folderExists(sub(folder, QString::fromLatin1(tail)))) {
-            c.dialogs.message(mainCaption(), folder + QStringLiteral(" is not a valid SP-daten folder."),
-                              MessageIcon::Exclamation);
+            c.dialogs.message(
+                mainCaption(),
+                QCoreApplication::translate("InstallRuns", "%1 is not a valid SP-daten folder.").arg(folder),
+                MessageIcon::Exclamation);
             return false;
         }
     }
@@ -273,7 +286,8 @@ InstallRunResult cmdUpdate_Click(InstallContext& c, int index)
     if (c.closeSearchWindow)
         c.closeSearchWindow();
     if (c.state.FolderSPdaten.isEmpty()) {
-        c.dialogs.message(mainCaption(), QStringLiteral("Select SP-daten folder first."), MessageIcon::Exclamation);
+        c.dialogs.message(mainCaption(), QCoreApplication::translate("InstallRuns", "Select SP-daten folder first."),
+                          MessageIcon::Exclamation);
         return {};
     }
     // Held until the run has ended: a second run, here or on the command line, is refused.

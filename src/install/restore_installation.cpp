@@ -4,6 +4,8 @@
 #include "common/dialogs.h"
 #include "install/install_observer.h"
 
+#include <QCoreApplication>
+
 Restore::Outcome RestoreInstallation(const QString& recordPath, FileOps& ops, InstallView& view, BusyState& busy,
                                      Dialogs& dialogs, const Restore::RunOptions& options)
 {
@@ -16,25 +18,27 @@ Restore::Outcome RestoreInstallation(const QString& recordPath, FileOps& ops, In
     QString message;
     switch (outcome.kind) {
     case Kind::Restored:
-        view.setCaption(QStringLiteral("Restore ready"));
-        view.addLine(QStringLiteral("RESTORE READY"));
+        view.setCaption(QCoreApplication::translate("RestoreInstallation", "Restore ready"));
+        view.addLine(QCoreApplication::translate("RestoreInstallation", "RESTORE READY"));
         break;
     case Kind::Refused:
-        view.setCaption(QStringLiteral("Restore refused"));
-        view.addLine(QStringLiteral("refused, nothing was changed:"));
+        view.setCaption(QCoreApplication::translate("RestoreInstallation", "Restore refused"));
+        view.addLine(QCoreApplication::translate("RestoreInstallation", "refused, nothing was changed:"));
         for (const QString& problem : outcome.problems)
             view.addLine(problem);
         view.addLine(QString());
-        view.addLine(QStringLiteral("RESTORE REFUSED"));
-        message = QStringLiteral("This installation cannot be restored; nothing was changed.\r\n\r\n")
-                  + Restore::messageText(outcome.problems);
+        view.addLine(QCoreApplication::translate("RestoreInstallation", "RESTORE REFUSED"));
+        message = QCoreApplication::translate("RestoreInstallation",
+                                              "This installation cannot be restored; nothing was changed.\r\n\r\n%1")
+                      .arg(Restore::messageText(outcome.problems));
         break;
     case Kind::Failed:
-        view.addLine(QStringLiteral("stopped: ") + outcome.problems.value(0));
+        view.addLine(QCoreApplication::translate("RestoreInstallation", "stopped: %1").arg(outcome.problems.value(0)));
         view.addLine(QString());
-        view.addLine(QStringLiteral("RESTORE STOPPED"));
-        message = QStringLiteral("The restore stopped:\r\n") + outcome.problems.value(0)
-                  + QStringLiteral("\r\n\r\nRestore it again to carry on.");
+        view.addLine(QCoreApplication::translate("RestoreInstallation", "RESTORE STOPPED"));
+        message = QCoreApplication::translate("RestoreInstallation",
+                                              "The restore stopped:\r\n%1\r\n\r\nRestore it again to carry on.")
+                      .arg(outcome.problems.value(0));
         break;
     }
     view.selectLastLine();

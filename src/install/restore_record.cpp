@@ -4,6 +4,7 @@
 #include "common/paths.h"
 #include "install/folder_tree.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QRegularExpression>
 
@@ -128,7 +129,7 @@ QList<QByteArray> wholeLines(const QByteArray& bytes, bool& tornTail)
 
 QString lineError(qsizetype n, const QString& what)
 {
-    return QStringLiteral("line ") + QString::number(n + 1) + u' ' + what;
+    return QCoreApplication::translate("RestoreRecord", "line %1 %2").arg(QString::number(n + 1), what);
 }
 
 // Reads the fields of a record's lines into a record. Paths are given as they are
@@ -202,7 +203,7 @@ public:
         } else {
             ok = false;
         }
-        return ok ? QString() : QStringLiteral("cannot be read");
+        return ok ? QString() : QCoreApplication::translate("RestoreRecord", "cannot be read");
     }
 
     // Form 1 names no tool folders: the folders its paths lie in are those the run made
@@ -235,9 +236,10 @@ private:
                 qint64 index = -1;
                 const QString relative = decode(f[1 + 2 * i + 1]);
                 if (!toNumber(f[1 + 2 * i], index) || index < 0 || index >= r.roots.size())
-                    return QStringLiteral("cannot be read");
+                    return QCoreApplication::translate("RestoreRecord", "cannot be read");
                 if (!isInnerPath(relative))
-                    return relative + QStringLiteral(": not a path inside its tool folder");
+                    return QCoreApplication::translate("RestoreRecord", "%1: not a path inside its tool folder")
+                        .arg(relative);
                 root = int(index);
                 path = FolderTree::child(r.roots[root], QDir::toNativeSeparators(relative));
                 continue;
@@ -245,7 +247,9 @@ private:
             path = decode(f[1 + i]);
             root = firstFormRoot(path);
             if (root < 0)
-                return path + QStringLiteral(": not inside the folders this installation changed");
+                return QCoreApplication::translate("RestoreRecord",
+                                                   "%1: not inside the folders this installation changed")
+                    .arg(path);
         }
         return {};
     }
@@ -279,7 +283,7 @@ Result<RestoreRecord> RestoreRecord::parse(const QByteArray& bytes, const QStrin
     RestoreRecord record;
     QList<QByteArray> lines = wholeLines(bytes, record.tornTail);
     if (lines.isEmpty() || (lines[0] != kMagic1 && lines[0] != kMagic2))
-        return R::failure(QStringLiteral("not a restore record"));
+        return R::failure(QCoreApplication::translate("RestoreRecord", "not a restore record"));
     record.form = lines[0] == kMagic1 ? 1 : 2;
     if (record.form == 1)
         record.hash = HashKind::Sha256;
@@ -300,7 +304,7 @@ Result<RestoreRecord> RestoreRecord::parse(const QByteArray& bytes, const QStrin
             if (!onChain && !onBefore) {
                 if (n + 1 < lines.size() && splitLine(lines[n + 1]).resumed)
                     continue;
-                return R::failure(lineError(n, QStringLiteral("was changed or damaged")));
+                return R::failure(lineError(n, QCoreApplication::translate("RestoreRecord", "was changed or damaged")));
             }
             // On the line before: the writer missed that the line in between was written.
             if (onChain)
@@ -311,12 +315,12 @@ Result<RestoreRecord> RestoreRecord::parse(const QByteArray& bytes, const QStrin
             continue; // begun afresh after a torn line
         }
         if (n == 1 && record.form == 2 && !body.startsWith("run\t"))
-            return R::failure(lineError(n, QStringLiteral("cannot be read")));
+            return R::failure(lineError(n, QCoreApplication::translate("RestoreRecord", "cannot be read")));
         if (const QString e = reader.line(n, body.split('\t')); !e.isEmpty())
             return R::failure(lineError(n, e));
     }
     if (record.kind.isEmpty())
-        return R::failure(QStringLiteral("the record names no installation"));
+        return R::failure(QCoreApplication::translate("RestoreRecord", "the record names no installation"));
     record.lastCheck = chain;
     for (const RecordedChange& c : record.changes) {
         if (c.kind == Kind::Kept && record.form == 2 && record.left.contains(c.other))
@@ -351,7 +355,7 @@ Result<RecordHeading> RecordHeading::read(const QByteArray& bytes, const QString
     const qsizetype firstEnd = bytes.indexOf('\n');
     const QByteArray magic = bytes.left(firstEnd);
     if (firstEnd < 0 || (magic != kMagic1 && magic != kMagic2))
-        return R::failure(QStringLiteral("not a restore record"));
+        return R::failure(QCoreApplication::translate("RestoreRecord", "not a restore record"));
     const bool first = magic == kMagic1;
     const auto fieldsOf = [first](const QByteArray& text) { return (first ? text : splitLine(text).body).split('\t'); };
     // The run line and the tool folders lead the record.
@@ -374,7 +378,7 @@ Result<RecordHeading> RecordHeading::read(const QByteArray& bytes, const QString
         }
     }
     if (h.kind.isEmpty() || !h.time.isValid())
-        return R::failure(QStringLiteral("the record names no installation"));
+        return R::failure(QCoreApplication::translate("RestoreRecord", "the record names no installation"));
     // A restore adds its lines after the end line: read back to it.
     qsizetype end = bytes.endsWith('\n') ? bytes.size() - 1 : bytes.lastIndexOf('\n');
     while (end > firstEnd) {

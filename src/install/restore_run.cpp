@@ -7,6 +7,7 @@
 #include "install/install_lock.h"
 #include "install/install_observer.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -108,8 +109,10 @@ public:
             return {};
         QString reason;
         switch (compare(path, *left, &reason)) {
-        case Verdict::Changed: return path + QStringLiteral(": changed since the installation");
-        case Verdict::Unreadable: return path + QStringLiteral(": cannot be read: ") + reason;
+        case Verdict::Changed:
+            return QCoreApplication::translate("RestoreRun", "%1: changed since the installation").arg(path);
+        case Verdict::Unreadable:
+            return QCoreApplication::translate("RestoreRun", "%1: cannot be read: %2").arg(path, reason);
         case Verdict::Same:
         case Verdict::Missing: break;
         }
@@ -119,12 +122,12 @@ public:
     QString backupProblem(const QString& path, const QString& copy)
     {
         if (!present(m_ops, copy))
-            return copy + QStringLiteral(": the backup of ") + path + QStringLiteral(" is missing");
+            return QCoreApplication::translate("RestoreRun", "%1: the backup of %2 is missing").arg(copy, path);
         const auto same = looksSame(copy, m_record.kept.value(copy));
         if (!same)
-            return copy + QStringLiteral(": cannot be read: ") + same.error();
+            return QCoreApplication::translate("RestoreRun", "%1: cannot be read: %2").arg(copy, same.error());
         if (!same.value())
-            return copy + QStringLiteral(": the backup of ") + path + QStringLiteral(" was changed");
+            return QCoreApplication::translate("RestoreRun", "%1: the backup of %2 was changed").arg(copy, path);
         return {};
     }
 
@@ -168,9 +171,12 @@ public:
         for (qsizetype i = 0; i < m_record.roots.size(); ++i) {
             const QString& root = m_record.roots[i];
             if (m_canonical[i].isEmpty())
-                problems.append(root + QStringLiteral(": a folder the record names is missing"));
+                problems.append(
+                    QCoreApplication::translate("RestoreRun", "%1: a folder the record names is missing").arg(root));
             else if (m_record.form == 2 && m_canonical[i] != root)
-                problems.append(root + QStringLiteral(": a folder the record names now leads to ") + m_canonical[i]);
+                problems.append(
+                    QCoreApplication::translate("RestoreRun", "%1: a folder the record names now leads to %2")
+                        .arg(root, m_canonical[i]));
         }
     }
 
@@ -190,7 +196,8 @@ public:
         }
         if (inside(*resolved, folder))
             return {};
-        return QStringLiteral("line %1: %2: leads out of %3").arg(c.line + 1).arg(path, m_record.roots[root]);
+        return QCoreApplication::translate("RestoreRun", "line %1: %2: leads out of %3")
+            .arg(QString::number(c.line + 1), path, m_record.roots[root]);
     }
 
 private:
@@ -204,7 +211,7 @@ QStringList checkRecord(const RestoreRecord& record, FileOps& ops, Files& files,
                         bool& cancelled)
 {
     if (record.restored)
-        return {QStringLiteral("this installation was already restored")};
+        return {QCoreApplication::translate("RestoreRun", "this installation was already restored")};
     QStringList problems;
     const auto add = [&problems](const QString& problem) {
         if (!problem.isEmpty())
@@ -256,9 +263,9 @@ QStringList checkRecord(const RestoreRecord& record, FileOps& ops, Files& files,
         case Kind::Moved:
             // A folder of the same name that the run copied in goes before this is undone.
             if (present(ops, c.path) && present(ops, c.other) && !created.contains(c.path))
-                add(c.path + QStringLiteral(": in the way of ") + c.other);
+                add(QCoreApplication::translate("RestoreRun", "%1: in the way of %2").arg(c.path, c.other));
             else if (!present(ops, c.path) && !present(ops, c.other))
-                add(c.other + QStringLiteral(": the backup of ") + c.path + QStringLiteral(" is missing"));
+                add(QCoreApplication::translate("RestoreRun", "%1: the backup of %2 is missing").arg(c.other, c.path));
             break;
         case Kind::Copied: {
             // Without the folder's own line the copy stopped half-way: nothing to compare with.
@@ -272,7 +279,7 @@ QStringList checkRecord(const RestoreRecord& record, FileOps& ops, Files& files,
             for (const QString& file : below.value()) {
                 if (!record.left.contains(file)) {
                     if (!isLeftover(file))
-                        add(file + QStringLiteral(": added after the installation"));
+                        add(QCoreApplication::translate("RestoreRun", "%1: added after the installation").arg(file));
                     continue;
                 }
                 // A file the run went on to edit may still be as it was copied in.
@@ -294,7 +301,7 @@ QStringList checkRecord(const RestoreRecord& record, FileOps& ops, Files& files,
             for (const FileOps::Entry& entry : entries.value()) {
                 const QString path = FolderTree::child(c.path, entry.name);
                 if (!created.contains(path) && !isLeftover(entry.name))
-                    add(path + QStringLiteral(": added after the installation"));
+                    add(QCoreApplication::translate("RestoreRun", "%1: added after the installation").arg(path));
             }
             break;
         }
@@ -329,21 +336,21 @@ public:
         case Kind::New:
             if (!m_ops.fileExists(c.path) && !m_ops.isLink(c.path))
                 return {};
-            say(QStringLiteral("remove --> "), c.path);
+            say(QCoreApplication::translate("RestoreRun", "remove --> "), c.path);
             return m_ops.removeFile(c.path);
         case Kind::Moved:
             if (present(m_ops, c.path) || !present(m_ops, c.other))
                 return {};
-            say(QStringLiteral("move back --> "), c.path);
+            say(QCoreApplication::translate("RestoreRun", "move back --> "), c.path);
             return m_ops.moveFolder(c.other, c.path);
         case Kind::Copied:
             if (m_ops.isLink(c.path)) {
-                say(QStringLiteral("remove --> "), c.path);
+                say(QCoreApplication::translate("RestoreRun", "remove --> "), c.path);
                 return m_ops.removeFile(c.path);
             }
             if (!m_ops.folderExists(c.path))
                 return {};
-            say(QStringLiteral("remove --> "), c.path);
+            say(QCoreApplication::translate("RestoreRun", "remove --> "), c.path);
             return FolderTree::remove(m_ops, c.path);
         case Kind::Leftover: return {};
         }
@@ -362,7 +369,7 @@ private:
     {
         if (!m_ops.fileExists(path) && !m_ops.isLink(path))
             return {};
-        say(QStringLiteral("delete leftover --> "), path);
+        say(QCoreApplication::translate("RestoreRun", "delete leftover --> "), path);
         return m_ops.removeFile(path);
     }
 
@@ -383,12 +390,12 @@ private:
                 return s;
         }
         if (!staying.isEmpty()) {
-            say(QStringLiteral("keep, not empty --> "), path);
+            say(QCoreApplication::translate("RestoreRun", "keep, not empty --> "), path);
             for (const QString& name : staying)
-                say(QStringLiteral("left there --> "), name);
+                say(QCoreApplication::translate("RestoreRun", "left there --> "), name);
             return {};
         }
-        say(QStringLiteral("remove folder --> "), path);
+        say(QCoreApplication::translate("RestoreRun", "remove folder --> "), path);
         return m_ops.removeFolder(path);
     }
 
@@ -403,7 +410,7 @@ private:
             // The run stopped before the copy's fingerprint was written, so it changed
             // nothing after it: the copy goes when it holds the original's bytes.
             if (!present(m_ops, c.path)) {
-                say(QStringLiteral("keep backup --> "), c.other);
+                say(QCoreApplication::translate("RestoreRun", "keep backup --> "), c.other);
                 return {};
             }
             const auto copy = m_ops.hashFile(c.other, m_record.hash);
@@ -411,7 +418,7 @@ private:
             if (!original)
                 return Status::failure(original.error());
             if (copy.value() != original.value()) {
-                say(QStringLiteral("keep backup --> "), c.other);
+                say(QCoreApplication::translate("RestoreRun", "keep backup --> "), c.other);
                 return {};
             }
         } else if (!m_putBack.contains(c.path)) {
@@ -419,11 +426,11 @@ private:
             if (!same)
                 return Status::failure(same.error());
             if (!same.value()) {
-                say(QStringLiteral("keep backup --> "), c.other);
+                say(QCoreApplication::translate("RestoreRun", "keep backup --> "), c.other);
                 return {};
             }
         }
-        say(QStringLiteral("delete backup --> "), c.other);
+        say(QCoreApplication::translate("RestoreRun", "delete backup --> "), c.other);
         return m_ops.removeFile(c.other);
     }
 
@@ -438,7 +445,7 @@ private:
             m_putBack.insert(c.path);
             return {};
         }
-        say(QStringLiteral("restore --> "), c.path);
+        say(QCoreApplication::translate("RestoreRun", "restore --> "), c.path);
         Status copied;
         if (m_ops.isLink(c.other)) {
             copied = m_ops.copyLink(c.other, c.path);
@@ -448,9 +455,10 @@ private:
             options.expectedHash = original.hash;
             copied = m_ops.copyFile(c.other, c.path, options);
             if (!copied && copied.error().endsWith(QStringLiteral("its bytes are not those recorded")))
-                return Status::failure(Paths::toNative(c.other) + QStringLiteral(": the backup of ")
-                                       + Paths::toNative(c.path)
-                                       + QStringLiteral(" was changed; it did not replace anything"));
+                return Status::failure(
+                    QCoreApplication::translate("RestoreRun",
+                                                "%1: the backup of %2 was changed; it did not replace anything")
+                        .arg(Paths::toNative(c.other), Paths::toNative(c.path)));
         }
         if (copied)
             m_putBack.insert(c.path);
@@ -508,29 +516,30 @@ QList<RecordSummary> list(const QString& folder, FileOps& ops)
 QString kindText(const QString& kind)
 {
     if (kind == u"sp-daten")
-        return QStringLiteral("Update SP-daten");
+        return QCoreApplication::translate("RestoreRun", "Update SP-daten");
     if (kind == u"winkfp")
-        return QStringLiteral("Update WinKFP");
+        return QCoreApplication::translate("RestoreRun", "Update WinKFP");
     return kind;
 }
 
 QString countText(const RecordSummary& record)
 {
     if (!record.ended || record.count < 0)
-        return QStringLiteral("stopped");
-    return QString::number(record.count)
-           + (record.kind == u"winkfp" ? QStringLiteral(" folders updated") : QStringLiteral(" files updated"));
+        return QCoreApplication::translate("RestoreRun", "stopped");
+    return (record.kind == u"winkfp" ? QCoreApplication::translate("RestoreRun", "%1 folders updated")
+                                     : QCoreApplication::translate("RestoreRun", "%1 files updated"))
+        .arg(record.count);
 }
 
 QString statusText(const RecordSummary& record)
 {
     if (!record.unreadable.isEmpty())
-        return QStringLiteral("cannot be read: ") + record.unreadable;
+        return QCoreApplication::translate("RestoreRun", "cannot be read: %1").arg(record.unreadable);
     if (record.restored)
-        return QStringLiteral("already restored");
+        return QCoreApplication::translate("RestoreRun", "already restored");
     if (!record.ended)
-        return QStringLiteral("stopped before it ended");
-    return QStringLiteral("restorable");
+        return QCoreApplication::translate("RestoreRun", "stopped before it ended");
+    return QCoreApplication::translate("RestoreRun", "restorable");
 }
 
 qsizetype firstChoice(const QList<RecordSummary>& records)
@@ -547,7 +556,7 @@ QString messageText(const QStringList& problems)
     constexpr qsizetype shown = 10; // the whole list is in the log or the window
     QString text = problems.mid(0, shown).join(QStringLiteral("\r\n"));
     if (problems.size() > shown)
-        text += QStringLiteral("\r\n… and %1 more").arg(problems.size() - shown);
+        text += QCoreApplication::translate("RestoreRun", "\r\n… and %1 more").arg(problems.size() - shown);
     return text;
 }
 
@@ -574,7 +583,7 @@ Outcome run(const QString& recordPath, FileOps& ops, InstallObserver& observer, 
     InstallLock lock(QFileInfo(recordPath).absolutePath());
     if (const QString held = lock.take(); !held.isEmpty())
         return {Outcome::Kind::Refused, {held}};
-    observer.setCaption(QStringLiteral("Check ") + recordPath);
+    observer.setCaption(QCoreApplication::translate("RestoreRun", "Check %1").arg(recordPath));
     const auto bytes = ops.readFile(recordPath);
     if (!bytes)
         return failed(bytes.error());
@@ -583,9 +592,10 @@ Outcome run(const QString& recordPath, FileOps& ops, InstallObserver& observer, 
         return {Outcome::Kind::Refused, {Paths::toNative(recordPath) + QStringLiteral(": ") + parsed.error()}};
     const RestoreRecord& record = parsed.value();
     if (!record.ended && !record.restored && !options.stoppedRun)
-        return {Outcome::Kind::Refused,
-                {QStringLiteral("the installation stopped before it ended; its record can be restored as far as it "
-                                "goes, as a stopped run")}};
+        return {
+            Outcome::Kind::Refused,
+            {QCoreApplication::translate("RestoreRun", "the installation stopped before it ended; its record can be "
+                                                       "restored as far as it goes, as a stopped run")}};
     QHash<QString, SeenFile> seen;
     if (options.checked && options.checked->recordPath == recordPath && options.checked->recordBytes == bytes.value())
         seen = options.checked->seen;
@@ -599,7 +609,7 @@ Outcome run(const QString& recordPath, FileOps& ops, InstallObserver& observer, 
     if (!writer)
         return failed(writer.error());
 
-    observer.setCaption(QStringLiteral("Restore ") + record.source);
+    observer.setCaption(QCoreApplication::translate("RestoreRun", "Restore %1").arg(record.source));
     observer.addLine(recordPath);
     Undo undo(record, ops, files, observer);
     const qsizetype total = record.changes.size();

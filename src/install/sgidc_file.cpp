@@ -8,6 +8,8 @@
 #include "install/install_observer.h"
 #include "install/restore_record.h"
 
+#include <QCoreApplication>
+
 namespace SgidcFile {
 
 QByteArray commentLongLines(const QByteArray& contents)
@@ -30,9 +32,9 @@ QByteArray commentLongLines(const QByteArray& contents)
 Status EditSgidcFile(FileOps& ops, InstallObserver& observer, const QString& folder, RestoreRecordWriter* record)
 {
     const QString name = QStringLiteral("SGIDC.AS2");
-    observer.setCaption(QStringLiteral("Edit file ") + name);
+    observer.setCaption(QCoreApplication::translate("SgidcFile", "Edit file %1").arg(name));
     observer.addLine(folder);
-    observer.addLine(QStringLiteral("edit --> ") + name);
+    observer.addLine(QCoreApplication::translate("SgidcFile", "edit --> ") + name);
     observer.selectLastLine();
     const QString path = FolderTree::child(folder, name);
     // Rewriting through a link would change a file outside the tool folders.
@@ -40,7 +42,7 @@ Status EditSgidcFile(FileOps& ops, InstallObserver& observer, const QString& fol
         if (ops.isLink(linked))
             return Status::failure(Paths::describeFileError(linked, QStringLiteral("a symbolic link, not edited")));
     if (!ops.fileExists(path)) {
-        observer.addLine(QStringLiteral("NOT FOUND --> ") + name);
+        observer.addLine(QCoreApplication::translate("SgidcFile", "NOT FOUND --> ") + name);
         observer.selectLastLine();
         return {};
     }

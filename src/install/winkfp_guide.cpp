@@ -7,34 +7,39 @@ namespace WinKfpGuide {
 
 QStringList lines()
 {
-    return {
-        QStringLiteral("Find assembly number in INPA, button Ident, page down"),
-        QStringLiteral("Close INPA en EDIABAS"),
-        QString(),
-        QStringLiteral("Start WinKFP"),
-        QStringLiteral("--> Comfort mode"),
-        QString(),
-        QStringLiteral("--> Enter ZUSB"),
-        QStringLiteral("Enter the assembly number and remember ECU family"),
-        QString(),
-        QStringLiteral("--> Update ZUSB"),
-        QStringLiteral("Select ECU family"),
-        QString(),
-        QStringLiteral("--> Enter VIN"),
-        QStringLiteral("Enter the full VIN number"),
-        QString(),
-        QStringLiteral("--> Done"),
-        QStringLiteral("--> Prog ZB-Update"),
+    // The names after "-->" are the buttons of WinKFP and stay as WinKFP shows them.
+    static const char* const lines[] = {
+        QT_TRANSLATE_NOOP("WinKfpGuide", "Find assembly number in INPA, button Ident, page down"),
+        QT_TRANSLATE_NOOP("WinKfpGuide", "Close INPA en EDIABAS"),
+        "",
+        QT_TRANSLATE_NOOP("WinKfpGuide", "Start WinKFP"),
+        "--> Comfort mode",
+        "",
+        "--> Enter ZUSB",
+        QT_TRANSLATE_NOOP("WinKfpGuide", "Enter the assembly number and remember ECU family"),
+        "",
+        "--> Update ZUSB",
+        QT_TRANSLATE_NOOP("WinKfpGuide", "Select ECU family"),
+        "",
+        "--> Enter VIN",
+        QT_TRANSLATE_NOOP("WinKfpGuide", "Enter the full VIN number"),
+        "",
+        "--> Done",
+        "--> Prog ZB-Update",
     };
+    QStringList texts;
+    for (const char* line : lines)
+        texts.append(QCoreApplication::translate("WinKfpGuide", line));
+    return texts;
 }
 
 } // namespace WinKfpGuide
 
-GuideClick cmdShow_Click(const BusyState& busy, InstallView& view, const QString& caption)
+GuideClick cmdShow_Click(const BusyState& busy, InstallView& view, bool guideNext)
 {
     if (busy.isBusy())
         return GuideClick::Ignored;
-    if (caption == WinKfpGuide::ShowGuideCaption) {
+    if (guideNext) {
         view.clearLines();
         view.showLog();
         for (const QString& line : WinKfpGuide::lines())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QStringList>
 
 class BusyState;
@@ -10,14 +11,22 @@ namespace WinKfpGuide {
 
 QStringList lines();
 
-inline const QString ShowGuideCaption = QStringLiteral("Show WinKFP");
-inline const QString ShowPictureCaption = QStringLiteral("Show picture");
+// The captions of the button that shows the one or the other.
+inline QString ShowGuideCaption()
+{
+    return QCoreApplication::translate("WinKfpGuide", "Show WinKFP");
+}
+inline QString ShowPictureCaption()
+{
+    return QCoreApplication::translate("WinKfpGuide", "Show picture");
+}
 
 } // namespace WinKfpGuide
 
 enum class GuideClick { Ignored, GuideShown, PictureShown };
 
-// "Show WinKFP" / "Show picture", given the button's caption: shows the guide or the
-// picture and says which, so the window can set the caption. Does nothing while a run is
-// busy, so the guide never replaces a run's log.
-GuideClick cmdShow_Click(const BusyState& busy, InstallView& view, const QString& caption);
+// "Show WinKFP" / "Show picture": shows the guide when guideNext, else the picture, and
+// says which, so the window can set the caption. The window keeps which one comes next;
+// its caption is in the window's language. Does nothing while a run is busy, so the guide
+// never replaces a run's log.
+GuideClick cmdShow_Click(const BusyState& busy, InstallView& view, bool guideNext);

@@ -7,6 +7,8 @@
 #include "moduledata/hex_text.h"
 #include "moduledata/module_data.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const QString kModulePattern = QStringLiteral("*.C*");
@@ -18,7 +20,8 @@ Result<QString> firstMatch(const QString& folder, const QString& pattern)
 {
     const QStringList names = FileListing::files(folder, pattern);
     if (names.isEmpty())
-        return Result<QString>::failure(Paths::join(folder, u'\\' + pattern) + QStringLiteral(" not found."));
+        return Result<QString>::failure(
+            QCoreApplication::translate("ChassisData", "%1 not found.").arg(Paths::join(folder, u'\\' + pattern)));
     return Paths::join(folder, u'\\' + names.first());
 }
 
@@ -64,7 +67,8 @@ Status LoadKeywordFiles(const QString& folderNCS, const QString& chassis, Module
     QByteArray& bytes = values.value();
     const qsizetype keyword = bytes.indexOf("KEYWORD");
     if (keyword < 0)
-        return Status::failure(QStringLiteral("\"KEYWORD\" not found in ") + valueFile.value() + u'.');
+        return Status::failure(
+            QCoreApplication::translate("ChassisData", "\"KEYWORD\" not found in %1.").arg(valueFile.value()));
     bytes.remove(0, keyword);
     data.PswHex = HexText::TextToHex(bytes);
     data.PswBytes = bytes;

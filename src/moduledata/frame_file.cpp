@@ -3,6 +3,7 @@
 #include "common/ansi_codec.h"
 #include "moduledata/hex_text.h"
 
+#include <QCoreApplication>
 #include <cstring>
 #include <limits>
 
@@ -49,13 +50,14 @@ private:
                 continue;
             }
             if (c != '{' && c != '(')
-                return fail(QStringLiteral("unexpected character '%1'").arg(QChar::fromLatin1(c)));
+                return fail(
+                    QCoreApplication::translate("FrameFile", "unexpected character '%1'").arg(QChar::fromLatin1(c)));
             FormatItem item{c, {}};
             const Ended inner = sequence(item.inner, c == '{' ? '}' : ')');
             if (inner != Ended::Closed)
                 return inner;
             if (item.inner.empty())
-                return fail(QStringLiteral("empty brackets"));
+                return fail(QCoreApplication::translate("FrameFile", "empty brackets"));
             out.push_back(std::move(item));
         }
         return close == 0 ? Ended::AtEnd : Ended::Unfinished;
@@ -197,7 +199,8 @@ bool terminated(const uchar* payload, qsizetype size, QByteArray& text)
 
 QString frameFault(const QString& file, qsizetype offset, const QString& reason)
 {
-    return QStringLiteral("%1: offset %2 (%3): %4").arg(file, QString::number(offset), hex(offset), reason);
+    return QCoreApplication::translate("FrameFile", "%1: offset %2 (%3): %4")
+        .arg(file, QString::number(offset), hex(offset), reason);
 }
 
 QByteArray FrameField::storedBytes() const
@@ -240,9 +243,10 @@ Result<FrameFile> FrameFile::read(const QByteArray& bytes, const QString& name)
     };
     // Row positions are kept in 32 bits.
     if (bytes.size() > std::numeric_limits<quint32>::max() - 0x200)
-        return fail(0, QStringLiteral("file too large"));
+        return fail(0, QCoreApplication::translate("FrameFile", "file too large"));
     if (!beginsWithSignature(bytes))
-        return fail(0, QStringLiteral("not a frame file: it does not begin with a signature frame"));
+        return fail(
+            0, QCoreApplication::translate("FrameFile", "not a frame file: it does not begin with a signature frame"));
 
     FrameFile file;
     file.m_name = name;
@@ -256,13 +260,14 @@ Result<FrameFile> FrameFile::read(const QByteArray& bytes, const QString& name)
     for (qsizetype pos = 0; pos < size;) {
         const qsizetype n = p[pos];
         if (pos + n + 4 > size)
-            return fail(pos, QStringLiteral("frame cut short: its %1 payload bytes need %2 bytes, %3 are left")
+            return fail(pos, QCoreApplication::translate(
+                                 "FrameFile", "frame cut short: its %1 payload bytes need %2 bytes, %3 are left")
                                  .arg(QString::number(n), QString::number(n + 4), QString::number(size - pos)));
         uchar check = 0;
         for (qsizetype i = pos; i < pos + n + 3; ++i)
             check ^= p[i];
         if (check != p[pos + n + 3])
-            return fail(pos, QStringLiteral("check byte %1, but the frame's bytes give %2")
+            return fail(pos, QCoreApplication::translate("FrameFile", "check byte %1, but the frame's bytes give %2")
                                  .arg(hex(p[pos + n + 3], 2), hex(check, 2)));
         const quint16 type = quint16(p[pos + 1] | p[pos + 2] << 8);
         const uchar* payload = p + pos + 3;
@@ -272,41 +277,49 @@ Result<FrameFile> FrameFile::read(const QByteArray& bytes, const QString& name)
         if (!definitions) {
             const qint32 block = blockOfType[type];
             if (block < 0)
-                return fail(frame, QStringLiteral("row of undefined block %1").arg(hex(type, 4)));
+                return fail(frame,
+                            QCoreApplication::translate("FrameFile", "row of undefined block %1").arg(hex(type, 4)));
             const FrameBlock& definition = file.m_blocks[block];
             const qsizetype end = skipSequence(definition.items, p, frame + 3, frame + 3 + n);
             if (end == kBadPresence)
-                return fail(
-                    frame,
-                    QStringLiteral("row of block %1: a presence byte is neither 00 nor 01").arg(definition.name));
+                return fail(frame, QCoreApplication::translate("FrameFile",
+                                                               "row of block %1: a presence byte is neither 00 nor 01")
+                                       .arg(definition.name));
             if (end == kEndsEarly)
-                return fail(frame, QStringLiteral("row of block %1 ends before its format \"%2\" does")
+                return fail(frame, QCoreApplication::translate("FrameFile",
+                                                               "row of block %1 ends before its format \"%2\" does")
                                        .arg(definition.name, QString::fromLatin1(definition.format)));
             if (end != frame + 3 + n)
-                return fail(frame, QStringLiteral("row of block %1 has %2 bytes after its last field")
-                                       .arg(definition.name, QString::number(frame + 3 + n - end)));
+                return fail(
+                    frame, QCoreApplication::translate("FrameFile", "row of block %1 has %2 bytes after its last field")
+                               .arg(definition.name, QString::number(frame + 3 + n - end)));
             file.m_rows.push_back(FrameRow{quint32(frame + 3), quint16(block), quint8(n)});
             continue;
         }
 
         if (expected != 0 && type != expected)
-            return fail(frame, QStringLiteral("definition of block %1 incomplete: frame type %2 where %3 belongs")
+            return fail(frame, QCoreApplication::translate(
+                                   "FrameFile", "definition of block %1 incomplete: frame type %2 where %3 belongs")
                                    .arg(file.m_blocks.last().name, hex(type, 4), hex(expected, 4)));
         if (expected == 0 && (type == FrameType::BlockFormat || type == FrameType::BlockFields))
-            return fail(frame, QStringLiteral("frame type %1 outside a block definition").arg(hex(type, 4)));
+            return fail(
+                frame,
+                QCoreApplication::translate("FrameFile", "frame type %1 outside a block definition").arg(hex(type, 4)));
         QByteArray text;
         switch (type) {
         case FrameType::Signature:
         case FrameType::SecondSignature:
             if (!file.m_blocks.isEmpty())
-                return fail(frame, QStringLiteral("signature frame among the block definitions"));
+                return fail(frame,
+                            QCoreApplication::translate("FrameFile", "signature frame among the block definitions"));
             break;
         case FrameType::BlockName: {
             if (n < 3 || !terminated(payload + 2, n - 2, text))
-                return fail(frame, QStringLiteral("block name without its 00 byte"));
+                return fail(frame, QCoreApplication::translate("FrameFile", "block name without its 00 byte"));
             const quint16 id = quint16(payload[0] | payload[1] << 8);
             if (blockOfType[id] >= 0)
-                return fail(frame, QStringLiteral("block id %1 is defined twice").arg(hex(id, 4)));
+                return fail(frame,
+                            QCoreApplication::translate("FrameFile", "block id %1 is defined twice").arg(hex(id, 4)));
             blockOfType[id] = qint32(file.m_blocks.size());
             file.m_blocks.append(FrameBlock{id, QString::fromLatin1(text), {}, {}, {}, frame});
             expected = FrameType::BlockFormat;
@@ -315,11 +328,13 @@ Result<FrameFile> FrameFile::read(const QByteArray& bytes, const QString& name)
         case FrameType::BlockFormat: {
             FrameBlock& block = file.m_blocks.last();
             if (!terminated(payload, n, block.format))
-                return fail(frame, QStringLiteral("format of block %1 without its 00 byte").arg(block.name));
+                return fail(
+                    frame,
+                    QCoreApplication::translate("FrameFile", "format of block %1 without its 00 byte").arg(block.name));
             FormatParser parser(block.format);
             block.items = parser.parse();
             if (!parser.error().isEmpty())
-                return fail(frame, QStringLiteral("format \"%1\" of block %2: %3")
+                return fail(frame, QCoreApplication::translate("FrameFile", "format \"%1\" of block %2: %3")
                                        .arg(QString::fromLatin1(block.format), block.name, parser.error()));
             expected = FrameType::BlockFields;
             break;
@@ -327,7 +342,9 @@ Result<FrameFile> FrameFile::read(const QByteArray& bytes, const QString& name)
         case FrameType::BlockFields: {
             FrameBlock& block = file.m_blocks.last();
             if (!terminated(payload, n, text))
-                return fail(frame, QStringLiteral("field names of block %1 without their 00 byte").arg(block.name));
+                return fail(frame,
+                            QCoreApplication::translate("FrameFile", "field names of block %1 without their 00 byte")
+                                .arg(block.name));
             if (!text.isEmpty())
                 block.fieldNames = QString::fromLatin1(text).split(u',');
             for (qsizetype i = block.fieldNames.size(); i < qsizetype(block.items.size()); ++i)
@@ -337,12 +354,14 @@ Result<FrameFile> FrameFile::read(const QByteArray& bytes, const QString& name)
         }
         case FrameType::Divider: definitions = false; break;
         default:
-            return fail(frame, QStringLiteral("frame type %1 before the end of the definitions").arg(hex(type, 4)));
+            return fail(frame,
+                        QCoreApplication::translate("FrameFile", "frame type %1 before the end of the definitions")
+                            .arg(hex(type, 4)));
         }
     }
     if (definitions)
-        return fail(size,
-                    QStringLiteral("the definitions never end: no divider frame (%1)").arg(hex(FrameType::Divider)));
+        return fail(size, QCoreApplication::translate("FrameFile", "the definitions never end: no divider frame (%1)")
+                              .arg(hex(FrameType::Divider)));
     return file;
 }
 

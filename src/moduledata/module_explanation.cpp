@@ -5,6 +5,7 @@
 #include "moduledata/possible_values.h"
 #include "moduledata/value_search.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 namespace {
@@ -48,9 +49,10 @@ QString codingBitsText(const CodingBits& bits)
     const auto hex = [](quint32 number) {
         return QStringLiteral("0x") + QString::number(number, 16).toUpper().rightJustified(4, u'0');
     };
-    return QStringLiteral("block %1, word %2, byte %3, %4 %5, mask %6")
+    return QCoreApplication::translate("ModuleExplanation", "block %1, word %2, byte %3, %4 %5, mask %6")
         .arg(hex(bits.block), hex(bits.word), hex(bits.byte), QString::number(bits.mask.size()),
-             bits.mask.size() == 1 ? QStringLiteral("byte") : QStringLiteral("bytes"),
+             bits.mask.size() == 1 ? QCoreApplication::translate("ModuleExplanation", "byte")
+                                   : QCoreApplication::translate("ModuleExplanation", "bytes"),
              QString::fromLatin1(bits.mask.toHex(' ').toUpper()));
 }
 
@@ -187,8 +189,10 @@ QList<FunctionDisagreement> CrossCheckModule(const ModuleStructure& module, Modu
 QString unknownValueText(const UnknownValue& unknown)
 {
     if (!unknown.functionKnown)
-        return QStringLiteral("%1 is not a function of %2").arg(unknown.function, unknown.module);
-    return QStringLiteral("%1 is not a value of %2 in %3").arg(unknown.value, unknown.function, unknown.module);
+        return QCoreApplication::translate("ModuleExplanation", "%1 is not a function of %2")
+            .arg(unknown.function, unknown.module);
+    return QCoreApplication::translate("ModuleExplanation", "%1 is not a value of %2 in %3")
+        .arg(unknown.value, unknown.function, unknown.module);
 }
 
 std::optional<UnknownValue> CheckValue(const ModuleStructure& module, const QString& function, const QString& value)
@@ -206,8 +210,9 @@ QString unknownValuesQuestion(const QList<UnknownValue>& unknown)
     QStringList lines;
     for (const UnknownValue& value : unknown)
         lines.append(unknownValueText(value));
-    return lines.join(QStringLiteral("\r\n"))
-           + QStringLiteral("\r\n\r\nNCS Expert would code what the module does not define. Save anyway?");
+    return QCoreApplication::translate("ModuleExplanation",
+                                       "%1\r\n\r\nNCS Expert would code what the module does not define. Save anyway?")
+        .arg(lines.join(QStringLiteral("\r\n")));
 }
 
 QStringList unknownValueWarnings(const ModuleStructure& module, const QList<std::pair<QString, QString>>& values)
@@ -215,7 +220,8 @@ QStringList unknownValueWarnings(const ModuleStructure& module, const QList<std:
     QStringList warnings;
     for (const auto& [function, value] : values)
         if (std::optional<UnknownValue> check = CheckValue(module, function, value))
-            warnings.append(QStringLiteral("warning: ") + unknownValueText(*check));
+            warnings.append(
+                QCoreApplication::translate("ModuleExplanation", "warning: %1").arg(unknownValueText(*check)));
     return warnings;
 }
 

@@ -6,6 +6,7 @@
 #include "moduledata/value_search.h"
 #include "trace/trace_functions.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QScopeGuard>
 #include <QThread>
@@ -36,7 +37,7 @@ QString namesText(const QStringList& names, int shown)
 {
     QString text = names.mid(0, shown).join(QStringLiteral(", "));
     if (names.size() > shown)
-        text += QStringLiteral(" and %1 more").arg(names.size() - shown);
+        text += QCoreApplication::translate("ModuleRanking", " and %1 more").arg(names.size() - shown);
     return text;
 }
 
@@ -45,17 +46,20 @@ QString namesText(const QStringList& names, int shown)
 QStringList DescribeModuleLacks(const ModuleFit& fit, int shown)
 {
     if (!fit.error.isEmpty())
-        return {fit.module + QStringLiteral(" could not be searched: ") + fit.error};
+        return {
+            QCoreApplication::translate("ModuleRanking", "%1 could not be searched: %2").arg(fit.module, fit.error)};
     if (fit.missingFunctions.isEmpty() && fit.unknownValues.isEmpty())
-        return {fit.module + QStringLiteral(" has every function of the trace and knows every current value.")};
+        return {QCoreApplication::translate("ModuleRanking",
+                                            "%1 has every function of the trace and knows every current value.")
+                    .arg(fit.module)};
     QStringList lines{fit.module + u':'};
     if (!fit.missingFunctions.isEmpty())
-        lines.append(QStringLiteral("Functions of the trace it does not have (%1): ").arg(fit.missingFunctions.size())
-                     + namesText(fit.missingFunctions, shown));
+        lines.append(QCoreApplication::translate("ModuleRanking", "Functions of the trace it does not have (%1): %2")
+                         .arg(QString::number(fit.missingFunctions.size()), namesText(fit.missingFunctions, shown)));
     if (!fit.unknownValues.isEmpty())
         lines.append(
-            QStringLiteral("Functions whose current value it does not know (%1): ").arg(fit.unknownValues.size())
-            + namesText(fit.unknownValues, shown));
+            QCoreApplication::translate("ModuleRanking", "Functions whose current value it does not know (%1): %2")
+                .arg(QString::number(fit.unknownValues.size()), namesText(fit.unknownValues, shown)));
     return lines;
 }
 
@@ -74,7 +78,7 @@ ModuleFit FitModule(const ModuleData& keywords, const QString& folderNCS, const 
         return fit;
     }
     if (data.ModuleBytes.isEmpty()) {
-        fit.error = QStringLiteral("no module data in the file");
+        fit.error = QCoreApplication::translate("ModuleRanking", "no module data in the file");
         return fit;
     }
     const QList<TraceFunction> functions = SplitTraceFunctions(traceLines);
@@ -115,10 +119,12 @@ Result<ModuleRanking> RankModules(const QString& folderNCS, const QString& chass
     // Without a named function every module would rank "0 0", which looks like an answer.
     const QList<TraceFunction> functions = SplitTraceFunctions(traceLines);
     if (std::none_of(functions.cbegin(), functions.cend(), [](const TraceFunction& f) { return !f.line.isEmpty(); }))
-        return Result<ModuleRanking>::failure(QStringLiteral("The trace holds no functions."));
+        return Result<ModuleRanking>::failure(
+            QCoreApplication::translate("ModuleRanking", "The trace holds no functions."));
     const QString folder = chassisFolder(folderNCS, chassis);
     if (chassis.isEmpty() || !QDir(folder).exists())
-        return Result<ModuleRanking>::failure(folder + QStringLiteral(" not found."));
+        return Result<ModuleRanking>::failure(
+            QCoreApplication::translate("ModuleRanking", "%1 not found.").arg(folder));
     ModuleData keywords;
     const Status read = LoadKeywordFiles(folderNCS, chassis, keywords);
     if (!read)

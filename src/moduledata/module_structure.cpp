@@ -6,6 +6,7 @@
 #include "moduledata/chassis_data.h"
 #include "moduledata/file_listing.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <algorithm>
@@ -109,7 +110,8 @@ Result<KeywordTable> readKeywords(const QString& folder, const QString& pattern)
 {
     const QStringList names = FileListing::files(folder, pattern);
     if (names.isEmpty())
-        return Result<KeywordTable>::failure(Paths::join(folder, u'\\' + pattern) + QStringLiteral(" not found."));
+        return Result<KeywordTable>::failure(
+            QCoreApplication::translate("ModuleStructure", "%1 not found.").arg(Paths::join(folder, u'\\' + pattern)));
     const Result<FrameFile> file = readFrameFile(Paths::join(folder, u'\\' + names.first()));
     if (!file)
         return Result<KeywordTable>::failure(file.error());
@@ -128,7 +130,9 @@ Result<KeywordTable> KeywordTable::from(const FrameFile& file)
     }
     if (table.m_idField < 0 || table.m_keywordField < 0)
         return Result<KeywordTable>::failure(
-            frameFault(file.name(), 0, QStringLiteral("no block %1 with a keyword id and a keyword").arg(kKeywords)));
+            frameFault(file.name(), 0,
+                       QCoreApplication::translate("ModuleStructure", "no block %1 with a keyword id and a keyword")
+                           .arg(kKeywords)));
     table.m_file = file;
     table.m_rows.assign(0x10000, -1);
     const std::vector<FrameRow>& rows = file.rows();
@@ -164,11 +168,13 @@ Result<ModuleStructure> BuildModuleStructure(const FrameFile& module, const Keyw
     const int valueBlock = module.blockIndex(kValueRow);
     const int continuationBlock = module.blockIndex(kContinuationRow);
     if (functionBlock < 0)
-        return fail(0, QStringLiteral("no block %1: not a module file").arg(kFunctionRow));
+        return fail(0,
+                    QCoreApplication::translate("ModuleStructure", "no block %1: not a module file").arg(kFunctionRow));
     const int fswField = FrameFile::fieldIndex(module.blocks()[functionBlock], u"FSW");
     const int pswField = valueBlock >= 0 ? FrameFile::fieldIndex(module.blocks()[valueBlock], u"PSW") : 0;
     if (fswField < 0 || pswField < 0)
-        return fail(0, QStringLiteral("the function or value rows have no keyword id (FSW, PSW)"));
+        return fail(0, QCoreApplication::translate("ModuleStructure",
+                                                   "the function or value rows have no keyword id (FSW, PSW)"));
 
     ModuleStructure structure;
     structure.module = module.name();
@@ -182,24 +188,26 @@ Result<ModuleStructure> BuildModuleStructure(const FrameFile& module, const Keyw
             const QList<FrameField> fields = module.fields(row);
             const std::optional<quint32> id = numberField(fields, fswField);
             if (!id)
-                return fail(offset, QStringLiteral("field FSW is not a number"));
+                return fail(offset, QCoreApplication::translate("ModuleStructure", "field FSW is not a number"));
             const QString name = functions.keyword(*id);
             structure.functions.append(
                 ModuleFunction{*id, name.isEmpty() ? unknownKeyword(*id) : name, int(i), {}, {}});
             functionFields.append(fields);
         } else if (row.block == valueBlock) {
             if (structure.functions.isEmpty())
-                return fail(offset, QStringLiteral("value row before the first function"));
+                return fail(offset,
+                            QCoreApplication::translate("ModuleStructure", "value row before the first function"));
             const QList<FrameField> fields = module.fields(row);
             const std::optional<quint32> id = numberField(fields, pswField);
             if (!id)
-                return fail(offset, QStringLiteral("field PSW is not a number"));
+                return fail(offset, QCoreApplication::translate("ModuleStructure", "field PSW is not a number"));
             const QString name = values.keyword(*id);
             structure.functions.last().values.append(
                 ModuleValue{*id, name.isEmpty() ? unknownKeyword(*id) : name, int(i), writtenBytes(fields, pswField)});
         } else if (row.block == continuationBlock) {
             if (structure.functions.isEmpty() || structure.functions.last().values.isEmpty())
-                return fail(offset, QStringLiteral("continuation row without a value before it"));
+                return fail(offset, QCoreApplication::translate("ModuleStructure",
+                                                                "continuation row without a value before it"));
             structure.functions.last().values.last().bytes += writtenBytes(module.fields(row), -1);
         }
     }
@@ -235,7 +243,8 @@ Result<QList<FileCheck>> CheckChassisFiles(const QString& folderNCS, const QStri
 {
     const QString folder = chassisFolder(folderNCS, chassis);
     if (chassis.isEmpty() || !QDir(folder).exists())
-        return Result<QList<FileCheck>>::failure(folder + QStringLiteral(" not found."));
+        return Result<QList<FileCheck>>::failure(
+            QCoreApplication::translate("ModuleStructure", "%1 not found.").arg(folder));
     QList<FileCheck> checks;
     for (const QString& name : FileListing::files(folder, QStringLiteral("*"))) {
         const Result<QByteArray> bytes = TextFile::readBytes(Paths::join(folder, u'\\' + name));

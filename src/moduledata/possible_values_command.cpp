@@ -8,6 +8,8 @@
 #include "trace/trace_loader.h"
 #include "trace/trace_session.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 void toggle(const std::function<void()>& toggleTranslation)
@@ -40,11 +42,14 @@ void ShowPossibleValues(TraceSession& session, ModuleData* data, ValueSearchStat
                         Dialogs& dialogs, const std::function<void()>& toggleTranslation)
 {
     if (!session.treeVisible() || session.TraceLines.isEmpty()) {
-        dialogs.message(mainCaption(), QStringLiteral("Load TRC-file first."), MessageIcon::Exclamation);
+        dialogs.message(mainCaption(), QCoreApplication::translate("PossibleValues", "Load TRC-file first."),
+                        MessageIcon::Exclamation);
         return;
     }
     if (!data || data->ModuleHex.isEmpty()) {
-        dialogs.message(mainCaption(), QStringLiteral("Select chassis and module first."), MessageIcon::Exclamation);
+        dialogs.message(mainCaption(),
+                        QCoreApplication::translate("PossibleValues", "Select chassis and module first."),
+                        MessageIcon::Exclamation);
         return;
     }
     if (busy.isBusy())
@@ -81,7 +86,8 @@ void ShowPossibleValues(TraceSession& session, ModuleData* data, ValueSearchStat
             RemovePartialValues(session.tree());
         }
         dialogs.message(mainCaption(),
-                        QStringLiteral("Not all parameters are found.\r\nSelect the right chassis and module."),
+                        QCoreApplication::translate(
+                            "PossibleValues", "Not all parameters are found.\r\nSelect the right chassis and module."),
                         MessageIcon::Exclamation);
     }
 }

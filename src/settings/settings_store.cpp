@@ -2,6 +2,7 @@
 
 #include "common/logging.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSettings>
 #include <QStandardPaths>
@@ -63,7 +64,7 @@ Status SettingsStore::setValue(const QString& key, const QString& value)
     m_settings->sync();
     qCDebug(lcSettings) << "stored" << key << "=" << value << "in" << m_settings->fileName();
     if (m_settings->status() != QSettings::NoError)
-        return Status::failure(QStringLiteral("The settings could not be written to ")
-                               + QDir::toNativeSeparators(m_settings->fileName()) + u'.');
+        return Status::failure(QCoreApplication::translate("SettingsStore", "The settings could not be written to %1.")
+                                   .arg(QDir::toNativeSeparators(m_settings->fileName())));
     return {};
 }

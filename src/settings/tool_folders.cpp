@@ -5,6 +5,7 @@
 #include "common/paths.h"
 #include "settings/settings_store.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcessEnvironment>
@@ -60,17 +61,17 @@ ToolFolders ToolFolders::read(const SettingsStore& store, const QString& prefix)
 const ToolFolderRule* toolFolderRule(int kind)
 {
     static const ToolFolderRule rules[] = {
-        {QStringLiteral("Select default NCSEXPER folder"),
+        {QStringLiteral(QT_TRANSLATE_NOOP("ToolFolders", "Select default NCSEXPER folder")),
          {QStringLiteral("\\DATEN"), QStringLiteral("\\SGDAT"), QStringLiteral("\\WORK")},
-         QStringLiteral(" is not a valid NCSEXPER folder."),
+         QStringLiteral(QT_TRANSLATE_NOOP("ToolFolders", " is not a valid NCSEXPER folder.")),
          SettingsStore::FolderNCS},
-        {QStringLiteral("Select default EDIABAS folder"),
+        {QStringLiteral(QT_TRANSLATE_NOOP("ToolFolders", "Select default EDIABAS folder")),
          {QStringLiteral("\\ECU")},
-         QStringLiteral(" is not a valid EDIABAS folder."),
+         QStringLiteral(QT_TRANSLATE_NOOP("ToolFolders", " is not a valid EDIABAS folder.")),
          SettingsStore::FolderEDIABAS},
-        {QStringLiteral("Select default EC-APPS\\NFS folder"),
+        {QStringLiteral(QT_TRANSLATE_NOOP("ToolFolders", "Select default EC-APPS\\NFS folder")),
          {QStringLiteral("\\DATA"), QStringLiteral("\\SGDAT")},
-         QStringLiteral(" is not a valid EC-APPS\\NFS folder."),
+         QStringLiteral(QT_TRANSLATE_NOOP("ToolFolders", " is not a valid EC-APPS\\NFS folder.")),
          SettingsStore::FolderNFS},
     };
     if (kind < 1 || kind > 3)
@@ -86,19 +87,29 @@ bool hasToolFolderLayout(const QString& folder, const ToolFolderRule& rule)
     return true;
 }
 
+namespace {
+
+// The rules keep the English texts; the window shows them in its language.
+QString shown(const QString& english)
+{
+    return QCoreApplication::translate("ToolFolders", english.toUtf8().constData());
+}
+
+} // namespace
+
 void SetDefaultFolder(int kind, ToolFolders& folders, SettingsStore& store, Dialogs& dialogs)
 {
     const ToolFolderRule* rule = toolFolderRule(kind);
     if (!rule)
         return;
-    const QString chosen = dialogs.browseForFolder(rule->pickerTitle);
+    const QString chosen = dialogs.browseForFolder(shown(rule->pickerTitle));
     if (chosen.isEmpty())
         return;
     const QString folder = Paths::normalizeFolder(chosen);
     if (!hasToolFolderLayout(folder, *rule)) {
         qCInfo(lcSettings) << "refused" << folder << "as default folder" << kind << "- it lacks"
                            << rule->requiredSubfolders;
-        dialogs.message(mainCaption(), folder + rule->invalidMessageTail, MessageIcon::Critical);
+        dialogs.message(mainCaption(), folder + shown(rule->invalidMessageTail), MessageIcon::Critical);
         return;
     }
     if (Status stored = store.setValue(rule->settingsKey, folder); !stored) {

@@ -3,6 +3,7 @@
 #include "trace/trace_session.h"
 #include "trace/translation_text.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 
@@ -116,15 +117,17 @@ bool Outcome::complete() const
 QString reasonText(const SkippedFunction& skipped)
 {
     switch (skipped.reason) {
-    case SkipReason::OnlyCurrent: return QStringLiteral("only in the current trace");
-    case SkipReason::OnlyWanted: return QStringLiteral("only in the wanted trace");
+    case SkipReason::OnlyCurrent: return QCoreApplication::translate("ApplyValues", "only in the current trace");
+    case SkipReason::OnlyWanted: return QCoreApplication::translate("ApplyValues", "only in the wanted trace");
     case SkipReason::ValueCount:
-        return QStringLiteral("%1 value lines, %2 in the wanted trace")
+        return QCoreApplication::translate("ApplyValues", "%1 value lines, %2 in the wanted trace")
             .arg(skipped.currentValues)
             .arg(skipped.wantedValues);
-    case SkipReason::EmptyValue: return QStringLiteral("empty value in the wanted trace");
-    case SkipReason::ValuesNotFound: return QStringLiteral("its values were not found in the module data");
-    case SkipReason::SeveralListed: return QStringLiteral("several value lines after Show values");
+    case SkipReason::EmptyValue: return QCoreApplication::translate("ApplyValues", "empty value in the wanted trace");
+    case SkipReason::ValuesNotFound:
+        return QCoreApplication::translate("ApplyValues", "its values were not found in the module data");
+    case SkipReason::SeveralListed:
+        return QCoreApplication::translate("ApplyValues", "several value lines after Show values");
     }
     return {};
 }
@@ -135,12 +138,13 @@ QStringList Outcome::report() const
     for (const ChangedValue& c : changed)
         lines.append(c.function + QStringLiteral(": ") + c.oldValue + QStringLiteral(" --> ") + c.newValue);
     for (const ChangedValue& u : unlisted)
-        lines.append(QStringLiteral("warning: ") + u.function + QStringLiteral(": ") + u.newValue
-                     + QStringLiteral(" is not among the possible values"));
+        lines.append(QCoreApplication::translate("ApplyValues", "warning: %1: %2 is not among the possible values")
+                         .arg(u.function, u.newValue));
     for (const SkippedFunction& s : skipped)
-        lines.append(QStringLiteral("not applied: ") + s.function + QStringLiteral(" (") + reasonText(s) + u')');
-    lines.append(changed.size() == 1 ? QStringLiteral("1 value changed")
-                                     : QStringLiteral("%1 values changed").arg(changed.size()));
+        lines.append(QCoreApplication::translate("ApplyValues", "not applied: %1 (%2)").arg(s.function, reasonText(s)));
+    lines.append(changed.size() == 1
+                     ? QCoreApplication::translate("ApplyValues", "1 value changed")
+                     : QCoreApplication::translate("ApplyValues", "%1 values changed").arg(changed.size()));
     return lines;
 }
 

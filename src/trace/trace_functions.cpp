@@ -1,5 +1,6 @@
 #include "trace/trace_functions.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 #include <algorithm>
@@ -43,20 +44,21 @@ bool holdsControlCharacters(const QString& line)
 
 QString duplicateFunctionMessage(qsizetype lineNumber, const QString& line)
 {
-    return QStringLiteral("Line ") + QString::number(lineNumber)
-           + QStringLiteral(": this function occurs twice in the trace file:\r\n") + line;
+    return QCoreApplication::translate("TraceFile", "Line %1: this function occurs twice in the trace file:\r\n%2")
+        .arg(QString::number(lineNumber), line);
 }
 
 QString valueBeforeFunctionMessage(qsizetype lineNumber)
 {
-    return QStringLiteral("Line ") + QString::number(lineNumber)
-           + QStringLiteral(": a value line comes before the first function line.");
+    return QCoreApplication::translate("TraceFile", "Line %1: a value line comes before the first function line.")
+        .arg(lineNumber);
 }
 
 QString notATraceMessage(qsizetype lineNumber)
 {
-    return QStringLiteral("Line ") + QString::number(lineNumber)
-           + QStringLiteral(" holds control characters: this file is not an NCS Expert trace.");
+    return QCoreApplication::translate("TraceFile",
+                                       "Line %1 holds control characters: this file is not an NCS Expert trace.")
+        .arg(lineNumber);
 }
 
 TraceStop ReadTraceLines(const QStringList& lines, const std::function<bool(const QString& line)>& addFunction,

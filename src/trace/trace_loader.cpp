@@ -8,6 +8,7 @@
 #include "trace/trace_functions.h"
 #include "trace/trace_session.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 QString defaultTracePath(const QString& folderNCS)
@@ -64,8 +65,10 @@ TraceLoadOutcome LoadTraceFile(const QString& path, const QString& folderNCS, Tr
                                Dialogs& dialogs)
 {
     if (!QFileInfo::exists(path)) {
-        dialogs.message(mainCaption(), path + QStringLiteral(" not found.\r\nSet your default folders."),
-                        MessageIcon::Exclamation);
+        dialogs.message(
+            mainCaption(),
+            QCoreApplication::translate("TraceFile", "%1 not found.\r\nSet your default folders.").arg(path),
+            MessageIcon::Exclamation);
         return {};
     }
     QString error;

@@ -1,5 +1,6 @@
 #include "trace/trace_tree.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 struct TraceTree::Node {
@@ -100,7 +101,8 @@ void TraceTree::resortList(Node* parent)
 Result<int> TraceTree::addRoot(const QString& key, const QString& text, int image)
 {
     if (m_keys.contains(key))
-        return Result<int>::failure(QStringLiteral("Key is not unique in collection: ") + key);
+        return Result<int>::failure(
+            QCoreApplication::translate("TraceTree", "Key is not unique in collection: %1").arg(key));
     auto owned = std::make_unique<Node>();
     Node* n = owned.get();
     n->key = key;
@@ -133,7 +135,7 @@ Result<int> TraceTree::addChild(int parentIndex, const QString& text, int image)
 {
     Node* parent = node(parentIndex);
     if (!parent)
-        return Result<int>::failure(QStringLiteral("Element not found"));
+        return Result<int>::failure(QCoreApplication::translate("TraceTree", "Element not found"));
     auto owned = std::make_unique<Node>();
     Node* n = owned.get();
     n->text = text;

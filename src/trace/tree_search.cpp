@@ -2,11 +2,13 @@
 
 #include "trace/trace_tree.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QString missingNode(int index)
 {
-    return QStringLiteral("Node %1 no longer exists in the tree.").arg(index);
+    return QCoreApplication::translate("TreeSearch", "Node %1 no longer exists in the tree.").arg(index);
 }
 
 } // namespace
@@ -39,7 +41,7 @@ TreeSearchStep TreeSearch::next(const QString& text, SearchMatch match, SearchDi
         direction = SearchDirection::Down;
         m_foundIndex = 0;
     }
-    step.caption = QStringLiteral("Search");
+    step.caption = QCoreApplication::translate("TreeSearch", "Search");
 
     // The range is fixed here; nodes added during the step are not visited.
     const bool up = direction == SearchDirection::Up;
@@ -57,7 +59,7 @@ TreeSearchStep TreeSearch::next(const QString& text, SearchMatch match, SearchDi
     }
 
     if (hit == 0) {
-        step.caption = QStringLiteral("Search - not found ") + text;
+        step.caption = QCoreApplication::translate("TreeSearch", "Search - not found %1").arg(text);
         if (m_foundIndex > 0) {
             // The previous hit stays marked; select it again so it is in view.
             if (!m_tree.isValid(m_foundIndex + 1)) {

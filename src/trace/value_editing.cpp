@@ -3,6 +3,8 @@
 #include "trace/trace_session.h"
 #include "trace/translation_text.h"
 
+#include <QCoreApplication>
+
 namespace ValueEditing {
 
 ClickAction actionForClick(const TraceSession& session, int node, bool treeMouseDown)
@@ -49,7 +51,7 @@ Status FinishValueChange(TraceSession& session, const ValueChange& change, const
     const int node = change.node;
     const int function = tree.parentIndex(node);
     if (!tree.isValid(node) || function == 0)
-        return Status::failure(QStringLiteral("Element not found"));
+        return Status::failure(QCoreApplication::translate("TraceTree", "Element not found"));
 
     if (!newValue.isEmpty() && newValue != change.oldValue) {
         const QString loaded = tree.tag(node);

@@ -10,10 +10,9 @@
 #include "settings/settings_store.h"
 #include "settings/tool_folders.h"
 
-namespace {
+#include <QCoreApplication>
 
-const QString kTraceFilter = QStringLiteral("Trace files (*.trc, *.man)|*.trc;*.man|All files (*.*)|*.*");
-const QString kTextFilter = QStringLiteral("Text files (*.txt)|*.txt|All files (*.*)|*.*");
+namespace {
 
 QString extensionOf(int mode)
 {
@@ -24,12 +23,13 @@ FileDialogRequest requestFor(int mode, const SaveFileAsInputs& inputs, const Sav
 {
     FileDialogRequest request;
     if (mode == SaveMode::ExportList) {
-        request.title = QStringLiteral("Save TXT-file as");
-        request.filter = kTextFilter;
+        request.title = QCoreApplication::translate("SaveFileAs", "Save TXT-file as");
+        request.filter = QCoreApplication::translate("SaveFileAs", "Text files (*.txt)|*.txt|All files (*.*)|*.*");
         request.proposedName = QStringLiteral("TraceDifferences.txt");
     } else {
-        request.title = QStringLiteral("Save ") + extensionOf(mode) + QStringLiteral("-file as");
-        request.filter = kTraceFilter;
+        request.title = QCoreApplication::translate("SaveFileAs", "Save %1-file as").arg(extensionOf(mode));
+        request.filter =
+            QCoreApplication::translate("SaveFileAs", "Trace files (*.trc, *.man)|*.trc;*.man|All files (*.*)|*.*");
         request.proposedName = proposedCopyName(mode, inputs.chassis, inputs.module, services.clock);
     }
     request.folder = services.folders.FolderBackup;

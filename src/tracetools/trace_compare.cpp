@@ -1,5 +1,6 @@
 #include "tracetools/trace_compare.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 #include <limits>
@@ -104,7 +105,8 @@ TraceComparison compareLines(const QStringList& CompareLines1, const QStringList
             continue;
         if (result.differences == kMaxDifferences) {
             result.outcome = TraceComparison::Outcome::Failed;
-            result.error = QStringLiteral("More than %1 differences: the count overflows.").arg(kMaxDifferences);
+            result.error = QCoreApplication::translate("TraceCompare", "More than %1 differences: the count overflows.")
+                               .arg(kMaxDifferences);
             return result;
         }
         ++result.differences;
@@ -114,7 +116,9 @@ TraceComparison compareLines(const QStringList& CompareLines1, const QStringList
         for (qsizetype j = 1; j <= kLookBack; ++j) {
             if (i - j < 0) {
                 result.outcome = TraceComparison::Outcome::Failed;
-                result.error = QStringLiteral("Line %1 differs, and there is no function line above it.").arg(i + 1);
+                result.error = QCoreApplication::translate("TraceCompare",
+                                                           "Line %1 differs, and there is no function line above it.")
+                                   .arg(i + 1);
                 return result;
             }
             if (!CompareLines1[i - j].startsWith(u'\t')) {

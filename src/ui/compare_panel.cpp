@@ -70,8 +70,7 @@ void ComparePanel::SetCompareMenu()
     const QString* files[] = {&m_compare.file1(), &m_compare.file2()};
     for (int entry = 0; entry < 2; ++entry) {
         const QString& path = *files[entry];
-        m_ssFile[entry]->setText(path.isEmpty() ? QStringLiteral("Select trace file &%1").arg(entry + 1)
-                                                : menuCaption(path));
+        m_ssFile[entry]->setText(path.isEmpty() ? tr("Select trace file &%1").arg(entry + 1) : menuCaption(path));
         m_ssFile[entry]->setChecked(!path.isEmpty());
     }
     m_ssFile[1]->setEnabled(!m_compare.file1().isEmpty());

@@ -8,16 +8,16 @@
 FrmApplied::FrmApplied(const QString& source, const QStringList& report, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmApplied"));
-    setWindowTitle(QStringLiteral("Values applied"));
+    setWindowTitle(tr("Values applied"));
     resize(560, 360);
 
-    auto* lblApplied = new QLabel(QStringLiteral("Values of %1:").arg(source), this);
+    auto* lblApplied = new QLabel(tr("Values of %1:").arg(source), this);
     lblApplied->setObjectName(QStringLiteral("lblApplied"));
     lblApplied->setWordWrap(true);
     auto* listApplied = new QListWidget(this);
     listApplied->setObjectName(QStringLiteral("listApplied"));
     listApplied->addItems(report);
-    auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    auto* cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);

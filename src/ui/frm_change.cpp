@@ -26,10 +26,10 @@ FrmChange::FrmChange(QString& handBack, const QString& function, const QString& 
       m_handBack(handBack)
 {
     setObjectName(QStringLiteral("frmChange"));
-    setWindowTitle(QStringLiteral("Change value"));
+    setWindowTitle(tr("Change value"));
     setFixedSize(kClientWidth, kClientHeight);
 
-    m_lblPar = new QLabel(QStringLiteral("function"), this);
+    m_lblPar = new QLabel(tr("function"), this);
     m_lblPar->setObjectName(QStringLiteral("lblPar"));
     m_lblPar->setGeometry(fromTwips(120, 240, 585, 195));
 
@@ -37,17 +37,17 @@ FrmChange::FrmChange(QString& handBack, const QString& function, const QString& 
     m_txtChange->setObjectName(QStringLiteral("txtChange"));
     m_txtChange->setGeometry(fromTwips(120, 720, 5295, 315));
 
-    m_chkValue = new QCheckBox(QStringLiteral("quick change"), this);
+    m_chkValue = new QCheckBox(tr("quick change"), this);
     m_chkValue->setObjectName(QStringLiteral("chkValue"));
     m_chkValue->setGeometry(fromTwips(120, 1200, 1395, 195));
     m_chkValue->setEnabled(false);
 
-    m_cmdOK[1] = new QPushButton(QStringLiteral("OK"), this);
+    m_cmdOK[1] = new QPushButton(tr("OK"), this);
     m_cmdOK[1]->setObjectName(QStringLiteral("cmdOK_1"));
     m_cmdOK[1]->setGeometry(fromTwips(1920, 1200, 1695, 375));
     m_cmdOK[1]->setDefault(true);
 
-    m_cmdOK[0] = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cmdOK[0] = new QPushButton(tr("Cancel"), this);
     m_cmdOK[0]->setObjectName(QStringLiteral("cmdOK_0"));
     m_cmdOK[0]->setGeometry(fromTwips(3720, 1200, 1695, 375));
 

@@ -26,9 +26,9 @@ FrmFindModule::FrmFindModule(const QString& folderNCS, const QString& chassis, c
     : QDialog(frmMain), m_dialogs(dialogs), m_chassis(chassis), m_worker(new WindowWorker(this))
 {
     setObjectName(QStringLiteral("frmFindModule"));
-    setWindowTitle(QStringLiteral("Find module for this trace"));
+    setWindowTitle(tr("Find module for this trace"));
     auto* layout = new QVBoxLayout(this);
-    m_lblFindModule = new QLabel(QStringLiteral("Searching the modules of %1...").arg(chassis), this);
+    m_lblFindModule = new QLabel(tr("Searching the modules of %1...").arg(chassis), this);
     m_lblFindModule->setObjectName(QStringLiteral("lblFindModule"));
     m_lblFindModule->setWordWrap(true);
     m_progFindModule = new QProgressBar(this);
@@ -37,8 +37,7 @@ FrmFindModule::FrmFindModule(const QString& folderNCS, const QString& chassis, c
     m_listModules = new QTreeWidget(this);
     m_listModules->setObjectName(QStringLiteral("listModules"));
     m_listModules->setRootIsDecorated(false);
-    m_listModules->setHeaderLabels(
-        {QStringLiteral("Module"), QStringLiteral("Every value known"), QStringLiteral("Functions found")});
+    m_listModules->setHeaderLabels({tr("Module"), tr("Every value known"), tr("Functions found")});
     m_listModules->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_listModules->header()->setStretchLastSection(false);
     m_lblLacks = new QLabel(this);
@@ -97,12 +96,12 @@ void FrmFindModule::showRanking()
     m_progFindModule->setRange(0, 1);
     m_progFindModule->setValue(1);
     if (ranking->modules.isEmpty()) {
-        m_lblFindModule->setText(QStringLiteral("%1 holds no module files.").arg(m_chassis));
+        m_lblFindModule->setText(tr("%1 holds no module files.").arg(m_chassis));
         return;
     }
     m_lblFindModule->setText(
-        QStringLiteral("Best first. Of the trace's %1 functions, \"Every value known\" counts those whose current "
-                       "values the module knows, \"Functions found\" those it has at all.")
+        tr("Best first. Of the trace's %1 functions, \"Every value known\" counts those whose current "
+           "values the module knows, \"Functions found\" those it has at all.")
             .arg(ranking->functions));
     const QLocale english(QLocale::English, QLocale::UnitedStates);
     for (qsizetype rank = 0; rank < ranking->modules.size(); ++rank) {
@@ -115,7 +114,7 @@ void FrmFindModule::showRanking()
             item->setTextAlignment(MatchingColumn, Qt::AlignRight);
             item->setTextAlignment(FoundColumn, Qt::AlignRight);
         } else {
-            item->setText(MatchingColumn, QStringLiteral("not searched"));
+            item->setText(MatchingColumn, tr("not searched"));
         }
         // A module that could not be searched is listed with its reason but cannot be chosen.
         item->setData(ModuleColumn, kModuleRole, fit.error.isEmpty() ? fit.module : QString());

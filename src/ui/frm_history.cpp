@@ -16,17 +16,16 @@ FrmHistory::FrmHistory(const Inputs& inputs, QWidget* parent)
     : QDialog(parent), m_loaded(inputs.loaded), m_dialogs(inputs.dialogs), m_session(inputs.session)
 {
     setObjectName(QStringLiteral("frmHistory"));
-    setWindowTitle(QStringLiteral("Coding history"));
+    setWindowTitle(tr("Coding history"));
 
     m_listHistory = new QTreeWidget(this);
     m_listHistory->setObjectName(QStringLiteral("listHistory"));
     m_listHistory->setRootIsDecorated(false);
-    m_listHistory->setHeaderLabels({QStringLiteral("Date and time"), QStringLiteral("Chassis - module"),
-                                    QStringLiteral("Changed values"),
-                                    QStringLiteral("Functions compared with the loaded trace")});
+    m_listHistory->setHeaderLabels({tr("Date and time"), tr("Chassis - module"), tr("Changed values"),
+                                    tr("Functions compared with the loaded trace")});
     m_listHistory->headerItem()->setToolTip(
-        3, QStringLiteral("\"match\": the saved trace holds the same functions as the loaded one, so it is "
-                          "the same module. Otherwise: how many of the loaded trace's functions it holds."));
+        3, tr("\"match\": the saved trace holds the same functions as the loaded one, so it is "
+              "the same module. Otherwise: how many of the loaded trace's functions it holds."));
     for (const CodingHistory::Snapshot& snapshot : CodingHistory::ListSnapshots(inputs.historyFolder)) {
         Row row{snapshot, std::nullopt, QString()};
         const Result<CodingHistory::SnapshotDetails> details = CodingHistory::ReadSnapshot(snapshot, m_loaded);
@@ -35,8 +34,7 @@ FrmHistory::FrmHistory(const Inputs& inputs, QWidget* parent)
         else
             row.error = details.error();
         const QStringList columns{QLocale::system().toString(snapshot.time, QLocale::ShortFormat), snapshot.module,
-                                  row.details ? QString::number(row.details->changedValues)
-                                              : QStringLiteral("cannot be read"),
+                                  row.details ? QString::number(row.details->changedValues) : tr("cannot be read"),
                                   row.details ? CodingHistory::MatchText(*row.details, m_loaded.size()) : QString()};
         m_listHistory->addTopLevelItem(new QTreeWidgetItem(columns));
         m_rows.append(row);
@@ -51,12 +49,12 @@ FrmHistory::FrmHistory(const Inputs& inputs, QWidget* parent)
         m_listHistory->setCurrentItem(m_listHistory->topLevelItem(0));
     showPreview();
 
-    auto* cmdRestore = new QPushButton(QStringLiteral("Restore this state"), this);
+    auto* cmdRestore = new QPushButton(tr("Restore this state"), this);
     cmdRestore->setObjectName(QStringLiteral("cmdRestore"));
     cmdRestore->setDefault(true);
-    auto* cmdShowFiles = new QPushButton(QStringLiteral("Show files"), this);
+    auto* cmdShowFiles = new QPushButton(tr("Show files"), this);
     cmdShowFiles->setObjectName(QStringLiteral("cmdShowFiles"));
-    auto* cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    auto* cmdClose = new QPushButton(tr("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     connect(cmdRestore, &QPushButton::clicked, this, &FrmHistory::cmdRestore_Click);
     connect(cmdShowFiles, &QPushButton::clicked, this, &FrmHistory::cmdShowFiles_Click);
@@ -82,11 +80,11 @@ void FrmHistory::showPreview()
     const int index = m_listHistory->indexOfTopLevelItem(m_listHistory->currentItem());
     const Row* row = index >= 0 && index < m_rows.size() ? &m_rows[index] : nullptr;
     if (!row || !row->details || !m_session || m_loaded.isEmpty()) {
-        m_lblPreview->setText(
-            row && !row->details ? row->error : QStringLiteral("Load TRC-file to see what a restore would change."));
+        m_lblPreview->setText(row && !row->details ? row->error
+                                                   : tr("Load TRC-file to see what a restore would change."));
         return;
     }
-    m_lblPreview->setText(QStringLiteral("\"Restore this state\" would change:"));
+    m_lblPreview->setText(tr("\"Restore this state\" would change:"));
     m_listPreview->addItems(ApplyValues::PreviewTraceValues(*m_session, row->details->trace).report());
 }
 
@@ -94,7 +92,7 @@ const FrmHistory::Row* FrmHistory::selectedRow()
 {
     const int index = m_listHistory->indexOfTopLevelItem(m_listHistory->currentItem());
     if (index < 0 || index >= m_rows.size()) {
-        m_dialogs.message(mainCaption(), QStringLiteral("Select a saved state first."), MessageIcon::Exclamation);
+        m_dialogs.message(mainCaption(), tr("Select a saved state first."), MessageIcon::Exclamation);
         return nullptr;
     }
     return &m_rows[index];
@@ -103,7 +101,7 @@ const FrmHistory::Row* FrmHistory::selectedRow()
 void FrmHistory::cmdRestore_Click()
 {
     if (m_loaded.isEmpty()) {
-        m_dialogs.message(mainCaption(), QStringLiteral("Load TRC-file first."), MessageIcon::Exclamation);
+        m_dialogs.message(mainCaption(), tr("Load TRC-file first."), MessageIcon::Exclamation);
         return;
     }
     const Row* row = selectedRow();
@@ -119,8 +117,7 @@ void FrmHistory::cmdRestore_Click()
                != MessageAnswer::Yes)
         return;
     m_chosenTrace = row->details->trace;
-    m_chosenName =
-        QStringLiteral("the state saved ") + QLocale::system().toString(row->snapshot.time, QLocale::ShortFormat);
+    m_chosenName = tr("the state saved %1").arg(QLocale::system().toString(row->snapshot.time, QLocale::ShortFormat));
     accept();
 }
 
@@ -130,8 +127,8 @@ void FrmHistory::cmdShowFiles_Click()
     if (!row)
         return;
     FileDialogRequest request;
-    request.title = QStringLiteral("Open file");
-    request.filter = QStringLiteral("Trace files (*.trc, *.man)|*.trc;*.man|All files (*.*)|*.*");
+    request.title = tr("Open file");
+    request.filter = tr("Trace files (*.trc, *.man)|*.trc;*.man|All files (*.*)|*.*");
     request.folder = row->snapshot.folder;
     const QString path = m_dialogs.openFile(request);
     QString error;

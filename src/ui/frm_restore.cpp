@@ -33,19 +33,18 @@ FrmRestore::FrmRestore(const QString& recordsFolder, FileOps& ops, Dialogs& dial
       m_worker(new WindowWorker(this))
 {
     setObjectName(QStringLiteral("frmRestore"));
-    setWindowTitle(QStringLiteral("Restore an installation"));
+    setWindowTitle(tr("Restore an installation"));
     resize(860, 380);
 
     m_listRestore = new QTreeWidget(this);
     m_listRestore->setObjectName(QStringLiteral("listRestore"));
     m_listRestore->setRootIsDecorated(false);
-    m_listRestore->setHeaderLabels({QStringLiteral("Installation"), QStringLiteral("Date and time"),
-                                    QStringLiteral("Data set folder"), QStringLiteral("Updated"),
-                                    QStringLiteral("Tool folders"), QStringLiteral("Restorable")});
+    m_listRestore->setHeaderLabels({tr("Installation"), tr("Date and time"), tr("Data set folder"), tr("Updated"),
+                                    tr("Tool folders"), tr("Restorable")});
     for (const Restore::RecordSummary& record : m_records) {
         // Whether the files allow it shows once the record is checked; a stopped run may still be.
         const bool never = record.restored || !record.unreadable.isEmpty();
-        const QString status = never          ? QStringLiteral("no: ") + Restore::statusText(record)
+        const QString status = never          ? tr("no: %1").arg(Restore::statusText(record))
                                : record.ended ? QString()
                                               : Restore::statusText(record);
         auto* item = new QTreeWidgetItem(QStringList{Restore::kindText(record.kind), timeText(record.time),
@@ -60,19 +59,19 @@ FrmRestore::FrmRestore(const QString& recordsFolder, FileOps& ops, Dialogs& dial
     m_lblCheck->setObjectName(QStringLiteral("lblCheck"));
     m_progCheck = new QProgressBar(this);
     m_progCheck->setObjectName(QStringLiteral("progCheck"));
-    m_cmdCancelCheck = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cmdCancelCheck = new QPushButton(tr("Cancel"), this);
     m_cmdCancelCheck->setObjectName(QStringLiteral("cmdCancelCheck"));
-    m_cmdRestore = new QPushButton(QStringLiteral("Restore"), this);
+    m_cmdRestore = new QPushButton(tr("Restore"), this);
     m_cmdRestore->setObjectName(QStringLiteral("cmdRestore"));
     m_cmdRestore->setEnabled(false);
     m_cmdRestore->setDefault(true);
-    auto* cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    auto* cmdClose = new QPushButton(tr("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     connect(m_cmdRestore, &QPushButton::clicked, this, &FrmRestore::cmdRestore_Click);
     connect(cmdClose, &QPushButton::clicked, this, &FrmRestore::reject);
     connect(m_cmdCancelCheck, &QPushButton::clicked, this, [this] {
         stopCheck();
-        m_lblCheck->setText(QStringLiteral("Check cancelled; select the installation again to check it."));
+        m_lblCheck->setText(tr("Check cancelled; select the installation again to check it."));
     });
     connect(m_listRestore, &QTreeWidget::currentItemChanged, this, &FrmRestore::startCheck);
 
@@ -130,7 +129,7 @@ void FrmRestore::startCheck()
         m_lblCheck->setText(Restore::statusText(record));
         return;
     }
-    m_lblCheck->setText(QStringLiteral("Checking the files of this installation..."));
+    m_lblCheck->setText(tr("Checking the files of this installation..."));
     m_progCheck->setRange(0, 0);
     m_progCheck->show();
     m_cmdCancelCheck->show();
@@ -172,7 +171,7 @@ void FrmRestore::showCheck()
     QTreeWidgetItem* item = m_listRestore->topLevelItem(m_checking);
     if (!m_result->ok()) {
         m_lblCheck->setText(m_result->error());
-        item->setText(Restorable, QStringLiteral("no: ") + m_result->error());
+        item->setText(Restorable, tr("no: %1").arg(m_result->error()));
         return;
     }
     const Restore::CheckResult& result = m_result->value();
@@ -181,13 +180,12 @@ void FrmRestore::showCheck()
     m_checkedRow = m_checking;
     const QStringList& problems = result.problems;
     const QString first = problems.isEmpty() ? QString() : problems.first();
-    item->setText(Restorable, problems.isEmpty() ? QStringLiteral("yes")
-                              : problems.size() == 1
-                                  ? QStringLiteral("no: ") + first
-                                  : QStringLiteral("no: %1 (and %2 more)").arg(first).arg(problems.size() - 1));
+    item->setText(Restorable, problems.isEmpty()     ? tr("yes")
+                              : problems.size() == 1 ? tr("no: %1").arg(first)
+                                                     : tr("no: %1 (and %2 more)").arg(first).arg(problems.size() - 1));
     item->setToolTip(Restorable, problems.join(u'\n'));
-    m_lblCheck->setText(problems.isEmpty() ? QStringLiteral("Every file is as the installation left it.")
-                                           : QStringLiteral("This installation cannot be restored."));
+    m_lblCheck->setText(problems.isEmpty() ? tr("Every file is as the installation left it.")
+                                           : tr("This installation cannot be restored."));
     m_cmdRestore->setEnabled(true);
 }
 
@@ -195,7 +193,7 @@ void FrmRestore::cmdRestore_Click()
 {
     const int index = m_listRestore->indexOfTopLevelItem(m_listRestore->currentItem());
     if (index < 0 || index != m_checkedRow || !m_result || !m_result->ok()) {
-        m_dialogs.message(mainCaption(), QStringLiteral("Select an installation and let its check end first."),
+        m_dialogs.message(mainCaption(), tr("Select an installation and let its check end first."),
                           MessageIcon::Exclamation);
         return;
     }
@@ -203,17 +201,17 @@ void FrmRestore::cmdRestore_Click()
     const QStringList& problems = m_result->value().problems;
     if (!problems.isEmpty()) {
         m_dialogs.message(mainCaption(),
-                          QStringLiteral("This installation cannot be restored:\r\n") + Restore::messageText(problems),
+                          tr("This installation cannot be restored:\r\n%1").arg(Restore::messageText(problems)),
                           MessageIcon::Exclamation);
         return;
     }
-    QString question = QStringLiteral("Restore the tool folders to how they were before this installation?")
-                       + QStringLiteral("\r\n\r\n") + Restore::kindText(record.kind) + QStringLiteral(" of ")
-                       + timeText(record.time) + QStringLiteral("\r\n") + record.source + QStringLiteral("\r\n")
-                       + Restore::countText(record);
+    QString question =
+        tr("Restore the tool folders to how they were before this installation?\r\n\r\n"
+           "%1 of %2\r\n%3\r\n%4")
+            .arg(Restore::kindText(record.kind), timeText(record.time), record.source, Restore::countText(record));
     if (!record.ended)
-        question += QStringLiteral("\r\n\r\nThis installation stopped before it ended: what its record lists is "
-                                   "undone, nothing more.");
+        question += tr("\r\n\r\nThis installation stopped before it ended: what its record lists is "
+                       "undone, nothing more.");
     if (m_dialogs.message(mainCaption(), question, MessageIcon::Question, MessageButtons::YesNo) != MessageAnswer::Yes)
         return;
     m_chosenRecord = record.path;

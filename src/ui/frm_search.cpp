@@ -43,7 +43,7 @@ FrmSearch::FrmSearch(QWidget* frmMain, TraceTreeView* treeTRC, Dialogs& dialogs)
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                    | Qt::MSWindowsFixedSizeDialogHint);
     setModal(false);
-    setWindowTitle(QStringLiteral("Search"));
+    setWindowTitle(tr("Search"));
     buildControls();
 }
 
@@ -52,34 +52,34 @@ FrmSearch::~FrmSearch() = default;
 
 void FrmSearch::buildControls()
 {
-    m_cmdChange = new QPushButton(QStringLiteral("change"), this);
+    m_cmdChange = new QPushButton(tr("change"), this);
     m_cmdChange->setObjectName(QStringLiteral("cmdChange"));
     m_cmdChange->setAutoDefault(false);
     m_cmdChange->hide();
     connect(m_cmdChange, &QPushButton::clicked, this, &FrmSearch::cmdChange_Click);
 
-    QGroupBox* frame1 = addFrame(this, QStringLiteral("Frame1"), QStringLiteral("Function"));
-    m_optSearch[0] = addOption(frame1, QStringLiteral("optSearch_0"), QStringLiteral("starts with"));
-    m_optSearch[1] = addOption(frame1, QStringLiteral("optSearch_1"), QStringLiteral("any part"));
+    QGroupBox* frame1 = addFrame(this, QStringLiteral("Frame1"), tr("Function"));
+    m_optSearch[0] = addOption(frame1, QStringLiteral("optSearch_0"), tr("starts with"));
+    m_optSearch[1] = addOption(frame1, QStringLiteral("optSearch_1"), tr("any part"));
     m_optSearch[0]->setChecked(true);
 
-    QGroupBox* frame2 = addFrame(this, QStringLiteral("Frame2"), QStringLiteral("Direction"));
-    m_optUpDown[0] = addOption(frame2, QStringLiteral("optUpDown_0"), QStringLiteral("up"));
-    m_optUpDown[1] = addOption(frame2, QStringLiteral("optUpDown_1"), QStringLiteral("down"));
+    QGroupBox* frame2 = addFrame(this, QStringLiteral("Frame2"), tr("Direction"));
+    m_optUpDown[0] = addOption(frame2, QStringLiteral("optUpDown_0"), tr("up"));
+    m_optUpDown[1] = addOption(frame2, QStringLiteral("optUpDown_1"), tr("down"));
     m_optUpDown[1]->setChecked(true);
 
     m_txtSearch = new QLineEdit(this);
     m_txtSearch->setObjectName(QStringLiteral("txtSearch"));
 
-    m_cmdNext[1] = new QPushButton(QStringLiteral("Search next"), this);
+    m_cmdNext[1] = new QPushButton(tr("Search next"), this);
     m_cmdNext[1]->setObjectName(QStringLiteral("cmdNext_1"));
     m_cmdNext[1]->setDefault(true);
     m_cmdNext[1]->setEnabled(false);
-    m_cmdNext[0] = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cmdNext[0] = new QPushButton(tr("Cancel"), this);
     m_cmdNext[0]->setObjectName(QStringLiteral("cmdNext_0"));
     m_cmdNext[0]->setAutoDefault(false);
 
-    auto* label1 = new QLabel(QStringLiteral("Search for function:"), this);
+    auto* label1 = new QLabel(tr("Search for function:"), this);
     label1->setObjectName(QStringLiteral("Label1"));
 
     auto* grid = new QGridLayout(this);

@@ -14,22 +14,22 @@ FrmTranslationReport::FrmTranslationReport(const TranslationCoverage& coverage, 
     : QDialog(frmMain), m_coverage(coverage), m_tablePath(tablePath), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("frmTranslationReport"));
-    setWindowTitle(QStringLiteral("Translation report"));
+    setWindowTitle(tr("Translation report"));
     auto* layout = new QVBoxLayout(this);
     QStringList summary = DescribeTranslationCoverage(coverage);
     if (!tableFound)
-        summary.prepend(tablePath + QStringLiteral(" not found."));
+        summary.prepend(tr("%1 not found.").arg(tablePath));
     auto* lblCoverage = new QLabel(summary.join(u'\n'), this);
     lblCoverage->setObjectName(QStringLiteral("lblCoverage"));
     layout->addWidget(lblCoverage);
-    layout->addWidget(new QLabel(QStringLiteral("Not translated:"), this));
+    layout->addWidget(new QLabel(tr("Not translated:"), this));
     auto* listMissing = new QListWidget(this);
     listMissing->setObjectName(QStringLiteral("listMissing"));
     listMissing->addItems(coverage.missingFunctions + coverage.missingValues);
     layout->addWidget(listMissing);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    auto* cmdExport = buttons->addButton(QStringLiteral("Export missing..."), QDialogButtonBox::ActionRole);
+    auto* cmdExport = buttons->addButton(tr("Export missing..."), QDialogButtonBox::ActionRole);
     cmdExport->setObjectName(QStringLiteral("cmdExport"));
     cmdExport->setEnabled(!MissingTranslationLines(coverage).isEmpty());
     buttons->button(QDialogButtonBox::Close)->setObjectName(QStringLiteral("cmdClose"));
@@ -43,8 +43,8 @@ FrmTranslationReport::FrmTranslationReport(const TranslationCoverage& coverage, 
 void FrmTranslationReport::cmdExport_Click()
 {
     FileDialogRequest request;
-    request.title = QStringLiteral("Export missing translations");
-    request.filter = QStringLiteral("Table files (*.csv)|*.csv|All files (*.*)|*.*");
+    request.title = tr("Export missing translations");
+    request.filter = tr("Table files (*.csv)|*.csv|All files (*.*)|*.*");
     request.folder = Paths::folderOf(m_tablePath);
     request.proposedName = QStringLiteral("Translations missing.csv");
     request.confirmOverwrite = true;
@@ -57,8 +57,8 @@ void FrmTranslationReport::cmdExport_Click()
         return;
     }
     m_dialogs.message(mainCaption(),
-                      QStringLiteral("%1 names written to %2.\r\nFill in each translation after its comma and add "
-                                     "the lines to Translations.csv.")
+                      tr("%1 names written to %2.\r\nFill in each translation after its comma and add "
+                         "the lines to Translations.csv.")
                           .arg(MissingTranslationLines(m_coverage).size())
                           .arg(Paths::toNative(path)),
                       MessageIcon::Information);

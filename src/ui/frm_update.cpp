@@ -14,9 +14,10 @@
 
 namespace {
 
-const QString kCaption = QStringLiteral("Check for update");
-const QString kPathInstruction = QStringLiteral("Find assembly number in INPA, button Ident, page down");
-const QString kUpdateInstruction = QStringLiteral("Or functional jobs, button UIF for all modules");
+QString caption()
+{
+    return FrmUpdate::tr("Check for update");
+}
 
 QLabel* label(const QString& name, const QString& text, QWidget* parent)
 {
@@ -42,20 +43,20 @@ FrmUpdate::FrmUpdate(const Services& services, const QString& pathNFS, const QSt
       m_services(services)
 {
     setObjectName(QStringLiteral("frmUpdate"));
-    setWindowTitle(kCaption);
+    setWindowTitle(caption());
     setFont(QFont(QStringLiteral("Tahoma"), 8));
 
-    auto* label1 = label(QStringLiteral("Label1"), QStringLiteral("Assembly number:"), this);
+    auto* label1 = label(QStringLiteral("Label1"), tr("Assembly number:"), this);
     m_txtZUSB = new QLineEdit(this);
     m_txtZUSB->setObjectName(QStringLiteral("txtZUSB"));
-    m_chkFolder = new QCheckBox(QStringLiteral("Check SP-source"), this);
+    m_chkFolder = new QCheckBox(tr("Check SP-source"), this);
     m_chkFolder->setObjectName(QStringLiteral("chkFolder"));
-    m_lblPath = label(QStringLiteral("lblPath"), kPathInstruction, this);
-    m_lblHardware = label(QStringLiteral("lblHardware"), QStringLiteral("hardware"), this);
-    m_lblUpdate = label(QStringLiteral("lblUpdate"), kUpdateInstruction, this);
-    m_cmdOK[2] = button(QStringLiteral("cmdOK_2"), QStringLiteral("Add to updateplan"), this);
-    m_cmdOK[1] = button(QStringLiteral("cmdOK_1"), QStringLiteral("Check"), this);
-    m_cmdOK[0] = button(QStringLiteral("cmdOK_0"), QStringLiteral("Cancel"), this);
+    m_lblPath = label(QStringLiteral("lblPath"), tr("Find assembly number in INPA, button Ident, page down"), this);
+    m_lblHardware = label(QStringLiteral("lblHardware"), tr("hardware"), this);
+    m_lblUpdate = label(QStringLiteral("lblUpdate"), tr("Or functional jobs, button UIF for all modules"), this);
+    m_cmdOK[2] = button(QStringLiteral("cmdOK_2"), tr("Add to updateplan"), this);
+    m_cmdOK[1] = button(QStringLiteral("cmdOK_1"), tr("Check"), this);
+    m_cmdOK[0] = button(QStringLiteral("cmdOK_0"), tr("Cancel"), this);
     m_cmdOK[2]->setEnabled(false);
     m_cmdOK[1]->setDefault(true);
 
@@ -121,7 +122,7 @@ void FrmUpdate::CheckAssemblyNumber()
     const UpdateCheck check = CheckForUpdate(PathSearch, m_txtZUSB->text(), &m_services.busy);
     showCheck(check);
     if (check.outcome == UpdateCheck::Outcome::Failed) {
-        m_services.dialogs.message(kCaption, check.error, MessageIcon::Critical);
+        m_services.dialogs.message(caption(), check.error, MessageIcon::Critical);
         return;
     }
     m_lastCheck = check;
@@ -144,7 +145,7 @@ void FrmUpdate::AddToUpdatePlan()
         m_services.programFolder, UpdatePlanEntry::fromCheck(m_lastCheck, m_txtZUSB->text()), m_services.clock.now());
     if (!added) {
         // The button stays enabled so the user can try again once the cause is fixed.
-        m_services.dialogs.message(kCaption, added.error(), MessageIcon::Critical);
+        m_services.dialogs.message(caption(), added.error(), MessageIcon::Critical);
         return;
     }
     m_cmdOK[2]->setEnabled(false);

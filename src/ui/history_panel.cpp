@@ -26,13 +26,13 @@ HistoryPanel::HistoryPanel(QMainWindow* frmMain, const PanelContext& context)
     setObjectName(QStringLiteral("historyPanel"));
     // Next to "Compare files", the other entry that reads a second trace.
     auto* file = requireChild<QMenu>(frmMain, QStringLiteral("mFile"));
-    auto* apply = new QAction(QStringLiteral("&Apply values of another trace…"), file);
+    auto* apply = new QAction(tr("&Apply values of another trace…"), file);
     apply->setObjectName(QStringLiteral("sFileApply"));
     file->insertAction(requireChild<QAction>(frmMain, QStringLiteral("sFile_3")), apply);
     connect(apply, &QAction::triggered, this, &HistoryPanel::sFileApply_Click);
 
     auto* edit = requireChild<QMenu>(frmMain, QStringLiteral("mEdit"));
-    auto* history = edit->addAction(QStringLiteral("Coding &history…"));
+    auto* history = edit->addAction(tr("Coding &history…"));
     history->setObjectName(QStringLiteral("sEditHistory"));
     connect(history, &QAction::triggered, this, &HistoryPanel::sEditHistory_Click);
 }
@@ -41,7 +41,7 @@ bool HistoryPanel::traceShown()
 {
     if (m_context.session.treeVisible() && !m_context.session.TraceLines.isEmpty())
         return true;
-    m_context.dialogs.message(mainCaption(), QStringLiteral("Load TRC-file first."), MessageIcon::Exclamation);
+    m_context.dialogs.message(mainCaption(), tr("Load TRC-file first."), MessageIcon::Exclamation);
     return false;
 }
 
@@ -51,8 +51,8 @@ void HistoryPanel::sFileApply_Click()
     if (!traceShown())
         return;
     FileDialogRequest request;
-    request.title = QStringLiteral("Apply values of another trace");
-    request.filter = QStringLiteral("Trace files (*.trc, *.man)|*.trc;*.man|All files (*.*)|*.*");
+    request.title = tr("Apply values of another trace");
+    request.filter = tr("Trace files (*.trc, *.man)|*.trc;*.man|All files (*.*)|*.*");
     request.folder = m_context.folders.FolderBackup;
     const QString path = m_context.dialogs.openFile(request);
     if (path.isEmpty())
@@ -61,8 +61,7 @@ void HistoryPanel::sFileApply_Click()
     const Result<QList<TraceFunction>> wanted =
         lines ? ReadTraceFunctions(lines.value()) : Result<QList<TraceFunction>>::failure(lines.error());
     if (!wanted) {
-        m_context.dialogs.message(mainCaption(), path + QStringLiteral(":\r\n") + wanted.error(),
-                                  MessageIcon::Critical);
+        m_context.dialogs.message(mainCaption(), tr("%1:\r\n%2").arg(path, wanted.error()), MessageIcon::Critical);
         return;
     }
     ApplyTrace(wanted.value(), Paths::nameOf(path));

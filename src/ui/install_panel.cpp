@@ -56,7 +56,7 @@ InstallPanel::InstallPanel(QWidget* frmMain, const PanelContext& context)
 
     auto* settings = requireChild<QMenu>(frmMain, QStringLiteral("mSettings"));
     settings->addSeparator();
-    auto* restore = settings->addAction(QStringLiteral("Restore an &installation…"));
+    auto* restore = settings->addAction(tr("Restore an &installation…"));
     restore->setObjectName(QStringLiteral("sSettingsRestore"));
     connect(restore, &QAction::triggered, this, &InstallPanel::sSettingsRestore_Click);
 }
@@ -114,9 +114,15 @@ void InstallPanel::sSettingsRestore_Click()
 void InstallPanel::cmdShow_Click()
 {
     // The caption says what a click will show next.
-    switch (::cmdShow_Click(m_context.busy, *this, m_cmdShow->text())) {
-    case GuideClick::GuideShown: m_cmdShow->setText(WinKfpGuide::ShowPictureCaption); break;
-    case GuideClick::PictureShown: m_cmdShow->setText(WinKfpGuide::ShowGuideCaption); break;
+    switch (::cmdShow_Click(m_context.busy, *this, m_guideNext)) {
+    case GuideClick::GuideShown:
+        m_guideNext = false;
+        m_cmdShow->setText(WinKfpGuide::ShowPictureCaption());
+        break;
+    case GuideClick::PictureShown:
+        m_guideNext = true;
+        m_cmdShow->setText(WinKfpGuide::ShowGuideCaption());
+        break;
     case GuideClick::Ignored: break;
     }
     flush();

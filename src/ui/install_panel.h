@@ -65,6 +65,8 @@ private:
     QElapsedTimer m_sinceEvents;
     int m_selectRow = -1;
     bool m_running = false;
+    // What cmdShow shows next: the guide, or the picture it replaced.
+    bool m_guideNext = true;
 
     QPushButton* m_cmdFolder;
     QPushButton* m_cmdUpdate[2];

@@ -39,31 +39,36 @@ namespace {
 // Window positions are stored in twips, as the tools' own settings do.
 constexpr double kTwipsPerPixel = 15.0;
 
-const QStringList& startUpInstructions()
+// The steps in NCS Expert that produce a trace. The names after "-->" are NCS Expert's own
+// buttons and stay as the program shows them.
+QStringList startUpInstructions()
 {
-    static const QStringList lines = {
-        QStringLiteral("Start NCS Expert"),
-        QString(),
-        QStringLiteral("--> Load Profile"),
-        QStringLiteral("Select Expert write profile"),
-        QString(),
-        QStringLiteral("--> VIN/ZCS/FA (F1)"),
-        QStringLiteral("--> ZCS/FA f. ECU (F3)"),
-        QString(),
-        QStringLiteral("Select chassis"),
-        QStringLiteral("Select ecu"),
-        QString(),
-        QStringLiteral("--> Back (F6)"),
-        QStringLiteral("--> Process ECU (F4)"),
-        QString(),
-        QStringLiteral("Select ecu"),
-        QStringLiteral("--> Read ECU (F4)"),
-        QString(),
-        QStringLiteral("Close NETTODAT.TRC popup"),
-        QString(),
-        QStringLiteral("Choose in here Load TRC-file"),
+    static const char* const lines[] = {
+        QT_TRANSLATE_NOOP("MainWindow", "Start NCS Expert"),
+        "",
+        "--> Load Profile",
+        QT_TRANSLATE_NOOP("MainWindow", "Select Expert write profile"),
+        "",
+        "--> VIN/ZCS/FA (F1)",
+        "--> ZCS/FA f. ECU (F3)",
+        "",
+        QT_TRANSLATE_NOOP("MainWindow", "Select chassis"),
+        QT_TRANSLATE_NOOP("MainWindow", "Select ecu"),
+        "",
+        "--> Back (F6)",
+        "--> Process ECU (F4)",
+        "",
+        QT_TRANSLATE_NOOP("MainWindow", "Select ecu"),
+        "--> Read ECU (F4)",
+        "",
+        QT_TRANSLATE_NOOP("MainWindow", "Close NETTODAT.TRC popup"),
+        "",
+        QT_TRANSLATE_NOOP("MainWindow", "Choose in here Load TRC-file"),
     };
-    return lines;
+    QStringList texts;
+    for (const char* line : lines)
+        texts.append(QCoreApplication::translate("MainWindow", line));
+    return texts;
 }
 
 WindowLayout::ControlKind kindOf(const QWidget* control)
@@ -351,7 +356,7 @@ void MainWindow::Form_Unload()
 
     const QString man = manipulationFilePath(m_folders.FolderNCS);
     if (ManipulationFile::holdsSomething(man)
-        && m_dialogs.message(mainCaption(), QStringLiteral("Do you want to empty the MAN-file?"), MessageIcon::Question,
+        && m_dialogs.message(mainCaption(), tr("Do you want to empty the MAN-file?"), MessageIcon::Question,
                              MessageButtons::YesNo)
                == MessageAnswer::Yes) {
         const ManipulationFile::EmptyOutcome emptied = ManipulationFile::empty(man);

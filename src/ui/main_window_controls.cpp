@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListView>
@@ -27,32 +28,33 @@ struct ControlDesign {
 
 // The designed layout. cmdShow comes before the logo labels that align to it.
 constexpr ControlDesign kControls[] = {
-    {"Frame1", Kind::Frame, nullptr, 8, 8, 433, 513, "NCS coding", ""},
-    {"cmdLoad", Kind::Button, "Frame1", 16, 24, 129, 25, "Load TRC-file", ""},
-    {"cmdSave", Kind::Button, "Frame1", 152, 24, 129, 25, "Save MAN-file", ""},
-    {"cmdOpen", Kind::Button, "Frame1", 288, 24, 129, 25, "Open work", ""},
-    {"cmdSearch", Kind::Button, "Frame1", 16, 56, 129, 25, "Search", ""},
-    {"cmdTranslate", Kind::Button, "Frame1", 152, 56, 129, 25, "Translation", ""},
-    {"cmdValues", Kind::Button, "Frame1", 288, 56, 129, 25, "Show values", ""},
-    {"Label1", Kind::Label, "Frame1", 16, 92, 104, 17, "Chassis - Module", "NR"},
+    {"Frame1", Kind::Frame, nullptr, 8, 8, 433, 513, QT_TRANSLATE_NOOP("MainWindow", "NCS coding"), ""},
+    {"cmdLoad", Kind::Button, "Frame1", 16, 24, 129, 25, QT_TRANSLATE_NOOP("MainWindow", "Load TRC-file"), ""},
+    {"cmdSave", Kind::Button, "Frame1", 152, 24, 129, 25, QT_TRANSLATE_NOOP("MainWindow", "Save MAN-file"), ""},
+    {"cmdOpen", Kind::Button, "Frame1", 288, 24, 129, 25, QT_TRANSLATE_NOOP("MainWindow", "Open work"), ""},
+    {"cmdSearch", Kind::Button, "Frame1", 16, 56, 129, 25, QT_TRANSLATE_NOOP("MainWindow", "Search"), ""},
+    {"cmdTranslate", Kind::Button, "Frame1", 152, 56, 129, 25, QT_TRANSLATE_NOOP("MainWindow", "Translation"), ""},
+    {"cmdValues", Kind::Button, "Frame1", 288, 56, 129, 25, QT_TRANSLATE_NOOP("MainWindow", "Show values"), ""},
+    {"Label1", Kind::Label, "Frame1", 16, 92, 104, 17, QT_TRANSLATE_NOOP("MainWindow", "Chassis - Module"), "NR"},
     {"cmbChassis", Kind::Combo, "Frame1", 124, 88, 125, 22, "", ""},
     {"cmbModule", Kind::Combo, "Frame1", 256, 88, 161, 22, "", ""},
     {"TreeTRC", Kind::Tree, "Frame1", 16, 120, 401, 377, "", ""},
     {"listItems", Kind::List, "Frame1", 16, 120, 401, 377, "", ""},
-    {"Frame2", Kind::Frame, nullptr, 448, 8, 433, 441, "SP daten", ""},
-    {"cmdFolder", Kind::Button, "Frame2", 16, 24, 129, 25, "Select SP-source", ""},
-    {"cmdUpdate_0", Kind::Button, "Frame2", 152, 24, 129, 25, "Update SP-daten", ""},
-    {"cmdUpdate_1", Kind::Button, "Frame2", 288, 24, 129, 25, "Update WinKFP", ""},
-    {"cmdCheck", Kind::Button, "Frame2", 16, 56, 129, 25, "Check ECU update", ""},
-    {"cmdShow", Kind::Button, "Frame2", 288, 56, 129, 25, "Show WinKFP", ""},
+    {"Frame2", Kind::Frame, nullptr, 448, 8, 433, 441, QT_TRANSLATE_NOOP("MainWindow", "SP daten"), ""},
+    {"cmdFolder", Kind::Button, "Frame2", 16, 24, 129, 25, QT_TRANSLATE_NOOP("MainWindow", "Select SP-source"), ""},
+    {"cmdUpdate_0", Kind::Button, "Frame2", 152, 24, 129, 25, QT_TRANSLATE_NOOP("MainWindow", "Update SP-daten"), ""},
+    {"cmdUpdate_1", Kind::Button, "Frame2", 288, 24, 129, 25, QT_TRANSLATE_NOOP("MainWindow", "Update WinKFP"), ""},
+    {"cmdCheck", Kind::Button, "Frame2", 16, 56, 129, 25, QT_TRANSLATE_NOOP("MainWindow", "Check ECU update"), ""},
+    {"cmdShow", Kind::Button, "Frame2", 288, 56, 129, 25, QT_TRANSLATE_NOOP("MainWindow", "Show WinKFP"), ""},
     {"lblSPdaten", Kind::Label, "Frame2", 16, 88, 401, 17, "", ""},
     {"lblCopy", Kind::Label, "Frame2", 16, 108, 401, 17, "", "NR"},
     {"listImage", Kind::Picture, "Frame2", 16, 128, 400, 240, "", ""},
     {"listCopy", Kind::List, "Frame2", 16, 128, 401, 240, "", ""},
     {"progBar", Kind::Progress, "Frame2", 16, 376, 401, 17, "", ""},
     {"lblLogo_1", Kind::Label, "Frame2", 241, 396, 168, 20, "Quillon", "NS"},
-    {"lblLogo_2", Kind::Label, "Frame2", 241, 416, 168, 17, "for NCS Expert", "NS"},
-    {"Frame3", Kind::Frame, nullptr, 448, 456, 433, 65, "Default folder setttings", ""},
+    {"lblLogo_2", Kind::Label, "Frame2", 241, 416, 168, 17, QT_TRANSLATE_NOOP("MainWindow", "for NCS Expert"), "NS"},
+    {"Frame3", Kind::Frame, nullptr, 448, 456, 433, 65, QT_TRANSLATE_NOOP("MainWindow", "Default folder setttings"),
+     ""},
     {"cmdPath_1", Kind::Button, "Frame3", 16, 24, 129, 25, "NCS Expert", ""},
     {"cmdPath_2", Kind::Button, "Frame3", 152, 24, 129, 25, "Ediabas", ""},
     {"cmdPath_3", Kind::Button, "Frame3", 288, 24, 129, 25, "WinKFP - NFS", ""},
@@ -60,7 +62,7 @@ constexpr ControlDesign kControls[] = {
 
 QWidget* createControl(const ControlDesign& design, QWidget* container)
 {
-    const QString caption = QString::fromUtf8(design.caption);
+    const QString caption = QCoreApplication::translate("MainWindow", design.caption);
     switch (design.kind) {
     case Kind::Frame: return new QGroupBox(caption, container);
     case Kind::Button: return new QPushButton(caption, container);
@@ -118,7 +120,7 @@ QList<QWidget*> createMainWindowControls(QWidget* clientArea)
     for (const char* name : {"lblLogo_1", "lblLogo_2"})
         clientArea->findChild<QLabel*>(QString::fromLatin1(name))->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     clientArea->findChild<QWidget*>(QStringLiteral("listImage"))
-        ->setToolTip(QStringLiteral(" Click for next picture "));
+        ->setToolTip(QCoreApplication::translate("MainWindow", " Click for next picture "));
     clientArea->findChild<QWidget*>(QStringLiteral("TreeTRC"))->hide();
     clientArea->findChild<QWidget*>(QStringLiteral("listCopy"))->hide();
     return controls;
@@ -138,8 +140,9 @@ void addEntries(QMenu* menu, std::initializer_list<MenuEntry> entries)
 {
     for (const MenuEntry& entry : entries) {
         // A separator is a plain line: some styles would draw a caption of its own.
-        QAction* action = QByteArrayView(entry.caption) == "-" ? menu->addSeparator()
-                                                               : menu->addAction(QString::fromUtf8(entry.caption));
+        QAction* action = QByteArrayView(entry.caption) == "-"
+                              ? menu->addSeparator()
+                              : menu->addAction(QCoreApplication::translate("MainWindow", entry.caption));
         action->setObjectName(QString::fromLatin1(entry.name));
         if (entry.shortcut[0] != '\0')
             action->setShortcut(QKeySequence(QString::fromLatin1(entry.shortcut)));
@@ -154,53 +157,54 @@ void createMainWindowMenus(QMainWindow* window)
 {
     QMenuBar* bar = window->menuBar();
 
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    QMenu* file = bar->addMenu(QCoreApplication::translate("MainWindow", "&File"));
     file->setObjectName(QStringLiteral("mFile"));
-    addEntries(file, {{"sFile_1", "&Load non-default TRC-file", "", true, false}});
-    QMenu* compare = file->addMenu(QStringLiteral("&Compare files"));
+    addEntries(file, {{"sFile_1", QT_TRANSLATE_NOOP("MainWindow", "&Load non-default TRC-file"), "", true, false}});
+    QMenu* compare = file->addMenu(QCoreApplication::translate("MainWindow", "&Compare files"));
     compare->setObjectName(QStringLiteral("sFile_2"));
     compare->menuAction()->setObjectName(QStringLiteral("sFile_2_action"));
-    addEntries(compare, {{"ssFile_1", "Select trace file &1", "", true, true},
-                         {"ssFile_2", "Select trace file &2", "", false, true},
+    addEntries(compare, {{"ssFile_1", QT_TRANSLATE_NOOP("MainWindow", "Select trace file &1"), "", true, true},
+                         {"ssFile_2", QT_TRANSLATE_NOOP("MainWindow", "Select trace file &2"), "", false, true},
                          {"ssFile_3", "-", "", true, false},
-                         {"ssFile_4", "&Export to text file", "", false, false}});
+                         {"ssFile_4", QT_TRANSLATE_NOOP("MainWindow", "&Export to text file"), "", false, false}});
     addEntries(file, {{"sFile_3", "-", "", true, false},
-                      {"sFile_4", "Open &Work folder", "Ctrl+O", true, false},
-                      {"sFile_5", "Open Coding &log", "", true, false},
-                      {"sFile_6", "Open &Update plan", "", true, false},
-                      {"sFile_7", "Open &Notepad", "", true, false},
+                      {"sFile_4", QT_TRANSLATE_NOOP("MainWindow", "Open &Work folder"), "Ctrl+O", true, false},
+                      {"sFile_5", QT_TRANSLATE_NOOP("MainWindow", "Open Coding &log"), "", true, false},
+                      {"sFile_6", QT_TRANSLATE_NOOP("MainWindow", "Open &Update plan"), "", true, false},
+                      {"sFile_7", QT_TRANSLATE_NOOP("MainWindow", "Open &Notepad"), "", true, false},
                       {"sFile_8", "-", "", true, false},
-                      {"sFile_9", "&Save FSW_PSW.TRC", "Ctrl+S", true, false},
-                      {"sFile_10", "Save FSW_PSW.&MAN", "", true, false},
-                      {"sFile_11", "Em&pty MAN-file", "", true, false},
+                      {"sFile_9", QT_TRANSLATE_NOOP("MainWindow", "&Save FSW_PSW.TRC"), "Ctrl+S", true, false},
+                      {"sFile_10", QT_TRANSLATE_NOOP("MainWindow", "Save FSW_PSW.&MAN"), "", true, false},
+                      {"sFile_11", QT_TRANSLATE_NOOP("MainWindow", "Em&pty MAN-file"), "", true, false},
                       {"sFile_12", "-", "", true, false},
-                      {"sFile_13", "E&xit", "", true, false}});
+                      {"sFile_13", QT_TRANSLATE_NOOP("MainWindow", "E&xit"), "", true, false}});
 
-    QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
+    QMenu* edit = bar->addMenu(QCoreApplication::translate("MainWindow", "&Edit"));
     edit->setObjectName(QStringLiteral("mEdit"));
-    addEntries(edit,
-               {{"sEdit_1", "&Search...", "Ctrl+F", true, false}, {"sEdit_2", "Search &next", "F3", true, false}});
+    addEntries(edit, {{"sEdit_1", QT_TRANSLATE_NOOP("MainWindow", "&Search..."), "Ctrl+F", true, false},
+                      {"sEdit_2", QT_TRANSLATE_NOOP("MainWindow", "Search &next"), "F3", true, false}});
 
-    QMenu* settings = bar->addMenu(QStringLiteral("&Settings"));
+    QMenu* settings = bar->addMenu(QCoreApplication::translate("MainWindow", "&Settings"));
     settings->setObjectName(QStringLiteral("mSettings"));
-    addEntries(settings, {{"sSettings_1", "Set default &NCS Expert folder", "", true, false},
-                          {"sSettings_2", "Set default &Ediabas folder", "", true, false},
-                          {"sSettings_3", "Set default &winKFP - NFS folder", "", true, false},
-                          {"sSettings_4", "-", "", true, false},
-                          {"sSettings_5", "Show default &folders", "", true, false},
-                          {"sSettings_6", "Set custom &picture", "", true, false},
-                          {"sSettings_7", "-", "", true, false},
-                          {"sSettings_8", "&Reset window size", "", true, false},
-                          {"sSettings_9", "-", "", true, false},
-                          {"sSettings_10", "S&ort list items", "", true, true},
-                          {"sSettings_11", "Show NCS &coding only", "", true, true}});
+    addEntries(settings,
+               {{"sSettings_1", QT_TRANSLATE_NOOP("MainWindow", "Set default &NCS Expert folder"), "", true, false},
+                {"sSettings_2", QT_TRANSLATE_NOOP("MainWindow", "Set default &Ediabas folder"), "", true, false},
+                {"sSettings_3", QT_TRANSLATE_NOOP("MainWindow", "Set default &winKFP - NFS folder"), "", true, false},
+                {"sSettings_4", "-", "", true, false},
+                {"sSettings_5", QT_TRANSLATE_NOOP("MainWindow", "Show default &folders"), "", true, false},
+                {"sSettings_6", QT_TRANSLATE_NOOP("MainWindow", "Set custom &picture"), "", true, false},
+                {"sSettings_7", "-", "", true, false},
+                {"sSettings_8", QT_TRANSLATE_NOOP("MainWindow", "&Reset window size"), "", true, false},
+                {"sSettings_9", "-", "", true, false},
+                {"sSettings_10", QT_TRANSLATE_NOOP("MainWindow", "S&ort list items"), "", true, true},
+                {"sSettings_11", QT_TRANSLATE_NOOP("MainWindow", "Show NCS &coding only"), "", true, true}});
 
     // The languages are named in their own language, so anyone finds theirs.
-    QMenu* language = settings->addMenu(QStringLiteral("&Language"));
+    QMenu* language = settings->addMenu(QCoreApplication::translate("MainWindow", "&Language"));
     language->setObjectName(QStringLiteral("mLanguage"));
     addEntries(language, {{"sLanguage_en", "English", "", true, true}, {"sLanguage_de", "Deutsch", "", true, true}});
 
-    QMenu* info = bar->addMenu(QStringLiteral("&Info"));
+    QMenu* info = bar->addMenu(QCoreApplication::translate("MainWindow", "&Info"));
     info->setObjectName(QStringLiteral("mInfo"));
-    addEntries(info, {{"sInfo_1", "&Help", "", true, false}});
+    addEntries(info, {{"sInfo_1", QT_TRANSLATE_NOOP("MainWindow", "&Help"), "", true, false}});
 }

@@ -95,7 +95,7 @@ void MenuPanel::openProgramFile(const QString& tail)
     if (QFileInfo(path).isFile())
         startEditor(path);
     else
-        m_context.dialogs.message(mainCaption(), path + QStringLiteral(" not found."), MessageIcon::Exclamation);
+        m_context.dialogs.message(mainCaption(), tr("%1 not found.").arg(path), MessageIcon::Exclamation);
 }
 
 void MenuPanel::saveCopy(const QString& path, int mode)
@@ -103,7 +103,7 @@ void MenuPanel::saveCopy(const QString& path, int mode)
     if (QFileInfo(path).isFile())
         m_context.window.saveFileAs(mode);
     else
-        m_context.dialogs.message(mainCaption(), path + QStringLiteral(" not found."), MessageIcon::Exclamation);
+        m_context.dialogs.message(mainCaption(), tr("%1 not found.").arg(path), MessageIcon::Exclamation);
 }
 
 void MenuPanel::emptyManipulationFile()
@@ -128,7 +128,7 @@ void MenuPanel::setCustomPicture(const QString& path)
 {
     const QPixmap loaded(path);
     if (loaded.isNull()) {
-        showError(path + QStringLiteral("\r\nThis file is not a picture that can be shown."));
+        showError(tr("%1\r\nThis file is not a picture that can be shown.").arg(path));
         return;
     }
     PictureList& pictures = m_context.frame.pictures();
@@ -216,6 +216,7 @@ void MenuPanel::chooseLanguage(const QString& code)
 
 QString MenuPanel::defaultFoldersText(const ToolFolders& folders)
 {
+    // The tools' names stay as the tools call themselves.
     return QStringList{QStringLiteral("NCS Expert\t\t\t"), folders.FolderNCS,     QString(),
                        QStringLiteral("Ediabas"),          folders.FolderEDIABAS, QString(),
                        QStringLiteral("WinKFP - NFS"),     folders.FolderNFS}
@@ -231,34 +232,35 @@ void MenuPanel::sInfo_Click(int index)
 
 QString MenuPanel::helpText()
 {
+    // Folder names and the arrows between them are the same in every language.
     static const char* const lines[] = {
-        "Load TRC-file:",
-        "[file loaded is ...\\NCSEXPER\\WORK\\FSW_PSW.TRC]",
+        QT_TR_NOOP("Load TRC-file:"),
+        QT_TR_NOOP("[file loaded is ...\\NCSEXPER\\WORK\\FSW_PSW.TRC]"),
         "",
-        "Select the line with the value you want to change",
-        "--> change the value in the popup screen",
-        "or choose Show values for all possible values and select one",
+        QT_TR_NOOP("Select the line with the value you want to change"),
+        QT_TR_NOOP("--> change the value in the popup screen"),
+        QT_TR_NOOP("or choose Show values for all possible values and select one"),
         "",
-        "Save MAN-file:",
-        "[file saved as ...\\NCSEXPER\\WORK\\FSW_PSW.MAN]",
-        "--> enter a name for the backup of the trc and man-file",
+        QT_TR_NOOP("Save MAN-file:"),
+        QT_TR_NOOP("[file saved as ...\\NCSEXPER\\WORK\\FSW_PSW.MAN]"),
+        QT_TR_NOOP("--> enter a name for the backup of the trc and man-file"),
         "",
-        "Update SP-DATEN:",
+        QT_TR_NOOP("Update SP-DATEN:"),
         "...\\SP-DATEN-Exx\\ECU       -->  ...\\EDIABAS\\ECU",
         "...\\SP-DATEN-Exx\\SGDAT  -->  ...\\EC-APPS\\NFS\\SGDAT",
         "...\\SP-DATEN-Exx\\SGDAT  -->  ...\\NCSEXPER\\SGDAT",
         "...\\SP-DATEN-Exx\\DATEN  -->  ...\\NCSEXPER\\DATEN\\Exx",
-        "also update of files in ...\\NCSEXPER\\DATEN",
+        QT_TR_NOOP("also update of files in ...\\NCSEXPER\\DATEN"),
         "",
-        "Update WINKFP:",
+        QT_TR_NOOP("Update WINKFP:"),
         "...\\SP-DATEN-Exx\\DATA    -->  ...\\EC-APPS\\NFS\\DATA",
-        "also update of SGIDC.AS2 in ...\\EC-APPS\\NFS\\DATA\\GDATEN",
+        QT_TR_NOOP("also update of SGIDC.AS2 in ...\\EC-APPS\\NFS\\DATA\\GDATEN"),
         "",
-        "backup's are saved as ...\\name_date_time",
+        QT_TR_NOOP("backup's are saved as ...\\name_date_time"),
         "",
     };
     QString text;
     for (const char* line : lines)
-        text += QString::fromLatin1(line) + QStringLiteral("\r\n");
-    return text + QStringLiteral("Quillon - version ") + QString::fromLatin1(QUILLON_VERSION);
+        text += tr(line) + QStringLiteral("\r\n");
+    return text + tr("Quillon - version %1").arg(QString::fromLatin1(QUILLON_VERSION));
 }

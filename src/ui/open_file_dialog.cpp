@@ -7,6 +7,8 @@
 #include "ui/panel_context.h"
 #include "ui/window_requests.h"
 
+#include <QCoreApplication>
+
 QString OpenFileDialog(int mode, const PanelContext& context)
 {
     context.window.closeSearchWindow();
@@ -14,19 +16,20 @@ QString OpenFileDialog(int mode, const PanelContext& context)
     request.folder = Paths::join(context.folders.FolderNCS, QStringLiteral("\\WORK"));
     switch (mode) {
     case 1:
-        request.title = QStringLiteral("Open file");
-        request.filter =
-            QStringLiteral("All files (*.*)|*.*|Trace files (*.trc, *.man)|*.trc;*.man|Text files (*.txt)|*.txt");
+        request.title = QCoreApplication::translate("OpenFileDialog", "Open file");
+        request.filter = QCoreApplication::translate(
+            "OpenFileDialog", "All files (*.*)|*.*|Trace files (*.trc, *.man)|*.trc;*.man|Text files (*.txt)|*.txt");
         break;
     case 2:
     case 3:
     case 4:
-        request.title = QStringLiteral("Open TRC-file");
-        request.filter = QStringLiteral("Trace files (*.trc, *.man)|*.trc;*.man|All files (*.*)|*.*");
+        request.title = QCoreApplication::translate("OpenFileDialog", "Open TRC-file");
+        request.filter =
+            QCoreApplication::translate("OpenFileDialog", "Trace files (*.trc, *.man)|*.trc;*.man|All files (*.*)|*.*");
         break;
     case 5:
-        request.title = QStringLiteral("Select picture-file");
-        request.filter = QStringLiteral("All files (*.*)|*.*");
+        request.title = QCoreApplication::translate("OpenFileDialog", "Select picture-file");
+        request.filter = QCoreApplication::translate("OpenFileDialog", "All files (*.*)|*.*");
         request.folder = context.settings.value(SettingsStore::PictureFolder, QString());
         break;
     default: return {};

@@ -2,6 +2,7 @@
 
 #include "common/paths.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -123,6 +124,6 @@ bool QtDialogs::startEditor(const QString& filePath, QString* error)
     }
 #endif
     if (!started && error)
-        *error = QStringLiteral("No text editor could be started.");
+        *error = QCoreApplication::translate("QtDialogs", "No text editor could be started.");
     return started;
 }

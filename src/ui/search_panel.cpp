@@ -40,7 +40,7 @@ FrmSearch* SearchPanel::frmSearch() const
 void SearchPanel::cmdSearch_Click()
 {
     if (!m_context.session.treeVisible()) {
-        m_context.dialogs.message(mainCaption(), QStringLiteral("Load TRC-file first."), MessageIcon::Exclamation);
+        m_context.dialogs.message(mainCaption(), tr("Load TRC-file first."), MessageIcon::Exclamation);
         return;
     }
     if (m_cmdSearch->property(kTag).toString().isEmpty()) {

@@ -25,9 +25,9 @@ TraceChecksPanel::TraceChecksPanel(QWidget* frmMain, const PanelContext& context
     auto* edit = requireChild<QMenu>(frmMain, QStringLiteral("mEdit"));
     edit->setToolTipsVisible(true);
     edit->addSeparator()->setObjectName(QStringLiteral("sEdit_3"));
-    m_findModule = edit->addAction(QStringLiteral("&Find module for this trace..."));
+    m_findModule = edit->addAction(tr("&Find module for this trace..."));
     m_findModule->setObjectName(QStringLiteral("sEdit_4"));
-    QAction* report = edit->addAction(QStringLiteral("&Translation report..."));
+    QAction* report = edit->addAction(tr("&Translation report..."));
     report->setObjectName(QStringLiteral("sEdit_5"));
     connect(m_findModule, &QAction::triggered, this, &TraceChecksPanel::FindModule_Click);
     connect(report, &QAction::triggered, this, &TraceChecksPanel::TranslationReport_Click);
@@ -40,7 +40,7 @@ void TraceChecksPanel::updateFindModule()
     const bool possible = !m_context.session.TraceLines.isEmpty() && !m_context.modules.chosenChassis().isEmpty();
     m_findModule->setEnabled(possible);
     // A disabled entry says what it waits for.
-    m_findModule->setToolTip(possible ? QString() : QStringLiteral("Load TRC-file and choose a chassis first."));
+    m_findModule->setToolTip(possible ? QString() : tr("Load TRC-file and choose a chassis first."));
 }
 
 void TraceChecksPanel::traceLoaded()
@@ -67,7 +67,7 @@ void TraceChecksPanel::TranslationReport_Click()
 {
     m_context.window.closeSearchWindow();
     if (m_context.session.TraceLines.isEmpty()) {
-        m_context.dialogs.message(mainCaption(), QStringLiteral("Load TRC-file first."), MessageIcon::Exclamation);
+        m_context.dialogs.message(mainCaption(), tr("Load TRC-file first."), MessageIcon::Exclamation);
         return;
     }
     // Read afresh, unlike the table of the "Translation" button: the report is where the

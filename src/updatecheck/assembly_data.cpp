@@ -2,6 +2,7 @@
 
 #include "common/paths.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -24,8 +25,8 @@ Result<QList<Family>> listFamilies(const QString& dataFolder)
 {
     const QDir dir(dataFolder);
     if (!dir.isReadable())
-        return Result<QList<Family>>::failure(
-            Paths::describeFileError(dataFolder, QStringLiteral("the folder cannot be listed.")));
+        return Result<QList<Family>>::failure(Paths::describeFileError(
+            dataFolder, QCoreApplication::translate("AssemblyData", "the folder cannot be listed.")));
     QList<Family> families;
     const QFileInfoList entries = dir.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::NoSort);
     for (const QFileInfo& entry : entries)

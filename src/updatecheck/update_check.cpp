@@ -6,16 +6,15 @@
 #include "common/text_file.h"
 #include "updatecheck/assembly_data.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <optional>
 
 namespace {
 
-const QString kFoundPrefix = QStringLiteral("Found in ECU family ");
+// Part of the rule below, so never translated.
 const QString kHardwarePrefix = QStringLiteral("Hardware nr: ");
-const QString kUpdatePrefix = QStringLiteral("Update available --> ");
-const QString kNothingFound = QStringLiteral("Nothing found...");
 
 UpdateCheck failed(UpdateCheck check, const QString& error)
 {
@@ -112,7 +111,9 @@ UpdateCheck CheckForUpdate(const QString& pathSearch, const QString& assemblyNum
     UpdateCheck check;
     const QString dataFolder = assemblyDataFolder(pathSearch);
     if (!QFileInfo(dataFolder).isDir())
-        return failed(check, dataFolder + QStringLiteral(" not found.\r\nSet your default folders."));
+        return failed(
+            check,
+            QCoreApplication::translate("UpdateCheck", "%1 not found.\r\nSet your default folders.").arg(dataFolder));
     // Only the length is tested: WinKFP's lists may hold numbers with letters.
     if (assemblyNumber.size() != 7) {
         check.outcome = UpdateCheck::Outcome::WrongLength;
@@ -129,24 +130,25 @@ UpdateCheck CheckForUpdate(const QString& pathSearch, const QString& assemblyNum
 QString UpdateCheck::familyText() const
 {
     if (found)
-        return kFoundPrefix + family;
+        return QCoreApplication::translate("UpdateCheck", "Found in ECU family %1").arg(family);
     if (outcome == Outcome::WrongLength || outcome == Outcome::NotFound)
-        return kNothingFound;
+        return QCoreApplication::translate("UpdateCheck", "Nothing found...");
     return {};
 }
 
 QString UpdateCheck::hardwareText() const
 {
-    return found ? kHardwarePrefix + hardware : QString();
+    return found ? QCoreApplication::translate("UpdateCheck", "Hardware nr: %1").arg(hardware) : QString();
 }
 
 QString UpdateCheck::updateText() const
 {
     switch (outcome) {
-    case Outcome::WrongLength: return QStringLiteral("Assembly number must be 7 digit");
-    case Outcome::NotFound: return QStringLiteral("Check assembly line data");
-    case Outcome::NoUpdate: return QStringLiteral("No update available");
-    case Outcome::UpdateAvailable: return kUpdatePrefix + newest;
+    case Outcome::WrongLength: return QCoreApplication::translate("UpdateCheck", "Assembly number must be 7 digit");
+    case Outcome::NotFound: return QCoreApplication::translate("UpdateCheck", "Check assembly line data");
+    case Outcome::NoUpdate: return QCoreApplication::translate("UpdateCheck", "No update available");
+    case Outcome::UpdateAvailable:
+        return QCoreApplication::translate("UpdateCheck", "Update available --> %1").arg(newest);
     case Outcome::Failed: break;
     }
     return {};

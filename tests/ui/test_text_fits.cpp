@@ -1,10 +1,15 @@
+#include "app/translations.h"
+#include "support/data_table.h"
 #include "support/window_fixture.h"
 #include "tree_click.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QSet>
 #include <QTest>
+#include <QTranslator>
 
 namespace {
 
@@ -36,25 +41,110 @@ QStringList clipped(const QWidget* window)
     return found;
 }
 
+// The entries of the menu bar and of each menu whose mnemonic an earlier entry has already.
+QStringList mnemonicClashes(QMenuBar* bar)
+{
+    QStringList clashes;
+    QList<QWidget*> menus{bar};
+    for (QMenu* menu : bar->findChildren<QMenu*>())
+        menus.append(menu);
+    for (const QWidget* menu : menus) {
+        QSet<QKeySequence> seen;
+        for (const QAction* entry : menu->actions()) {
+            const QKeySequence key = QKeySequence::mnemonic(entry->text());
+            if (!key.isEmpty() && seen.contains(key))
+                clashes.append(entry->text());
+            seen.insert(key);
+        }
+    }
+    return clashes;
+}
+
+// The language the next window speaks, installed as the program does at start.
+void speak(const QString& language)
+{
+    for (QTranslator* installed : qApp->findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(installed);
+        delete installed;
+    }
+    installTranslations(*qApp, language);
+}
+
+const QByteArray kTrace = TestFiles::crlf({u"KOMFORTBLINKEN_ANZAHL"_qs, u"\tdrei_mal"_qs});
+
 } // namespace
 
 class TestTextFits : public QObject {
     Q_OBJECT
 private slots:
-    // The windows placed by designed rectangles; the others are laid out by Qt.
+    // The windows placed by designed rectangles, and one laid out by Qt, in each language:
+    // a handful of their texts, nothing cut off, no mnemonic twice in a menu.
+    void designedWindows_data()
+    {
+        addColumns<QString, QStringList, QStringList>("language", "texts", "clashes");
+        // The English captions stay as the tools' users know them, one clash included.
+        QTest::newRow("English")
+            << u"en"_qs << QStringList{u"Start NCS Expert"_qs,          u"Load TRC-file"_qs, u"&File"_qs,
+                                       u"There is nothing changed."_qs, u"Search"_qs,        u"Change value"_qs}
+            << QStringList{u"Open Coding &log"_qs};
+        QTest::newRow("German")
+            << u"de"_qs << QStringList{u"NCS Expert starten"_qs,        u"TRC-Datei laden"_qs, u"&Datei"_qs,
+                                       u"Es wurde nichts geändert."_qs, u"Suchen"_qs,          u"Wert ändern"_qs}
+            << QStringList();
+    }
     void designedWindows()
     {
-        WindowFixture f(TestFiles::crlf({u"KOMFORTBLINKEN_ANZAHL"_qs, u"\tdrei_mal"_qs}));
+        QFETCH(QString, language);
+        speak(language);
+        WindowFixture f(kTrace);
         f.open();
+        QStringList texts{f.session().listItems().value(0), f.find<QPushButton>(u"cmdLoad"_qs)->text(),
+                          f.find<QMenu>(u"mFile"_qs)->title()};
         f.load();
+        f.click(u"cmdSave"_qs);
+        texts.append(f.dialogs.texts().value(0));
         QCOMPARE(clipped(f.window.get()), QStringList());
+        QTEST(mnemonicClashes(f.window->menuBar()), "clashes");
         f.click(u"cmdSearch"_qs);
-        QCOMPARE(clipped(f.window->findChild<QDialog*>(u"frmSearch"_qs)), QStringList());
+        auto* search = f.window->findChild<QDialog*>(u"frmSearch"_qs);
+        texts.append(search->windowTitle());
+        QCOMPARE(clipped(search), QStringList());
         QStringList inChange;
-        ModalAnswer change([&](QDialog* dialog) { inChange = clipped(dialog); });
+        ModalAnswer change([&](QDialog* dialog) {
+            inChange = clipped(dialog);
+            texts.append(dialog->windowTitle());
+        });
         QVERIFY(clickNode(f.find<TraceTreeView>(u"TreeTRC"_qs), f.tree(), 2));
         QVERIFY(change.opened);
         QCOMPARE(inChange, QStringList());
+        QTEST(texts, "texts");
+        QStringList inUpdate{u"not shown"_qs};
+        ModalAnswer update([&](QDialog* dialog) { inUpdate = clipped(dialog); });
+        f.click(u"cmdCheck"_qs);
+        QCOMPARE(inUpdate, QStringList());
+    }
+
+    // What the program writes reads the same whatever the window's language.
+    void filesStayEnglish()
+    {
+        QByteArray written[2];
+        for (const int german : {0, 1}) {
+            speak(german ? u"de"_qs : u"en"_qs);
+            WindowFixture f(kTrace);
+            f.open();
+            f.load();
+            ModalAnswer change([](QDialog* dialog) {
+                child<QLineEdit>(dialog, "txtChange")->setText(u"vier_mal"_qs);
+                child<QPushButton>(dialog, "cmdOK_1")->click();
+            });
+            QVERIFY(clickNode(f.find<TraceTreeView>(u"TreeTRC"_qs), f.tree(), 2));
+            f.dialogs.queueAnswer(MessageAnswer::No);
+            f.dialogs.queueAnswer(MessageAnswer::No);
+            f.click(u"cmdSave"_qs);
+            written[german] = TestFiles::read(f.program() + u"/Codinglog.txt"_qs);
+        }
+        QVERIFY(written[0].contains("drei_mal --> vier_mal"));
+        QCOMPARE(written[1], written[0]);
     }
 };
 
