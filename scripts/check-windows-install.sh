@@ -24,7 +24,8 @@ find "$WINEPREFIX/drive_c" -depth -path '*/Start Menu/Programs/Quillon' -exec rm
 /usr/lib/wine/wine64 "$setup" /S
 wineserver -w
 for f in quillon.exe quillon-cli.exe Uninstall.exe Qt6Core.dll Qt6Widgets.dll libstdc++-6.dll \
-         platforms/qwindows.dll imageformats/qjpeg.dll styles/qwindowsvistastyle.dll; do
+         platforms/qwindows.dll imageformats/qjpeg.dll styles/qwindowsvistastyle.dll \
+         translations/qtbase_de.qm; do
     [[ -f "$program_dir/$f" ]] || fail "the installer did not install $f"
 done
 # The Start menu of all users, or the installing user's where that is not an administrator.
@@ -32,6 +33,11 @@ find "$WINEPREFIX/drive_c" -path '*/Start Menu/Programs/Quillon/Quillon.lnk' | g
     || fail "no Start-menu entry Quillon"
 
 cli="C:\\Program Files\\Quillon\\quillon-cli.exe"
+# Quillon's own German texts are built into quillon.exe (a resource, named in UTF-16); Qt's
+# (Yes, No, Open) come from translations/qtbase_de.qm beside it.
+LC_ALL=C grep -qaP '\x00q\x00u\x00i\x00l\x00l\x00o\x00n\x00_\x00d\x00e' "$program_dir/quillon.exe" \
+    || fail "quillon.exe carries no German translation"
+
 [[ "$(installed "$cli" --version)" == "$("$linux_cli" --version)" ]] || fail "--version differs from the Linux build"
 
 # The demo data is reached through Wine's Z: drive; paths in the output are compared with
