@@ -4,6 +4,9 @@
 #   scripts/screenshot.sh windows   build/windows/src/quillon.exe under Wine (windows plugin)
 # A language as second argument takes the window in that language instead of English:
 #   scripts/screenshot.sh linux de  docs/screenshot-linux-de.png
+# A window as third argument loads the demo trace and takes that window instead (English):
+#   scripts/screenshot.sh linux en find-module   docs/screenshot-find-module.png
+#   scripts/screenshot.sh linux en history       docs/screenshot-history.png
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 platform="${1:-}"
@@ -13,6 +16,18 @@ display=":${QUILLON_SCREENSHOT_DISPLAY:-97}"
 scratch="$(mktemp -d "${TMPDIR:-/tmp}/quillon-shot-XXXXXX")"
 out="$here/docs/screenshot-$platform.png"
 [[ "$language" != en ]] && out="$here/docs/screenshot-$platform-$language.png"
+view="${3:-main}"
+case "$view" in
+    main) ;;
+    find-module | history)
+        # The way there clicks the designed places of the Linux window and uses English
+        # menu mnemonics.
+        [[ "$platform" == linux && "$language" == en ]] \
+            || { echo "screenshot.sh: the $view window is taken on linux in English" >&2; exit 2; }
+        out="$here/docs/screenshot-$view.png"
+        ;;
+    *) echo "screenshot.sh: the windows are main, find-module and history" >&2; exit 2 ;;
+esac
 
 Xvfb "$display" -screen 0 1280x860x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
@@ -84,5 +99,36 @@ for _ in $(seq 1 120); do
 done
 [[ -n "$window" ]] || { cat "$scratch/quillon.log" >&2; echo "screenshot.sh: no Quillon window appeared" >&2; exit 1; }
 sleep 3 # let it finish painting
-import -window "$window" "$out"
+
+# Waits for the program's window titled $1 and prints its id.
+wait_for_window() {
+    local found=""
+    for _ in $(seq 1 30); do
+        found="$(xdotool search --onlyvisible --name "^$1" 2>/dev/null | head -n 1)" && [[ -n "$found" ]] && break
+        sleep 1
+    done
+    [[ -n "$found" ]] || { echo "screenshot.sh: no window \"$1\" appeared" >&2; exit 1; }
+    echo "$found"
+}
+click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 1.5; }
+shot="$window"
+if [[ "$view" != main ]]; then
+    click 88 63 # "Load TRC-file"
+    if [[ "$view" == find-module ]]; then
+        click 194 127 # the chassis box; its one chassis is highlighted
+        xdotool key Return
+        sleep 1
+        xdotool key alt+e f
+        shot="$(wait_for_window 'Find module')"
+        sleep 2
+        xdotool key Down Down # a look-alike module, so the window says what it lacks
+    else
+        xdotool key alt+e h
+        shot="$(wait_for_window 'Coding history')"
+        sleep 1
+        xdotool key Down # the demo's earlier save, with the values a restore would change
+    fi
+    sleep 2
+fi
+import -window "$shot" "$out"
 echo "$out: $(identify -format '%wx%h' "$out")"
