@@ -1544,6 +1544,21 @@ Bitte prüfen und erneut ausführen.</translation>
     </message>
 </context>
 <context>
+    <name>SaveSummary</name>
+    <message>
+        <source>Go back to NCS Expert</source>
+        <translation>Zurück zu NCS Expert</translation>
+    </message>
+    <message>
+        <source>Select SG_CODIEREN</source>
+        <translation>SG_CODIEREN wählen</translation>
+    </message>
+    <message>
+        <source>Check in the middle or JOBNAME is SG_CODIEREN</source>
+        <translation>In der Mitte prüfen, ob JOBNAME SG_CODIEREN ist</translation>
+    </message>
+</context>
+<context>
     <name>SearchPanel</name>
     <message>
         <source>Load TRC-file first.</source>

@@ -1,5 +1,7 @@
 #include "coding/save_summary.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr qsizetype kLookBack = 20;
@@ -33,13 +35,15 @@ QStringList BuildSaveSummary(const QStringList& traceLines, const QStringList& o
 
 QStringList ncsExpertSteps()
 {
+    // Shown after the coding log entry is made, so they may speak the window's language;
+    // the "-->" lines name NCS Expert's own (English) keys and stay as they are.
     return {
-        QStringLiteral("Go back to NCS Expert"),
+        QCoreApplication::translate("SaveSummary", "Go back to NCS Expert"),
         QString(),
         QStringLiteral("--> Change job (F2)"),
-        QStringLiteral("Select SG_CODIEREN"),
+        QCoreApplication::translate("SaveSummary", "Select SG_CODIEREN"),
         QString(),
-        QStringLiteral("Check in the middle or JOBNAME is SG_CODIEREN"),
+        QCoreApplication::translate("SaveSummary", "Check in the middle or JOBNAME is SG_CODIEREN"),
         QStringLiteral("--> Execute job (F3)"),
     };
 }

@@ -8,5 +8,5 @@
 // lies more than 20 lines above it is not listed. Both lists have the same length.
 QStringList BuildSaveSummary(const QStringList& traceLines, const QStringList& outputLines);
 
-// The steps that code the module with the new file in NCS Expert.
+// The steps that code the module with the new file in NCS Expert, in the window's language.
 QStringList ncsExpertSteps();
