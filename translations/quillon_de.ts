@@ -381,7 +381,7 @@
     </message>
     <message>
         <source>Best first. Of the trace&apos;s %1 functions, &quot;Every value known&quot; counts those whose current values the module knows, &quot;Functions found&quot; those it has at all.</source>
-        <translation>Das beste zuerst. Von den %1 Funktionen der Trace-Datei zählt „Alle Werte bekannt“ die, deren aktuelle Werte das Modul kennt, „Funktionen gefunden“ die, die es überhaupt hat.</translation>
+        <translation>Die besten zuerst. Von den %1 Funktionen der Trace-Datei zählt „Alle Werte bekannt“ die, deren aktuelle Werte das Modul kennt, „Funktionen gefunden“ die, die es überhaupt hat.</translation>
     </message>
     <message>
         <source>not searched</source>
@@ -408,7 +408,7 @@
     </message>
     <message>
         <source>Functions compared with the loaded trace</source>
-        <translation>Funktionen im Vergleich zur geladenen Trace-Datei</translation>
+        <translation>Vergleich mit geladener Trace-Datei</translation>
     </message>
     <message>
         <source>&quot;match&quot;: the saved trace holds the same functions as the loaded one, so it is the same module. Otherwise: how many of the loaded trace&apos;s functions it holds.</source>
