@@ -1,5 +1,6 @@
 #include "ui/main_window_controls.h"
 
+#include "ui/controls.h"
 #include "ui/trace_tree_view.h"
 
 #include <QAction>
@@ -104,7 +105,7 @@ QList<QWidget*> createMainWindowControls(QWidget* clientArea)
     for (const ControlDesign& design : kControls) {
         QWidget* container = clientArea;
         if (design.container)
-            container = clientArea->findChild<QWidget*>(QString::fromLatin1(design.container));
+            container = requireChild<QWidget>(clientArea, QString::fromLatin1(design.container));
         QWidget* control = createControl(design, container);
         control->setObjectName(QString::fromLatin1(design.name));
         control->setGeometry(design.left, design.top, design.width, design.height);
@@ -112,17 +113,17 @@ QList<QWidget*> createMainWindowControls(QWidget* clientArea)
         controls.append(control);
     }
 
-    auto* logo = clientArea->findChild<QLabel*>(QStringLiteral("lblLogo_1"));
+    auto* logo = requireChild<QLabel>(clientArea, QStringLiteral("lblLogo_1"));
     QFont logoFont = logo->font();
     logoFont.setBold(true);
     logoFont.setPointSizeF(logoFont.pointSizeF() * 1.3);
     logo->setFont(logoFont);
     for (const char* name : {"lblLogo_1", "lblLogo_2"})
-        clientArea->findChild<QLabel*>(QString::fromLatin1(name))->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    clientArea->findChild<QWidget*>(QStringLiteral("listImage"))
+        requireChild<QLabel>(clientArea, QString::fromLatin1(name))->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    requireChild<QWidget>(clientArea, QStringLiteral("listImage"))
         ->setToolTip(QCoreApplication::translate("MainWindow", " Click for next picture "));
-    clientArea->findChild<QWidget*>(QStringLiteral("TreeTRC"))->hide();
-    clientArea->findChild<QWidget*>(QStringLiteral("listCopy"))->hide();
+    requireChild<QWidget>(clientArea, QStringLiteral("TreeTRC"))->hide();
+    requireChild<QWidget>(clientArea, QStringLiteral("listCopy"))->hide();
     return controls;
 }
 
