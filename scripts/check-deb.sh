@@ -73,6 +73,11 @@ for command in $commands; do
         [[ $answer != *"unknown option"* ]] || fail "quillon-cli $command does not know $option, which its help names"
     done
 done
+# The window's options too; --help prints them without a display.
+gui_manual="$(zcat "$root/usr/share/man/man1/quillon.1.gz" | sed 's/\\-/-/g')"
+for option in $("$root/usr/bin/quillon" --help | grep -o -- '--[a-z-]*[a-z]' | grep -v -- '--help-all' | sort -u); do
+    grep -qF -- "$option" <<<"$gui_manual" || fail "the manual page of quillon does not name $option"
+done
 
 if command -v lintian >/dev/null; then
     # Errors and warnings fail the check; informational tags are only shown.

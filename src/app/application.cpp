@@ -29,7 +29,7 @@ struct StartOptions {
 };
 
 // Options for demos and tests; a normal start needs none.
-StartOptions parseOptions(const QApplication& app)
+StartOptions parseOptions(const QCoreApplication& app)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Quillon - coding companion for NCS Expert"));
@@ -63,10 +63,29 @@ QString lockFilePath(const QString& settingsFile)
     return QDir(QStandardPaths::writableLocation(QStandardPaths::TempLocation)).filePath(name);
 }
 
+// --help and --version print and end before any window exists, so they also work where
+// there is no display (over SSH, in a package check).
+bool onlyPrints(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "-h" || argument == "--help" || argument == "--help-all" || argument == "-v"
+            || argument == "--version")
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int runQuillon(int argc, char* argv[])
 {
+    if (onlyPrints(argc, argv)) {
+        QCoreApplication printer(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("Quillon"));
+        QCoreApplication::setApplicationVersion(QStringLiteral(QUILLON_VERSION));
+        static_cast<void>(parseOptions(printer));
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillon"));
     QApplication::setApplicationVersion(QStringLiteral(QUILLON_VERSION));
