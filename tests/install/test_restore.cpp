@@ -246,6 +246,9 @@ private slots:
             bytes = signedRecord(lines);
         }
         if (edit == u"link ECU") { // the tool's folder now leads outside, with the same files
+#ifdef Q_OS_WIN
+            QSKIP("QFile::link makes a shortcut there, which no path is resolved through");
+#endif
             QVERIFY(QDir().rename(run.f.at(u"EDIABAS/ECU"_qs), run.f.at(u"outside/ECU2"_qs)));
             QVERIFY(QFile::link(run.f.at(u"outside/ECU2"_qs), run.f.at(u"EDIABAS/ECU"_qs)));
         }

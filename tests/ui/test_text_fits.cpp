@@ -103,12 +103,12 @@ private slots:
         f.load();
         f.click(u"cmdSave"_qs);
         texts.append(f.dialogs.texts().value(0));
-        QCOMPARE(clipped(f.window.get()), QStringList());
+        QCOMPARE(clipped(f.window.get()).join(u"; "), QString()); // names what is cut off
         QTEST(mnemonicClashes(f.window->menuBar()), "clashes");
         f.click(u"cmdSearch"_qs);
         auto* search = f.window->findChild<QDialog*>(u"frmSearch"_qs);
         texts.append(search->windowTitle());
-        QCOMPARE(clipped(search), QStringList());
+        QCOMPARE(clipped(search).join(u"; "), QString());
         QStringList inChange;
         ModalAnswer change([&](QDialog* dialog) {
             inChange = clipped(dialog);
@@ -116,12 +116,12 @@ private slots:
         });
         QVERIFY(clickNode(f.find<TraceTreeView>(u"TreeTRC"_qs), f.tree(), 2));
         QVERIFY(change.opened);
-        QCOMPARE(inChange, QStringList());
+        QCOMPARE(inChange.join(u"; "), QString());
         QTEST(texts, "texts");
         QStringList inUpdate{u"not shown"_qs};
         ModalAnswer update([&](QDialog* dialog) { inUpdate = clipped(dialog); });
         f.click(u"cmdCheck"_qs);
-        QCOMPARE(inUpdate, QStringList());
+        QCOMPARE(inUpdate.join(u"; "), QString());
     }
 
     // What the program writes reads the same whatever the window's language.
