@@ -853,7 +853,7 @@ WinKFP einspielen nicht möglich.</translation>
     </message>
     <message>
         <source>Chassis - Module</source>
-        <translation>Baureihe - Modul</translation>
+        <translation>Baureihe/Modul</translation>
     </message>
     <message>
         <source>SP daten</source>
@@ -865,11 +865,11 @@ WinKFP einspielen nicht möglich.</translation>
     </message>
     <message>
         <source>Update SP-daten</source>
-        <translation>SP-Daten einspielen</translation>
+        <translation>SP-Daten updaten</translation>
     </message>
     <message>
         <source>Update WinKFP</source>
-        <translation>WinKFP einspielen</translation>
+        <translation>WinKFP updaten</translation>
     </message>
     <message>
         <source>Check ECU update</source>
@@ -1416,11 +1416,11 @@ Zum Fortsetzen erneut wiederherstellen.</translation>
     </message>
     <message>
         <source>Update SP-daten</source>
-        <translation>SP-Daten einspielen</translation>
+        <translation>SP-Daten updaten</translation>
     </message>
     <message>
         <source>Update WinKFP</source>
-        <translation>WinKFP einspielen</translation>
+        <translation>WinKFP updaten</translation>
     </message>
     <message>
         <source>stopped</source>
