@@ -60,6 +60,8 @@ case "$platform" in
         # Wine's own dialog font ("MS Shell Dlg", a Tahoma that Qt cannot use) would make
         # Qt fall back to the first font it knows, a serif one. Windows 10 gives programs
         # Segoe UI 9 pt; the nearest font here is Liberation Sans at the same size.
+        fc-list | grep -q "Liberation Sans" \
+            || { echo "screenshot.sh: install fonts-liberation first (the nearest font to Segoe UI)" >&2; exit 1; }
         python3 - "$scratch/font.reg" <<'PY'
 import sys
 face = "Liberation Sans".encode("utf-16-le")
