@@ -10,6 +10,9 @@ target_compile_definitions(quillon_options INTERFACE
     QT_NO_CAST_TO_ASCII
     QT_NO_NARROWING_CONVERSIONS_IN_CONNECT
     QUILLON_VERSION="${PROJECT_VERSION}")
+# In Debug builds (the tests') an index past the end of a standard container stops the
+# program at once, instead of reading whatever lies beside it.
+target_compile_definitions(quillon_options INTERFACE $<$<CONFIG:Debug>:_GLIBCXX_ASSERTIONS>)
 
 if(QUILLON_SANITIZE)
     target_compile_options(quillon_options INTERFACE

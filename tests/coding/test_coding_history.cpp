@@ -1,5 +1,6 @@
 #include "coding/coding_history.h"
 #include "common/clock.h"
+#include "support/data_table.h"
 #include "support/test_files.h"
 #include "trace/trace_functions.h"
 
@@ -48,6 +49,28 @@ private slots:
         const auto details = CodingHistory::ReadSnapshot(kept[1], ReadTraceFunctions(kTrace).value());
         QVERIFY(details && details->changedValues == 1 && details->sharedFunctions == 2);
         QVERIFY(!CodingHistory::ReadSnapshot(kept.last(), {}));
+    }
+
+    // A snapshot sharing less than 90 % of the loaded trace's functions looks like another
+    // module; exactly 90 % is still the same one.
+    void sameModuleRule_data()
+    {
+        addColumns<int, int, int, QString, bool>("shared", "snapshotFunctions", "loaded", "match", "other");
+        QTest::newRow("all") << 40 << 40 << 40 << u"match"_qs << false;
+        QTest::newRow("all, snapshot holds more") << 40 << 41 << 40 << u"40 of 40 functions"_qs << false;
+        QTest::newRow("exactly 90 %") << 36 << 36 << 40 << u"36 of 40 functions"_qs << false;
+        QTest::newRow("just under 90 %") << 35 << 40 << 40 << u"35 of 40 functions"_qs << true;
+    }
+    void sameModuleRule()
+    {
+        QFETCH(int, shared);
+        QFETCH(int, snapshotFunctions);
+        QFETCH(int, loaded);
+        CodingHistory::SnapshotDetails details;
+        details.sharedFunctions = shared;
+        details.trace.resize(snapshotFunctions);
+        QTEST(CodingHistory::MatchText(details, loaded), "match");
+        QTEST(CodingHistory::LooksLikeOtherModule(details, loaded), "other");
     }
 };
 

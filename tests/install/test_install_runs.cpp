@@ -81,7 +81,8 @@ private slots:
         // The partial copy a killed run left behind goes before the backup; look-alikes stay.
         QVERIFY(TreeFiles::build(f.root(), {{u"EDIABAS/ECU/A.PRG.quillon~"_qs, "half"},
                                             {u"EDIABAS/ECU/KEEP.quillon"_qs, "not ours"},
-                                            {u"EDIABAS/ECU/.quillon~"_qs, "no name"}}));
+                                            {u"EDIABAS/ECU/.quillon~"_qs, "no name"},
+                                            {u"EDIABAS/ECU_20100101_000000/OLD.PRG.quillon~"_qs, "half"}}));
         f.dialogs.queueAnswer(MessageAnswer::Yes);
         f.dialogs.queueAnswer(MessageAnswer::Yes);
         auto c = f.context();
@@ -91,6 +92,7 @@ private slots:
         QCOMPARE(f.view.caption, u"Update WinKFP ready [3 folders updated]"_qs);
         QCOMPARE(f.view.lines.mid(f.view.lines.size() - 2), (QStringList{QString(), u"UPDATE READY"_qs}));
         QVERIFY(f.view.updateButtonsEnabled && !f.busy.isBusy() && f.view.logVisible);
+        QVERIFY(QDir().rmdir(f.at(u"EDIABAS/ECU_20100101_000000"_qs))); // its leftover went too
         const TreeSnapshot expected = TreeFiles::snapshot(InstallFixture::Golden + u"/expected"_qs);
         const TreeSnapshot actual = f.tools();
         QCOMPARE(actual.keys(), expected.keys());

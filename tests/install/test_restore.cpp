@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QSysInfo>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <filesystem>
@@ -212,6 +213,7 @@ private slots:
         QTest::newRow("one changed character") << u"flip"_qs << u"was changed or damaged"_qs;
         QTest::newRow("tool folder elsewhere") << u"tool"_qs << u"a folder the record names is missing"_qs;
         QTest::newRow("no closing line") << u"cut end"_qs << u"stopped before it ended"_qs;
+        QTest::newRow("run line without its fields") << u"short run"_qs << u"line 2 cannot be read"_qs;
         QTest::newRow("first form, relative path") << u"first relative"_qs << u"not inside the folders"_qs;
         QTest::newRow("first form, outside path") << u"first outside"_qs << u"not inside the folders"_qs;
     }
@@ -234,6 +236,8 @@ private slots:
             line("new\t") = "new\t1\t" + edit.mid(9).toUtf8();
         else if (edit == u"tool") // the second names EDIABAS, the first the records
             lines[lines.indexOf(line("tool\t")) + 1] = "tool\t" + QFile::encodeName(run.f.at(u"GONE"_qs));
+        else if (edit == u"short run")
+            line("run\t") = "run\tsp-daten";
         else if (edit == u"cut end")
             lines.removeIf([](const QByteArray& l) { return l.startsWith("end"); });
         if (edit.startsWith(u"first"_qs)) {
@@ -371,6 +375,21 @@ private slots:
         const QString pid = QString::number(QCoreApplication::applicationPid());
         QCOMPARE(refusal.contains(u"is running: test_restore (process "_qs + pid), !killed);
         QVERIFY(killed || TreeFiles::snapshot(run.f.root()) == files);
+    }
+
+    // Two runs of the same kind within one second each get a record of their own.
+    void recordsOfTheSameSecond()
+    {
+        QTemporaryDir folder;
+        RealFileOps ops;
+        const QDateTime time(QDate(2024, 5, 1), QTime(9, 0));
+        QStringList paths;
+        for (int i = 0; i < 2; ++i) {
+            auto writer = RestoreRecordWriter::create(ops, folder.path(), u"sp-daten"_qs, time, u"SP"_qs);
+            QVERIFY2(writer, qPrintable(writer.error()));
+            paths.append(writer.value()->path());
+        }
+        QVERIFY(paths[0] != paths[1]);
     }
 };
 

@@ -92,6 +92,8 @@ private slots:
                                      << u"[0x0001, 0x0002]|FF 10||-"_qs;
         QTest::newRow("optional of an optional") << QByteArray("{{B}}{{B}}") << bytes({1, 0, 0}) << u"[-]|-|-|-"_qs;
         QTest::newRow("ends inside an optional") << QByteArray("A{B}{") << bytes({1, 0xEE, 0}) << u"EE|-|-|-"_qs;
+        QTest::newRow("raw bytes to the row's end, in an optional")
+            << QByteArray("B{A}") << bytes({9, 1, 2, 0xAB, 0xCD}) << u"0x09|AB CD|-|-"_qs;
     }
     void decode()
     {

@@ -46,8 +46,10 @@ private slots:
         QCOMPARE(TreeText::texts(tree), collection);
         QVERIFY(tree.addRoot(u"gamma"_qs, u"gamma"_qs, 1).ok());
         QCOMPARE(tree.roots(), (QList<int>{3, 5, 6, 1}));
+        const QPersistentModelIndex selected(tree.modelIndex(3)); // as a view's selection holds it
         tree.setText(3, u"zz"_qs);
         QCOMPARE(tree.roots(), (QList<int>{5, 6, 1, 3}));
+        QCOMPARE(selected.row(), 3);
         tree.setSorted(false);
         QCOMPARE(tree.roots(), (QList<int>{1, 3, 5, 6}));
 
@@ -68,6 +70,8 @@ private slots:
         tree.setText(99, u"x"_qs);
         tree.setColor(4, NodeColor::Blue);
         QCOMPARE(changed, QList<int>{4});
+        QVERIFY(tree.addRoot(u"Aaa"_qs, u"Aaa"_qs, 1).ok()); // unsorted: it goes last
+        QCOMPARE(tree.roots().last(), tree.count());
     }
 
     // Keys are unique and exact; removing renumbers the collection and frees the keys.

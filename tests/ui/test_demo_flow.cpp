@@ -160,6 +160,9 @@ private slots:
         QVERIFY2(f.session().listItems().contains(u"11 differences"_qs),
                  qPrintable(f.session().listItems().join(u'|')));
         QVERIFY(f.action(u"ssFile_4"_qs)->isEnabled());
+        f.dialogs.queueOpenFile(QString()); // "Load non-default TRC-file" cancelled: nothing happens
+        f.action(u"sFile_1"_qs)->trigger();
+        QVERIFY(f.session().listItems().contains(u"11 differences"_qs));
         QVERIFY(f.dialogs.messages.isEmpty());
     }
 };
