@@ -377,6 +377,27 @@ private slots:
         QVERIFY(killed || TreeFiles::snapshot(run.f.root()) == files);
     }
 
+    // The list reads what each record says of itself: a restored run stays ended and says
+    // so; a file that is no record, or one whose run line lacks its fields, is listed with why.
+    void listFromTheRecords()
+    {
+        Installed run(0, u"SP-E46"_qs);
+        QCOMPARE(run.f.view.caption, u"Update SP-daten ready [17 files updated]"_qs); // the list's count
+        RealFileOps ops;
+        QCOMPARE(run.restore(ops).kind, Kind::Restored);
+        const QString folder = run.f.records.path();
+        QVERIFY(TestFiles::write(folder + u"/a.txt"_qs, "hello\n"));
+        QVERIFY(TestFiles::write(folder + u"/b.txt"_qs, "quillon restore record 1\nrun\tsp-daten\nend\n"));
+        QStringList seen;
+        for (const Restore::RecordSummary& s : Restore::list(folder, ops))
+            seen.append(s.unreadable.isEmpty()
+                            ? s.kind + u' ' + QString::number(s.count) + (s.ended ? u" ended"_qs : QString())
+                                  + (s.restored ? u" restored"_qs : QString())
+                            : s.unreadable);
+        QCOMPARE(seen, (QStringList{u"sp-daten 17 ended restored"_qs, u"the record names no installation"_qs,
+                                    u"not a restore record"_qs}));
+    }
+
     // Two runs of the same kind within one second each get a record of their own.
     void recordsOfTheSameSecond()
     {
