@@ -2,6 +2,9 @@
 
 #include "common/paths.h"
 #include "common/text_file.h"
+#ifndef Q_OS_WIN
+#include "install/descriptor_copy.h"
+#endif
 
 #include <QFile>
 
@@ -229,6 +232,11 @@ Status RealFileOps::copyFile(const QString& source, const QString& target, const
 {
     std::error_code error;
     const QString partial = partialName(target);
+#ifndef Q_OS_WIN
+    if (std::optional<Status> copied = DescriptorCopy::copyFile(source, partial, target, options))
+        return *copied;
+        // No file can be made beside the target: the way below writes in place where it may.
+#endif
     const bool hashing = options.written || !options.expectedHash.isEmpty();
     // Nothing to look at on the way: the system copies the bytes itself (and refuses
     // anything but a regular file).
