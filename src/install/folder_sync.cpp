@@ -67,10 +67,10 @@ QList<FileOps::Entry> subfolders(const QList<FileOps::Entry>& entries)
     return result;
 }
 
-// The dated backup folders beside target ("ECU_20201231_235959").
+// The dated backup folders beside target ("ECU_20201231_235959", "ECU_20201231_235959_2").
 QStringList datedBackups(const QString& target, const QList<FileOps::Entry>& siblings)
 {
-    static const QRegularExpression stamp(QStringLiteral("^_\\d{8}_\\d{6}$"));
+    static const QRegularExpression stamp(QStringLiteral("^_\\d{8}_\\d{6}(_\\d+)?$"));
     const QString name = Paths::nameOf(target);
     QStringList folders;
     for (const FileOps::Entry& e : siblings)
@@ -82,9 +82,13 @@ QStringList datedBackups(const QString& target, const QList<FileOps::Entry>& sib
 
 } // namespace
 
-QString FolderSync::backupFolderFor(const QString& target, const Clock& clock)
+QString FolderSync::backupFolderFor(const QString& target)
 {
-    return target + u'_' + DateText::stamp(clock.now());
+    const QString dated = target + u'_' + DateText::stamp(m_clock.now());
+    QString folder = dated;
+    for (int n = 2; m_ops.folderExists(folder) || m_ops.fileExists(folder) || m_ops.isLink(folder); ++n)
+        folder = dated + u'_' + QString::number(n);
+    return folder;
 }
 
 void FolderSync::step(int& counter, qsizetype total)
@@ -208,7 +212,7 @@ Status FolderSync::UpdateFiles(const QString& source, const QString& target, Mes
     QString backupFolder; // holds the target's files once they are backed up
     if (backup == MessageAnswer::Yes) {
         m_observer.setCaption(QCoreApplication::translate("FolderSync", "Backup %1").arg(target));
-        backupFolder = backupFolderFor(target, m_clock);
+        backupFolder = backupFolderFor(target);
         // Noted first: a folder that fails to be made because it exists is only ever
         // removed by a restore once it is empty.
         if (Status noted = record([&](RestoreRecordWriter& r) { return r.folder(backupFolder); }); !noted)
@@ -279,7 +283,7 @@ Status FolderSync::ReplaceFolders(const QString& source, const QString& target, 
         m_observer.addLine(target);
         QString backupFolder;
         if (keep) {
-            backupFolder = backupFolderFor(target, m_clock);
+            backupFolder = backupFolderFor(target);
             if (Status noted = record([&](RestoreRecordWriter& r) { return r.folder(backupFolder); }); !noted)
                 return noted;
             if (Status made = m_ops.makeFolder(backupFolder); !made)

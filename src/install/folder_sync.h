@@ -40,8 +40,8 @@ public:
     // Every change from now on is written into record before it is made (none when null).
     void setRecord(RestoreRecordWriter* record) { m_record = record; }
 
-    // target + "_yyyymmdd_hhnnss".
-    static QString backupFolderFor(const QString& target, const Clock& clock);
+    // target + "_yyyymmdd_hhnnss", numbered ("_2") when a run of the same second made one.
+    QString backupFolderFor(const QString& target);
 
 private:
     Status removeLeftovers(const QString& folder);

@@ -89,6 +89,34 @@ private slots:
         QCOMPARE(TreeFiles::snapshot(S), TreeFiles::snapshot(T));
     }
 
+    // A second run within the same second keeps its own backup beside the first one's.
+    void twoRunsInOneSecondKeepBothBackups_data()
+    {
+        addColumns<bool, QString>("folders", "entry");
+        QTest::newRow("files") << false << u"A.PRG"_qs;
+        QTest::newRow("folders") << true << u"FAM/A"_qs;
+    }
+    void twoRunsInOneSecondKeepBothBackups()
+    {
+        QFETCH(bool, folders);
+        QFETCH(QString, entry);
+        QVERIFY(build({{u"tgt/"_qs + entry, "first"}, {u"src/"_qs + entry, "second"}}));
+        QVERIFY(TreeFiles::touchAll(T, QDateTime(QDate(2000, 1, 1), QTime(0, 0))));
+        const auto run = [&] {
+            FolderSync s = sync();
+            return folders ? s.ReplaceFolders(S, T, MessageAnswer::Yes) : s.UpdateFiles(S, T, MessageAnswer::Yes);
+        };
+        QVERIFY(run().ok());
+        QVERIFY(build({{u"src/"_qs + entry, "third"}}));
+        QVERIFY(TreeFiles::touch(in(u"src/"_qs + entry), QDateTime::currentDateTime().addSecs(60)));
+        const Status second = run();
+        QVERIFY2(second.ok(), qPrintable(second.error()));
+        const QString first = T + InstallFixture::Stamp;
+        QCOMPARE(TreeFiles::snapshot(first).value(entry), QByteArray("first"));
+        QCOMPARE(TreeFiles::snapshot(first + u"_2"_qs).value(entry), QByteArray("second"));
+        QCOMPARE(TreeFiles::snapshot(T).value(entry), QByteArray("third"));
+    }
+
     void replaceFoldersDeletesReadOnlyAndNeverFollowsLinks()
     {
         QUILLON_NEEDS_SYMLINKS();
