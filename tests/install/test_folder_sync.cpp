@@ -117,6 +117,35 @@ private slots:
         QCOMPARE(TreeFiles::snapshot(T).value(entry), QByteArray("third"));
     }
 
+    // A killed run's leftover in the copy's way, even a link out of the tool folder, is
+    // replaced and never written through; the copy keeps its source's permissions.
+    void copyReplacesLeftoverAndKeepsPermissions_data()
+    {
+        addColumns<bool>("hashed");
+        QTest::newRow("copied by the system") << false;
+        QTest::newRow("hashed on the way") << true;
+    }
+    void copyReplacesLeftoverAndKeepsPermissions()
+    {
+        QUILLON_NEEDS_SYMLINKS();
+        QFETCH(bool, hashed);
+        QVERIFY(build({{u"src/A"_qs, "new"}, {u"outside/KEEP"_qs, "keep"}}));
+        QVERIFY(QFile::link(in(u"outside/KEEP"_qs), in(u"tgt/A"_qs) + FileOps::partialSuffix()));
+        const auto mode = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup;
+        QVERIFY(QFile::setPermissions(in(u"src/A"_qs), mode));
+        Fingerprint written;
+        const Status copied = m_ops.copyFile(in(u"src/A"_qs), in(u"tgt/A"_qs), {hashed ? &written : nullptr});
+        QVERIFY2(copied.ok(), qPrintable(copied.error()));
+        QCOMPARE(TreeFiles::snapshot(in(u"outside"_qs)), (TreeSnapshot{{u"KEEP"_qs, "keep"}}));
+        QCOMPARE(TreeFiles::snapshot(T), (TreeSnapshot{{u"A"_qs, "new"}}));
+        QVERIFY(!QFileInfo(in(u"tgt/A"_qs)).isSymLink());
+        QCOMPARE(written.size, hashed ? 3 : 0);
+        const auto anyone = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
+                            | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther
+                            | QFile::ExeOther;
+        QCOMPARE(QFile::permissions(in(u"tgt/A"_qs)) & anyone, mode);
+    }
+
     void replaceFoldersDeletesReadOnlyAndNeverFollowsLinks()
     {
         QUILLON_NEEDS_SYMLINKS();
