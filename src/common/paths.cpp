@@ -86,4 +86,9 @@ QString describeFileError(const QString& path, const QString& systemError)
     return toNative(path) + QStringLiteral(": ") + systemError;
 }
 
+QString notRegularFile(const QString& path)
+{
+    return describeFileError(path, QStringLiteral("not a regular file"));
+}
+
 } // namespace Paths

@@ -27,5 +27,7 @@ bool sameFile(const QString& a, const QString& b);
 
 // The message for a file that could not be opened, read or written.
 QString describeFileError(const QString& path, const QString& systemError);
+// The refusal of a FIFO, a device or a socket, which is never opened.
+QString notRegularFile(const QString& path);
 
 } // namespace Paths

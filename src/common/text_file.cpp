@@ -22,7 +22,7 @@ Status refuseSpecialFile(const QString& path)
     // Asked of the path before it is opened: opening a FIFO waits for the other end.
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
-        return Status::failure(Paths::describeFileError(path, QStringLiteral("not a regular file")));
+        return Status::failure(Paths::notRegularFile(path));
     return {};
 }
 
@@ -88,7 +88,7 @@ Result<QByteArray> readBytes(const QString& path, const FileKind& kind)
         return Result<QByteArray>::failure(Paths::describeFileError(path, file.errorString()));
     // Swapped for a device since it was looked at: reading would never end.
     if (file.isSequential())
-        return Result<QByteArray>::failure(Paths::describeFileError(path, QStringLiteral("not a regular file")));
+        return Result<QByteArray>::failure(Paths::notRegularFile(path));
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return Result<QByteArray>::failure(Paths::describeFileError(path, file.errorString()));

@@ -37,7 +37,7 @@ public:
     // Closing reports what the system could not write before (a network share, a quota).
     int close()
     {
-        const int result = ::close(m_fd);
+        const int result = m_fd >= 0 ? ::close(m_fd) : 0;
         m_fd = -1;
         return result;
     }
@@ -108,9 +108,8 @@ std::optional<Status> DescriptorCopy::copyFile(const QString& source, const QStr
         return failure(source, errno);
     if (S_ISDIR(seen.st_mode))
         return failure(source, EISDIR);
-    const Status notRegular = Status::failure(Paths::describeFileError(source, QStringLiteral("not a regular file")));
     if (!S_ISREG(seen.st_mode))
-        return notRegular;
+        return Status::failure(Paths::notRegularFile(source));
     Descriptor in(openFor(from, O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     if (in < 0)
         return failure(source, errno);
@@ -119,7 +118,7 @@ std::optional<Status> DescriptorCopy::copyFile(const QString& source, const QStr
     if (::fstat(in, &opened) != 0)
         return failure(source, errno);
     if (!S_ISREG(opened.st_mode))
-        return notRegular;
+        return Status::failure(Paths::notRegularFile(source));
 
     // A leftover of a killed run may be in the way, marked read-only or even a link: it
     // goes, and the copy is made afresh, never through a link.
@@ -176,15 +175,7 @@ std::optional<Status> DescriptorCopy::copyFile(const QString& source, const QStr
         *options.written =
             Fingerprint{size, qint64(written.st_mtim.tv_sec) * 1000000000 + written.st_mtim.tv_nsec, digest};
     }
-    if (out.close() != 0) {
-        const int error = errno;
-        ::unlink(to.constData());
-        return failure(target, error);
-    }
-    if (::rename(to.constData(), QFile::encodeName(target).constData()) != 0) {
-        const int error = errno;
-        ::unlink(to.constData());
-        return failure(target, error);
-    }
+    if (out.close() != 0 || ::rename(to.constData(), QFile::encodeName(target).constData()) != 0)
+        return fail(failure(target, errno));
     return Status();
 }

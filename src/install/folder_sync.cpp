@@ -84,11 +84,7 @@ QStringList datedBackups(const QString& target, const QList<FileOps::Entry>& sib
 
 QString FolderSync::backupFolderFor(const QString& target)
 {
-    const QString dated = target + u'_' + DateText::stamp(m_clock.now());
-    QString folder = dated;
-    for (int n = 2; m_ops.folderExists(folder) || m_ops.fileExists(folder) || m_ops.isLink(folder); ++n)
-        folder = dated + u'_' + QString::number(n);
-    return folder;
+    return FolderTree::unusedPath(m_ops, target + u'_' + DateText::stamp(m_clock.now()));
 }
 
 void FolderSync::step(int& counter, qsizetype total)

@@ -31,9 +31,7 @@ Status copy(FileOps& ops, const QString& source, const QString& target, const Co
         case FileOps::Kind::Folder: done = copy(ops, from, to, copied); break;
         case FileOps::Kind::Link: done = ops.copyLink(from, to); break;
         case FileOps::Kind::File: done = ops.copyFile(from, to, {copied ? &written : nullptr}); break;
-        case FileOps::Kind::Special:
-            done = Status::failure(Paths::describeFileError(from, QStringLiteral("not a regular file")));
-            break;
+        case FileOps::Kind::Special: done = Status::failure(Paths::notRegularFile(from)); break;
         }
         if (done && copied && entry.kind != FileOps::Kind::Folder)
             done = copied(to, written);
@@ -57,6 +55,14 @@ Status remove(FileOps& ops, const QString& folder)
             return done;
     }
     return ops.removeFolder(folder);
+}
+
+QString unusedPath(FileOps& ops, const QString& stem, const QString& extension)
+{
+    QString path = stem + extension;
+    for (int n = 2; ops.folderExists(path) || ops.fileExists(path) || ops.isLink(path); ++n)
+        path = stem + u'_' + QString::number(n) + extension;
+    return path;
 }
 
 } // namespace FolderTree

@@ -27,4 +27,8 @@ Status remove(FileOps& ops, const QString& folder);
 // Child path: folder, the native separator, name.
 QString child(const QString& folder, const QString& name);
 
+// stem + extension, or stem + "_2" + extension and so on when something (even a dangling
+// link) already has that name: two runs within one second each get their own.
+QString unusedPath(FileOps& ops, const QString& stem, const QString& extension = {});
+
 } // namespace FolderTree

@@ -193,11 +193,6 @@ bool isSpecial(const QString& path)
     return !error && fs::exists(status) && !fs::is_regular_file(status) && !fs::is_directory(status);
 }
 
-Status notRegular(const QString& path)
-{
-    return Status::failure(Paths::describeFileError(path, QStringLiteral("not a regular file")));
-}
-
 // Gives the copy its source's time and puts it in place of target. Only the owner may set
 // a file's time; a target written in place keeps the time of the copy, which is later
 // than the source's and so still counts as up to date.
@@ -233,9 +228,10 @@ Status RealFileOps::copyFile(const QString& source, const QString& target, const
     std::error_code error;
     const QString partial = partialName(target);
 #ifndef Q_OS_WIN
+    // Without a value no file can be made beside the target: the way below then writes in
+    // place where it may.
     if (std::optional<Status> copied = DescriptorCopy::copyFile(source, partial, target, options))
         return *copied;
-        // No file can be made beside the target: the way below writes in place where it may.
 #endif
     const bool hashing = options.written || !options.expectedHash.isEmpty();
     // Nothing to look at on the way: the system copies the bytes itself (and refuses
@@ -243,7 +239,7 @@ Status RealFileOps::copyFile(const QString& source, const QString& target, const
     if (!hashing && fs::copy_file(toPath(source), toPath(partial), error))
         return finishCopy(source, partial, target, nullptr);
     if (isSpecial(source))
-        return notRegular(source);
+        return Status::failure(Paths::notRegularFile(source));
     fs::remove(toPath(partial), error); // a leftover, perhaps marked read-only
     error.clear();
     if (!hashing) {
@@ -383,7 +379,7 @@ Status RealFileOps::removeFolder(const QString& path)
 Result<QByteArray> RealFileOps::readFile(const QString& path)
 {
     if (isSpecial(path))
-        return Result<QByteArray>::failure(notRegular(path).error());
+        return Result<QByteArray>::failure(Paths::notRegularFile(path));
     return TextFile::readBytes(path);
 }
 
@@ -420,7 +416,7 @@ Result<QByteArray> RealFileOps::hashFile(const QString& path, HashKind kind)
 {
     using R = Result<QByteArray>;
     if (isSpecial(path))
-        return R::failure(notRegular(path).error());
+        return R::failure(Paths::notRegularFile(path));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return R::failure(Paths::describeFileError(path, file.errorString()));

@@ -428,11 +428,8 @@ Result<std::unique_ptr<RestoreRecordWriter>> RestoreRecordWriter::create(FileOps
     using R = Result<std::unique_ptr<RestoreRecordWriter>>;
     if (Status made = ops.makePath(folder); !made)
         return R::failure(made.error());
-    // Two runs within one second get numbered names.
-    const QString base = FolderTree::child(folder, DateText::stamp(time) + u'_' + kind);
-    QString path = base + QStringLiteral(".txt");
-    for (int n = 2; ops.fileExists(path) || ops.isLink(path); ++n)
-        path = base + u'_' + QString::number(n) + QStringLiteral(".txt");
+    const QString path = FolderTree::unusedPath(ops, FolderTree::child(folder, DateText::stamp(time) + u'_' + kind),
+                                                QStringLiteral(".txt"));
     std::unique_ptr<RestoreRecordWriter> writer(new RestoreRecordWriter(ops, path, 2));
     auto file = ops.openAppend(path, true);
     if (!file)
