@@ -16,11 +16,16 @@
 # several rounds and the best round of each is compared, both in wall time and in
 # processor time (user and system), which the disk's write-back moves far less.
 #
-# ext4 without a journal will not reuse an inode freed in the last 30-35 s and scans past
-# each one when it makes a file: right after a large deletion every new file costs a
-# scan, and timings swing 2-5x. Folders are therefore moved aside, not deleted, until the
-# end, and each timed run waits for such a window to pass (BENCH_SETTLE seconds) after
-# the run before it, which freed inodes itself. Needs about 25 GB of free space.
+# Run it on the kind of file system the tools live on: one with a journal (ext4 as
+# installed, NTFS, XFS). Folders are moved aside while a run is set up and deleted at the
+# start of the wait before each timed run (BENCH_SETTLE seconds, 5 by default), so that the
+# page cache does not fill over the rounds.
+#
+# ext4 without a journal (scratch disks of virtual machines) will not reuse an inode freed
+# in the last minutes and scans past each one when it makes a file: after a large deletion
+# every new file pays for that, still more than a minute later, and timings swing 2-10x.
+# There the script says so, keeps what it moved aside until the end (about 25 GB), and
+# waits 40 s before each timed run for the inodes the run before freed itself.
 #
 #   bench/install/run_bench_install.sh [build folder]     (default: build/bench)
 set -euo pipefail
@@ -33,10 +38,17 @@ cli="$build/src/quillon-cli"
 files="${BENCH_FILES:-20000}"
 megabytes="${BENCH_MEGABYTES:-1024}"
 rounds="${BENCH_ROUNDS:-3}"
-settle="${BENCH_SETTLE:-40}"
 work="$(mktemp -d "${TMPDIR:-/tmp}/quillon-bench-install.XXXXXX")"
 trap 'rm -rf "$work"' EXIT
 mkdir "$work/trash"
+settle="${BENCH_SETTLE:-5}"
+purge=yes
+read -r fstype device < <(findmnt -no FSTYPE,SOURCE --target "$work")
+if [[ "$fstype" == ext4 ]] && ! compgen -G "/proc/fs/jbd2/$(basename "$device")-*" > /dev/null; then
+    settle="${BENCH_SETTLE:-40}"
+    purge=no
+    echo "$work is on ext4 without a journal: figures will be noisy; waiting $settle s before each timed run"
+fi
 
 discard() { # moves folders aside: a rename frees no inode
     local folder
@@ -44,7 +56,11 @@ discard() { # moves folders aside: a rename frees no inode
         if [[ -e "$folder" ]]; then mv "$folder" "$(mktemp -d "$work/trash/XXXXXX")/"; fi
     done
 }
-settle() { sync; sleep "$settle"; }
+settle() {
+    if [[ "$purge" == yes ]]; then rm -rf "$work/trash"; mkdir "$work/trash"; fi
+    sync
+    sleep "$settle"
+}
 now() { date +%s%N; }
 tools() { # empty tool folders with the layout the runs check
     discard "$1"

@@ -4,6 +4,7 @@
 
 #include <QFile>
 
+#include <atomic>
 #include <cerrno>
 #include <system_error>
 #include <vector>
@@ -96,6 +97,91 @@ void sendBytes(int in, int out, qint64& size)
 #endif
 }
 
+// A leftover of a killed run may be in the way, marked read-only or even a link: it goes,
+// and the copy is made afresh, never through a link.
+int openPartial(const QByteArray& partial)
+{
+    const int create = O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW;
+    int fd = openFor(partial, create);
+    if (fd < 0 && ::unlink(partial.constData()) == 0)
+        fd = openFor(partial, create);
+    return fd;
+}
+
+#ifdef O_TMPFILE
+// An unnamed file is named through its entry in /proc, which a bare container may lack
+// and a hardened system may refuse; after one refusal every copy goes by a partial file.
+std::atomic<bool> g_namingRefused{false};
+
+bool canNameUnnamed()
+{
+    static const bool can = ::access("/proc/self/fd", X_OK) == 0;
+    return can && !g_namingRefused.load(std::memory_order_relaxed);
+}
+
+QByteArray entryOf(int fd)
+{
+    return "/proc/self/fd/" + QByteArray::number(fd);
+}
+#endif
+
+// A file without a name in target's folder; -1 where the file system makes none (FAT,
+// network shares), and the copy then goes by a partial file.
+int openUnnamed(const QByteArray& target)
+{
+#ifdef O_TMPFILE
+    if (!canNameUnnamed())
+        return -1;
+    const qsizetype slash = target.lastIndexOf('/');
+    const QByteArray folder = slash > 0 ? target.left(slash) : slash == 0 ? QByteArray("/") : QByteArray(".");
+    return openFor(folder, O_WRONLY | O_TMPFILE | O_CLOEXEC);
+#else
+    Q_UNUSED(target);
+    return -1;
+#endif
+}
+
+// Gives the finished unnamed copy its name. Should something have taken the name since the
+// caller looked, it is replaced in one step, as any other copy replaces its target. Gives
+// nothing when the system will not name it: the copy is then made again by a partial file.
+std::optional<Status> nameUnnamed(Descriptor& out, const QByteArray& partial, const QByteArray& named,
+                                  const QString& target)
+{
+#ifdef O_TMPFILE
+    const QByteArray entry = entryOf(out);
+    if (::linkat(AT_FDCWD, entry.constData(), AT_FDCWD, named.constData(), AT_SYMLINK_FOLLOW) == 0) {
+        // Nothing was at target before, so taking the name back undoes the copy.
+        if (out.close() != 0) {
+            const int error = errno;
+            ::unlink(named.constData());
+            return failure(target, error);
+        }
+        return Status();
+    }
+    if (errno == EEXIST) {
+        ::unlink(partial.constData());
+        if (::linkat(AT_FDCWD, entry.constData(), AT_FDCWD, partial.constData(), AT_SYMLINK_FOLLOW) == 0) {
+            if (out.close() == 0 && ::rename(partial.constData(), named.constData()) == 0)
+                return Status();
+            const int error = errno;
+            ::unlink(partial.constData());
+            return failure(target, error);
+        }
+    }
+    if (errno == EPERM || errno == EACCES || errno == EXDEV || errno == ENOENT) {
+        g_namingRefused = true;
+        return std::nullopt;
+    }
+    return failure(target, errno);
+#else
+    Q_UNUSED(out);
+    Q_UNUSED(partial);
+    Q_UNUSED(named);
+    Q_UNUSED(target);
+    return std::nullopt;
+#endif
+}
+
 } // namespace
 
 std::optional<Status> DescriptorCopy::copyFile(const QString& source, const QString& partial, const QString& target,
@@ -120,19 +206,19 @@ std::optional<Status> DescriptorCopy::copyFile(const QString& source, const QStr
     if (!S_ISREG(opened.st_mode))
         return Status::failure(Paths::notRegularFile(source));
 
-    // A leftover of a killed run may be in the way, marked read-only or even a link: it
-    // goes, and the copy is made afresh, never through a link.
     const QByteArray to = QFile::encodeName(partial);
-    const int create = O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW;
-    int fd = openFor(to, create);
-    if (fd < 0 && ::unlink(to.constData()) == 0)
-        fd = openFor(to, create);
+    const QByteArray named = QFile::encodeName(target);
+    int fd = options.targetAbsent ? openUnnamed(named) : -1;
+    const bool unnamed = fd >= 0;
+    if (!unnamed)
+        fd = openPartial(to);
     if (fd < 0)
         return std::nullopt;
     Descriptor out(fd);
     const auto fail = [&](const Status& why) {
         out.close();
-        ::unlink(to.constData());
+        if (!unnamed)
+            ::unlink(to.constData());
         return why;
     };
 
@@ -142,6 +228,7 @@ std::optional<Status> DescriptorCopy::copyFile(const QString& source, const QStr
         sendBytes(in, out, size);
     StreamHash hash(options.hash);
     std::vector<char>& buffer = chunk();
+    // To the end, whatever size the source claimed: some file systems claim none.
     for (;;) {
         const ssize_t got = ::read(in, buffer.data(), buffer.size());
         if (got < 0 && errno == EINTR)
@@ -175,7 +262,9 @@ std::optional<Status> DescriptorCopy::copyFile(const QString& source, const QStr
         *options.written =
             Fingerprint{size, qint64(written.st_mtim.tv_sec) * 1000000000 + written.st_mtim.tv_nsec, digest};
     }
-    if (out.close() != 0 || ::rename(to.constData(), QFile::encodeName(target).constData()) != 0)
+    if (unnamed)
+        return nameUnnamed(out, to, named, target);
+    if (out.close() != 0 || ::rename(to.constData(), named.constData()) != 0)
         return fail(failure(target, errno));
     return Status();
 }

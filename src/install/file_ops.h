@@ -36,6 +36,10 @@ public:
         HashKind hash = HashKind::Xxh128;
         // When set, a copy whose bytes hash otherwise is dropped before it replaces target.
         QByteArray expectedHash = {};
+        // The caller saw nothing at target. Where the system can, the copy is then made
+        // without a name and named only once complete: a killed run leaves nothing behind,
+        // and a new file costs one entry in its folder instead of a partial one renamed.
+        bool targetAbsent = false;
     };
     // A file that lines are added to, each handed to the system as it is written.
     class AppendFile {

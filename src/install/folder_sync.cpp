@@ -169,7 +169,8 @@ Status FolderSync::copyWhereNewer(const QString& source, const QString& target, 
 {
     const QString from = child(source, name);
     const QString to = child(target, name);
-    if (m_ops.fileExists(to)) {
+    const bool exists = m_ops.fileExists(to);
+    if (exists) {
         auto sourceTime = m_ops.modifiedTime(from);
         if (!sourceTime)
             return Status::failure(sourceTime.error());
@@ -195,7 +196,9 @@ Status FolderSync::copyWhereNewer(const QString& source, const QString& target, 
             return noted;
     }
     Fingerprint written;
-    if (Status copied = m_ops.copyFile(from, to, {m_record ? &written : nullptr}); !copied)
+    FileOps::CopyOptions options{m_record ? &written : nullptr};
+    options.targetAbsent = !exists;
+    if (Status copied = m_ops.copyFile(from, to, options); !copied)
         return copied;
     ++m_updateCount;
     return record([&](RestoreRecordWriter& r) { return r.left(to, written); });
@@ -237,9 +240,10 @@ Status FolderSync::UpdateFiles(const QString& source, const QString& target, Mes
             if (Status noted = record([&](RestoreRecordWriter& r) { return r.kept(from, to); }); !noted)
                 return noted;
             Fingerprint written{-1, 0, {}};
-            Status copied = file.kind == FileOps::Kind::Link
-                                ? m_ops.copyLink(from, to)
-                                : m_ops.copyFile(from, to, {m_record ? &written : nullptr});
+            FileOps::CopyOptions options{m_record ? &written : nullptr};
+            options.targetAbsent = true; // the backup folder was made just now
+            Status copied =
+                file.kind == FileOps::Kind::Link ? m_ops.copyLink(from, to) : m_ops.copyFile(from, to, options);
             if (copied)
                 copied = record([&](RestoreRecordWriter& r) { return r.left(to, written); });
             if (!copied)

@@ -15,7 +15,8 @@ Status copy(FileOps& ops, const QString& source, const QString& target, const Co
     // Writing through a link would put the data set into some other folder.
     if (ops.isLink(target))
         return Status::failure(Paths::describeFileError(target, QStringLiteral("a symbolic link is in the way")));
-    if (!ops.folderExists(target)) {
+    const bool fresh = !ops.folderExists(target);
+    if (fresh) {
         if (Status made = ops.makeFolder(target); !made)
             return made;
     }
@@ -30,7 +31,12 @@ Status copy(FileOps& ops, const QString& source, const QString& target, const Co
         switch (entry.kind) {
         case FileOps::Kind::Folder: done = copy(ops, from, to, copied); break;
         case FileOps::Kind::Link: done = ops.copyLink(from, to); break;
-        case FileOps::Kind::File: done = ops.copyFile(from, to, {copied ? &written : nullptr}); break;
+        case FileOps::Kind::File: {
+            FileOps::CopyOptions options{copied ? &written : nullptr};
+            options.targetAbsent = fresh;
+            done = ops.copyFile(from, to, options);
+            break;
+        }
         case FileOps::Kind::Special: done = Status::failure(Paths::notRegularFile(from)); break;
         }
         if (done && copied && entry.kind != FileOps::Kind::Folder)

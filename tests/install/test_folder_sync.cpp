@@ -146,6 +146,38 @@ private slots:
         QCOMPARE(QFile::permissions(in(u"tgt/A"_qs)) & anyone, mode);
     }
 
+    // A copy to a target the caller saw absent is named only once complete, leaving
+    // nothing beside it; a name taken meanwhile, even by a link, is replaced, not written
+    // through.
+    void copyToAnAbsentTarget_data()
+    {
+        addColumns<bool, bool>("taken", "hashed");
+        QTest::newRow("free, copied by the system") << false << false;
+        QTest::newRow("free, hashed on the way") << false << true;
+        QTest::newRow("taken by a link meanwhile") << true << true;
+    }
+    void copyToAnAbsentTarget()
+    {
+        QFETCH(bool, taken);
+        QFETCH(bool, hashed);
+        QVERIFY(build({{u"src/A"_qs, "new"}, {u"outside/KEEP"_qs, "keep"}}));
+        if (taken) {
+            QUILLON_NEEDS_SYMLINKS();
+            QVERIFY(QFile::link(in(u"outside/KEEP"_qs), in(u"tgt/A"_qs)));
+        }
+        const QDateTime when(QDate(2001, 2, 3), QTime(4, 5, 6));
+        QVERIFY(TreeFiles::touch(in(u"src/A"_qs), when));
+        Fingerprint written;
+        FileOps::CopyOptions options{hashed ? &written : nullptr};
+        options.targetAbsent = true;
+        const Status copied = m_ops.copyFile(in(u"src/A"_qs), in(u"tgt/A"_qs), options);
+        QVERIFY2(copied.ok(), qPrintable(copied.error()));
+        QCOMPARE(TreeFiles::snapshot(T), (TreeSnapshot{{u"A"_qs, "new"}}));
+        QCOMPARE(TreeFiles::snapshot(in(u"outside"_qs)), (TreeSnapshot{{u"KEEP"_qs, "keep"}}));
+        QCOMPARE(QFileInfo(in(u"tgt/A"_qs)).lastModified(), when);
+        QCOMPARE(written.size, hashed ? 3 : 0);
+    }
+
     void replaceFoldersDeletesReadOnlyAndNeverFollowsLinks()
     {
         QUILLON_NEEDS_SYMLINKS();
