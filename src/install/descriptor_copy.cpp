@@ -108,29 +108,22 @@ int openPartial(const QByteArray& partial)
     return fd;
 }
 
-#ifdef O_TMPFILE
 // An unnamed file is named through its entry in /proc, which a bare container may lack
 // and a hardened system may refuse; after one refusal every copy goes by a partial file.
 std::atomic<bool> g_namingRefused{false};
 
-bool canNameUnnamed()
+bool refusesNaming(int error)
 {
-    static const bool can = ::access("/proc/self/fd", X_OK) == 0;
-    return can && !g_namingRefused.load(std::memory_order_relaxed);
+    return error == EPERM || error == EACCES || error == EXDEV || error == ENOENT;
 }
-
-QByteArray entryOf(int fd)
-{
-    return "/proc/self/fd/" + QByteArray::number(fd);
-}
-#endif
 
 // A file without a name in target's folder; -1 where the file system makes none (FAT,
 // network shares), and the copy then goes by a partial file.
 int openUnnamed(const QByteArray& target)
 {
 #ifdef O_TMPFILE
-    if (!canNameUnnamed())
+    static const bool proc = ::access("/proc/self/fd", X_OK) == 0;
+    if (!proc || g_namingRefused.load(std::memory_order_relaxed))
         return -1;
     const qsizetype slash = target.lastIndexOf('/');
     const QByteArray folder = slash > 0 ? target.left(slash) : slash == 0 ? QByteArray("/") : QByteArray(".");
@@ -141,45 +134,11 @@ int openUnnamed(const QByteArray& target)
 #endif
 }
 
-// Gives the finished unnamed copy its name. Should something have taken the name since the
-// caller looked, it is replaced in one step, as any other copy replaces its target. Gives
-// nothing when the system will not name it: the copy is then made again by a partial file.
-std::optional<Status> nameUnnamed(Descriptor& out, const QByteArray& partial, const QByteArray& named,
-                                  const QString& target)
+// Gives the unnamed file behind fd a name; 0, or the system's error.
+int nameUnnamed(int fd, const QByteArray& path)
 {
-#ifdef O_TMPFILE
-    const QByteArray entry = entryOf(out);
-    if (::linkat(AT_FDCWD, entry.constData(), AT_FDCWD, named.constData(), AT_SYMLINK_FOLLOW) == 0) {
-        // Nothing was at target before, so taking the name back undoes the copy.
-        if (out.close() != 0) {
-            const int error = errno;
-            ::unlink(named.constData());
-            return failure(target, error);
-        }
-        return Status();
-    }
-    if (errno == EEXIST) {
-        ::unlink(partial.constData());
-        if (::linkat(AT_FDCWD, entry.constData(), AT_FDCWD, partial.constData(), AT_SYMLINK_FOLLOW) == 0) {
-            if (out.close() == 0 && ::rename(partial.constData(), named.constData()) == 0)
-                return Status();
-            const int error = errno;
-            ::unlink(partial.constData());
-            return failure(target, error);
-        }
-    }
-    if (errno == EPERM || errno == EACCES || errno == EXDEV || errno == ENOENT) {
-        g_namingRefused = true;
-        return std::nullopt;
-    }
-    return failure(target, errno);
-#else
-    Q_UNUSED(out);
-    Q_UNUSED(partial);
-    Q_UNUSED(named);
-    Q_UNUSED(target);
-    return std::nullopt;
-#endif
+    const QByteArray entry = "/proc/self/fd/" + QByteArray::number(fd);
+    return ::linkat(AT_FDCWD, entry.constData(), AT_FDCWD, path.constData(), AT_SYMLINK_FOLLOW) == 0 ? 0 : errno;
 }
 
 } // namespace
@@ -209,7 +168,7 @@ std::optional<Status> DescriptorCopy::copyFile(const QString& source, const QStr
     const QByteArray to = QFile::encodeName(partial);
     const QByteArray named = QFile::encodeName(target);
     int fd = options.targetAbsent ? openUnnamed(named) : -1;
-    const bool unnamed = fd >= 0;
+    bool unnamed = fd >= 0;
     if (!unnamed)
         fd = openPartial(to);
     if (fd < 0)
@@ -262,8 +221,30 @@ std::optional<Status> DescriptorCopy::copyFile(const QString& source, const QStr
         *options.written =
             Fingerprint{size, qint64(written.st_mtim.tv_sec) * 1000000000 + written.st_mtim.tv_nsec, digest};
     }
-    if (unnamed)
-        return nameUnnamed(out, to, named, target);
+    if (unnamed) {
+        int error = nameUnnamed(out, named);
+        if (error == 0) {
+            // Nothing was at target before, so taking the name back undoes the copy.
+            if (out.close() == 0)
+                return Status();
+            error = errno;
+            ::unlink(named.constData());
+            return failure(target, error);
+        }
+        // Something took the name since the caller looked: it is replaced in one step
+        // below, as any other copy replaces its target.
+        if (error == EEXIST) {
+            ::unlink(to.constData());
+            error = nameUnnamed(out, to);
+        }
+        if (error != 0 && refusesNaming(error)) {
+            g_namingRefused = true;
+            return std::nullopt; // made again by a partial file
+        }
+        if (error != 0)
+            return fail(failure(target, error));
+        unnamed = false;
+    }
     if (out.close() != 0 || ::rename(to.constData(), named.constData()) != 0)
         return fail(failure(target, errno));
     return Status();

@@ -228,8 +228,8 @@ Status RealFileOps::copyFile(const QString& source, const QString& target, const
     std::error_code error;
     const QString partial = partialName(target);
 #ifndef Q_OS_WIN
-    // Without a value no file can be made beside the target: the way below then writes in
-    // place where it may.
+    // Without a value the descriptors could make no copy to rename or link into place: the
+    // way below tries a partial file once more, then writes in place where it may.
     if (std::optional<Status> copied = DescriptorCopy::copyFile(source, partial, target, options))
         return *copied;
 #endif
