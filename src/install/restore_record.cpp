@@ -3,6 +3,7 @@
 #include "common/clock.h"
 #include "common/paths.h"
 #include "install/folder_tree.h"
+#include "install/record_line.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -16,26 +17,9 @@ const QByteArray kMagic1 = "quillon restore record 1";
 const QByteArray kMagic2 = "quillon restore record 2";
 constexpr qsizetype kCheckSize = 8;
 
-// Fields are separated by tabs; a path keeps every character but these few.
-QByteArray encode(const QString& text)
-{
-    return text.toUtf8().toPercentEncoding(" !#$&'()*+,-./:;=@[\\]^_`{|}~");
-}
-
-QString decode(const QByteArray& field)
-{
-    return QString::fromUtf8(QByteArray::fromPercentEncoding(field));
-}
-
-QByteArray hex8(quint32 check)
-{
-    return QByteArray::number(check, 16).rightJustified(kCheckSize, '0');
-}
-
-QList<QByteArray> fingerprintFields(const Fingerprint& f)
-{
-    return {QByteArray::number(f.size), QByteArray::number(f.modified), f.hash.isEmpty() ? "-" : f.hash};
-}
+using RecordText::decode;
+using RecordText::encode;
+using RecordText::isInnerPath;
 
 bool toNumber(const QByteArray& field, qint64& number)
 {
@@ -55,21 +39,6 @@ bool parseFingerprint(const QList<QByteArray>& fields, qsizetype at, Fingerprint
 bool isSeparator(QChar c)
 {
     return c == u'/' || c == u'\\';
-}
-
-// A path inside a folder: no climbing out, no empty or "." step, nothing absolute.
-bool isInnerPath(const QString& relative)
-{
-    if (relative.isEmpty() || QDir::isAbsolutePath(relative))
-        return false;
-    const bool windows = QDir::separator() == u'\\';
-    for (const QString& step : relative.split(u'/')) {
-        if (step.isEmpty() || step == u"." || step == u"..")
-            return false;
-        if (windows && (step.contains(u'\\') || step.contains(u':')))
-            return false;
-    }
-    return true;
 }
 
 using Kind = RecordedChange::Kind;
@@ -460,17 +429,18 @@ Result<std::unique_ptr<RestoreRecordWriter>> RestoreRecordWriter::append(FileOps
     return R(std::move(writer));
 }
 
-Status RestoreRecordWriter::line(QList<QByteArray> fields)
+Status RestoreRecordWriter::line(const QList<QByteArray>& fields)
 {
-    const QByteArray body = fields.join('\t');
-    QByteArray text;
-    const quint32 check = chainCheck(m_check, body);
-    if (m_torn)
-        text = m_form == 2 ? "\nr" : "\n";
-    if (m_form == 2)
-        text += hex8(check) + '\t';
-    text += body + '\n';
-    if (Status s = m_file->append(text); !s) {
+    m_line.start(fields[0]);
+    for (qsizetype i = 1; i < fields.size(); ++i)
+        m_line.add(fields[i]);
+    return write();
+}
+
+Status RestoreRecordWriter::write()
+{
+    const quint32 check = chainCheck(m_check, m_line.body());
+    if (Status s = m_file->append(m_line.text(m_form == 2, check, m_torn)); !s) {
         m_torn = true;
         return s;
     }
@@ -479,7 +449,7 @@ Status RestoreRecordWriter::line(QList<QByteArray> fields)
     return {};
 }
 
-Result<QByteArray> RestoreRecordWriter::place(const QString& path) const
+Status RestoreRecordWriter::place(const QString& path)
 {
     qsizetype best = -1;
     for (qsizetype i = 0; i < m_roots.size(); ++i) {
@@ -489,25 +459,28 @@ Result<QByteArray> RestoreRecordWriter::place(const QString& path) const
             best = i;
     }
     if (best < 0)
-        return Result<QByteArray>::failure(Paths::toNative(path)
-                                           + QStringLiteral(": not inside the tool folders of this installation"));
-    const QString relative = QDir::fromNativeSeparators(path.mid(m_roots[best].given.size() + 1));
-    if (!isInnerPath(relative))
-        return Result<QByteArray>::failure(Paths::toNative(path)
-                                           + QStringLiteral(": not a path inside its tool folder"));
-    return QByteArray::number(best) + '\t' + encode(relative);
+        return Status::failure(Paths::toNative(path)
+                               + QStringLiteral(": not inside the tool folders of this installation"));
+    const QStringView relative = QStringView(path).mid(m_roots[best].given.size() + 1);
+    if (!isInnerPath(relative, true))
+        return Status::failure(Paths::toNative(path) + QStringLiteral(": not a path inside its tool folder"));
+    m_line.add(best);
+    RecordText::appendPortablePath(m_line.field(), relative);
+    return {};
 }
 
-Status RestoreRecordWriter::note(const char* word, std::initializer_list<QString> paths, QList<QByteArray> more)
+Status RestoreRecordWriter::note(const char* word, std::initializer_list<QString> paths, const Fingerprint* fingerprint)
 {
-    QList<QByteArray> fields{word};
-    for (const QString& path : paths) {
-        const auto placed = place(path);
-        if (!placed)
-            return Status::failure(placed.error());
-        fields.append(placed.value());
+    m_line.start(word);
+    for (const QString& path : paths)
+        if (Status placed = place(path); !placed)
+            return placed;
+    if (fingerprint) {
+        m_line.add(fingerprint->size);
+        m_line.add(fingerprint->modified);
+        m_line.add(fingerprint->hash.isEmpty() ? QByteArrayView("-") : QByteArrayView(fingerprint->hash));
     }
-    return line(fields + more);
+    return write();
 }
 
 Status RestoreRecordWriter::tool(const QString& folder)
@@ -554,7 +527,7 @@ Status RestoreRecordWriter::leftover(const QString& path)
 }
 Status RestoreRecordWriter::left(const QString& path, const Fingerprint& fingerprint)
 {
-    return note("left", {path}, fingerprintFields(fingerprint));
+    return note("left", {path}, &fingerprint);
 }
 Status RestoreRecordWriter::leftFolder(const QString& path)
 {

@@ -3,6 +3,7 @@
 #include "common/result.h"
 #include "install/file_ops.h"
 #include "install/fingerprint.h"
+#include "install/record_line.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -125,15 +126,19 @@ private:
         QString canonical;
     };
     RestoreRecordWriter(FileOps& ops, const QString& path, int form);
-    Status line(QList<QByteArray> fields);
-    Result<QByteArray> place(const QString& path) const;
-    Status note(const char* word, std::initializer_list<QString> paths, QList<QByteArray> more = {});
+    Status line(const QList<QByteArray>& fields);
+    // Appends the line built in m_line.
+    Status write();
+    // Adds a path to m_line as its tool folder's number and the path inside it.
+    Status place(const QString& path);
+    Status note(const char* word, std::initializer_list<QString> paths, const Fingerprint* fingerprint = nullptr);
 
     FileOps& m_ops;
     QString m_path;
     int m_form;
     std::unique_ptr<FileOps::AppendFile> m_file;
     QList<Root> m_roots;
+    RecordLine m_line;
     quint32 m_check = 0;
     bool m_torn = false;
     int m_asideCount = 0;

@@ -1,6 +1,7 @@
 #include "common/paths.h"
 #include "faulty_file_ops.h"
 #include "install/install_lock.h"
+#include "install/record_line.h"
 #include "install/restore_record.h"
 #include "install/restore_run.h"
 #include "install_fixture.h"
@@ -295,6 +296,82 @@ private slots:
             const QList<QByteArray> kept = run.everything().values();
             for (auto it = before.begin(); it != before.end(); ++it)
                 QVERIFY2(it.key().endsWith(u'/') || kept.contains(it.value()), qPrintable(where + it.key()));
+        }
+    }
+
+    // Names with characters a record must encode (its own field and line separators, '%',
+    // letters beyond ASCII) are backed up, recorded and put back byte for byte.
+    void namesARecordEncodes()
+    {
+        QStringList names{u"%41 100%.PRG"_qs, u"\u00c4NDERUNG #1.PRG"_qs, u"\U0001F697.PRG"_qs};
+#ifndef Q_OS_WIN
+        names += {u"TAB\tIN.PRG"_qs, u"LINE\nEND.PRG"_qs, u"BACK\\SLASH.PRG"_qs};
+#endif
+        InstallFixture f(nullptr, u"SP-E46"_qs);
+        for (const QString& name : names) {
+            QVERIFY(TreeFiles::build(f.root(), {{u"EDIABAS/ECU/"_qs + name, "old " + name.toUtf8()},
+                                                {u"SP-E46/ECU/"_qs + name, "new " + name.toUtf8()}}));
+            QVERIFY(TreeFiles::touch(f.at(u"EDIABAS/ECU/"_qs + name), QDateTime(QDate(2020, 1, 1), QTime(8, 0))));
+            QVERIFY(TreeFiles::touch(f.at(u"SP-E46/ECU/"_qs + name), QDateTime(QDate(2021, 6, 1), QTime(8, 0))));
+        }
+        const TreeSnapshot before = f.tools(true);
+        f.dialogs.queueAnswer(MessageAnswer::Yes);
+        f.dialogs.queueAnswer(MessageAnswer::Yes);
+        auto c = f.context();
+        c.recordsFolder = f.records.path();
+        const InstallRunResult result = cmdUpdate_Click(c, 0);
+        QCOMPARE(f.tools().value(u"EDIABAS/ECU/"_qs + names[0]), "new " + names[0].toUtf8());
+        RealFileOps ops;
+        const Restore::Outcome outcome = Restore::run(result.restoreRecord, ops, f.view, {false});
+        QVERIFY2(outcome.kind == Kind::Restored, qPrintable(outcome.problems.join(u'\n')));
+        QCOMPARE(f.tools(true), before);
+    }
+
+    // Paths a record may name inside a tool folder; a step of the system's own separator
+    // counts only where the writer gives native paths.
+    void innerPaths_data()
+    {
+        addColumns<QString, bool, bool>("relative", "native", "inner");
+        QTest::newRow("plain") << u"ECU/A.PRG"_qs << false << true;
+        QTest::newRow("dots in a name") << u"..A/B..C"_qs << false << true;
+        QTest::newRow("empty") << QString() << false << false;
+        QTest::newRow("absolute") << u"/ECU/A.PRG"_qs << false << false;
+        QTest::newRow("empty step") << u"ECU//A.PRG"_qs << false << false;
+        QTest::newRow("trailing separator") << u"ECU/"_qs << false << false;
+        QTest::newRow("dot step") << u"ECU/./A.PRG"_qs << false << false;
+        QTest::newRow("climbs out") << u"ECU/../../A.PRG"_qs << false << false;
+        QTest::newRow("resource") << u":/A.PRG"_qs << false << false;
+#ifdef Q_OS_WIN
+        QTest::newRow("drive") << u"C:/A.PRG"_qs << true << false;
+        QTest::newRow("native separators") << u"ECU\\A.PRG"_qs << true << true;
+        QTest::newRow("native climb") << u"ECU\\..\\A.PRG"_qs << true << false;
+        QTest::newRow("backslash in a step") << u"ECU\\A.PRG"_qs << false << false;
+#else
+        QTest::newRow("backslash is a character") << u"ECU\\..\\A.PRG"_qs << true << true;
+#endif
+    }
+    void innerPaths()
+    {
+        QFETCH(QString, relative);
+        QFETCH(bool, native);
+        QFETCH(bool, inner);
+        QCOMPARE(RecordText::isInnerPath(relative, native), inner);
+    }
+
+    // Every character is encoded as Qt's percent-encoding with the record's kept set does,
+    // so that records written before read the same.
+    void encodingMatchesPercentEncoding()
+    {
+        QString all;
+        for (char16_t c = 0; c < 0x180; ++c)
+            all += QChar(c);
+        all += u"\U0001F697"_qs;
+        for (const QChar c : all) {
+            if (c.isLowSurrogate())
+                continue;
+            const QString text = c.isHighSurrogate() ? all.right(2) : QString(c);
+            QCOMPARE(RecordText::encode(text), text.toUtf8().toPercentEncoding(" !#$&'()*+,-./:;=@[\\]^_`{|}~"));
+            QCOMPARE(RecordText::decode(RecordText::encode(text)), text);
         }
     }
 
