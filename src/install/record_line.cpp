@@ -145,20 +145,16 @@ QByteArray& RecordLine::field()
     return m_body;
 }
 
-const QByteArray& RecordLine::text(bool checked, quint32 check, bool afterTorn)
+void RecordLine::appendTo(QByteArray& out, bool checked, quint32 check) const
 {
     static const char hex[] = "0123456789abcdef";
-    m_text.resize(0);
-    if (afterTorn)
-        m_text.append(checked ? "\nr" : "\n");
     if (checked) {
         char digits[9];
         for (int i = 7; i >= 0; --i, check >>= 4)
             digits[i] = hex[check & 15];
         digits[8] = '\t';
-        m_text.append(digits, 9);
+        out.append(digits, 9);
     }
-    m_text.append(m_body);
-    m_text.append('\n');
-    return m_text;
+    out.append(m_body);
+    out.append('\n');
 }

@@ -31,11 +31,10 @@ public:
     QByteArray& field();
 
     QByteArrayView body() const { return m_body; }
-    // What is appended to the record: after a torn line a fresh start ("\n", then "r" when
-    // lines carry checks), the check in hex and a tab when they do, the body, a line end.
-    const QByteArray& text(bool checked, quint32 check, bool afterTorn);
+    // The line as the record holds it: the check in hex and a tab when lines carry checks,
+    // the body, a line end.
+    void appendTo(QByteArray& out, bool checked, quint32 check) const;
 
 private:
     QByteArray m_body;
-    QByteArray m_text;
 };

@@ -434,19 +434,44 @@ Status RestoreRecordWriter::line(const QList<QByteArray>& fields)
     m_line.start(fields[0]);
     for (qsizetype i = 1; i < fields.size(); ++i)
         m_line.add(fields[i]);
-    return write();
+    return write(Timing::Now);
 }
 
-Status RestoreRecordWriter::write()
+RestoreRecordWriter::~RestoreRecordWriter()
 {
-    const quint32 check = chainCheck(m_check, m_line.body());
-    if (Status s = m_file->append(m_line.text(m_form == 2, check, m_torn)); !s) {
-        m_torn = true;
-        return s;
+    static_cast<void>(flush());
+}
+
+Status RestoreRecordWriter::write(Timing timing)
+{
+    // One line waits at most: when a write fails, the lines it held are the last whole one
+    // the writer knows of and at most one more, which is as far back as a reader looks.
+    if (timing == Timing::WithNext)
+        if (Status s = flush(); !s)
+            return s;
+    if (m_unwritten.isEmpty()) {
+        m_unwrittenFrom = m_check;
+        if (m_torn)
+            m_unwritten.append(m_form == 2 ? "\nr" : "\n");
     }
-    m_torn = false;
-    m_check = check;
-    return {};
+    m_check = chainCheck(m_check, m_line.body());
+    m_line.appendTo(m_unwritten, m_form == 2, m_check);
+    return timing == Timing::WithNext ? Status() : flush();
+}
+
+Status RestoreRecordWriter::flush()
+{
+    if (m_unwritten.isEmpty())
+        return {};
+    const Status s = m_file->append(m_unwritten);
+    m_unwritten.resize(0);
+    // How much of a failed write reached the file is unknown: the next line starts afresh
+    // and chains to the last line known whole. A reader also takes it as following the
+    // line after that one, in case that line was written whole.
+    m_torn = !s;
+    if (!s)
+        m_check = m_unwrittenFrom;
+    return s;
 }
 
 Status RestoreRecordWriter::place(const QString& path)
@@ -469,7 +494,8 @@ Status RestoreRecordWriter::place(const QString& path)
     return {};
 }
 
-Status RestoreRecordWriter::note(const char* word, std::initializer_list<QString> paths, const Fingerprint* fingerprint)
+Status RestoreRecordWriter::note(const char* word, std::initializer_list<QString> paths, const Fingerprint* fingerprint,
+                                 Timing timing)
 {
     m_line.start(word);
     for (const QString& path : paths)
@@ -480,7 +506,7 @@ Status RestoreRecordWriter::note(const char* word, std::initializer_list<QString
         m_line.add(fingerprint->modified);
         m_line.add(fingerprint->hash.isEmpty() ? QByteArrayView("-") : QByteArrayView(fingerprint->hash));
     }
-    return write();
+    return write(timing);
 }
 
 Status RestoreRecordWriter::tool(const QString& folder)
@@ -526,6 +552,12 @@ Status RestoreRecordWriter::leftover(const QString& path)
     return note("leftover", {path});
 }
 Status RestoreRecordWriter::left(const QString& path, const Fingerprint& fingerprint)
+{
+    // What a finished copy holds goes out with the line that follows it, which names the
+    // next change before it is made: a run that dies in between has changed nothing since.
+    return note("left", {path}, &fingerprint, Timing::WithNext);
+}
+Status RestoreRecordWriter::leaving(const QString& path, const Fingerprint& fingerprint)
 {
     return note("left", {path}, &fingerprint);
 }

@@ -86,8 +86,9 @@ struct RecordHeading {
     static Result<RecordHeading> read(const QByteArray& bytes, const QString& recordPath);
 };
 
-// Appends to a record, one line at a time, each handed to the system as it is written. A
-// line that could not be written whole is followed by a fresh one.
+// Appends to a record. A line naming a change is handed to the system before the change is
+// made; a line saying what a finished copy holds goes with the line after it. A line that
+// could not be written whole is followed by a fresh one.
 class RestoreRecordWriter {
 public:
     // A new record in folder (created when missing), named after the run's time and kind.
@@ -96,6 +97,8 @@ public:
     // Carries on writing a record read back (a restore marks its progress in it).
     static Result<std::unique_ptr<RestoreRecordWriter>> append(FileOps& ops, const QString& path,
                                                                const RestoreRecord& record);
+
+    ~RestoreRecordWriter();
 
     const QString& path() const { return m_path; }
 
@@ -108,8 +111,10 @@ public:
     Status moved(const QString& from, const QString& to);
     Status copied(const QString& folder);
     Status leftover(const QString& path);
-    // A file as the run left it.
+    // A file as the run left it, once it is written.
     Status left(const QString& path, const Fingerprint& fingerprint);
+    // A file as the run is about to leave it, before it is written.
+    Status leaving(const QString& path, const Fingerprint& fingerprint);
     // The whole copy of a folder is done (its files have their own lines).
     Status leftFolder(const QString& path);
     // original is about to be copied to copy; the copy's fingerprint follows as a left line.
@@ -127,11 +132,14 @@ private:
     };
     RestoreRecordWriter(FileOps& ops, const QString& path, int form);
     Status line(const QList<QByteArray>& fields);
-    // Appends the line built in m_line.
-    Status write();
+    enum class Timing { Now, WithNext };
+    // Appends the line built in m_line, now or together with the next one.
+    Status write(Timing timing);
+    Status flush();
     // Adds a path to m_line as its tool folder's number and the path inside it.
     Status place(const QString& path);
-    Status note(const char* word, std::initializer_list<QString> paths, const Fingerprint* fingerprint = nullptr);
+    Status note(const char* word, std::initializer_list<QString> paths, const Fingerprint* fingerprint = nullptr,
+                Timing timing = Timing::Now);
 
     FileOps& m_ops;
     QString m_path;
@@ -139,6 +147,8 @@ private:
     std::unique_ptr<FileOps::AppendFile> m_file;
     QList<Root> m_roots;
     RecordLine m_line;
+    QByteArray m_unwritten;      // whole lines not yet handed to the system
+    quint32 m_unwrittenFrom = 0; // the check of the last line before them
     quint32 m_check = 0;
     bool m_torn = false;
     int m_asideCount = 0;

@@ -62,7 +62,7 @@ Status EditSgidcFile(FileOps& ops, InstallObserver& observer, const QString& fol
         // yet (-1: compared by size and bytes).
         StreamHash hash(HashKind::Xxh128);
         hash.add(edited);
-        if (Status noted = record->left(path, Fingerprint{edited.size(), -1, hash.result()}); !noted)
+        if (Status noted = record->leaving(path, Fingerprint{edited.size(), -1, hash.result()}); !noted)
             return noted;
     }
     return ops.writeFileAtomically(path, edited);
