@@ -232,17 +232,19 @@ Status RealFileOps::copyFile(const QString& source, const QString& target, const
     // way below tries a partial file once more, then writes in place where it may.
     if (std::optional<Status> copied = DescriptorCopy::copyFile(source, partial, target, options))
         return *copied;
-#endif
-    const bool hashing = options.written || !options.expectedHash.isEmpty();
+    const bool systemCopies = false;
+#else
     // Nothing to look at on the way: the system copies the bytes itself (and refuses
     // anything but a regular file).
-    if (!hashing && fs::copy_file(toPath(source), toPath(partial), error))
+    const bool systemCopies = !options.written && options.expectedHash.isEmpty();
+#endif
+    if (systemCopies && fs::copy_file(toPath(source), toPath(partial), error))
         return finishCopy(source, partial, target, nullptr);
     if (isSpecial(source))
         return Status::failure(Paths::notRegularFile(source));
     fs::remove(toPath(partial), error); // a leftover, perhaps marked read-only
     error.clear();
-    if (!hashing) {
+    if (systemCopies) {
         if (fs::copy_file(toPath(source), toPath(partial), error))
             return finishCopy(source, partial, target, nullptr);
         fs::remove(toPath(partial), error);
