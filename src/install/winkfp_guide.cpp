@@ -1,6 +1,7 @@
 #include "install/winkfp_guide.h"
 
 #include "common/busy_state.h"
+#include "common/translated_texts.h"
 #include "install/install_observer.h"
 
 namespace WinKfpGuide {
@@ -27,10 +28,7 @@ QStringList lines()
         "--> Done",
         "--> Prog ZB-Update",
     };
-    QStringList texts;
-    for (const char* line : lines)
-        texts.append(QCoreApplication::translate("WinKfpGuide", line));
-    return texts;
+    return translatedTexts("WinKfpGuide", lines);
 }
 
 } // namespace WinKfpGuide

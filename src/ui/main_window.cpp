@@ -4,6 +4,7 @@
 #include "common/dialogs.h"
 #include "common/logging.h"
 #include "common/paths.h"
+#include "common/translated_texts.h"
 #include "settings/settings_store.h"
 #include "trace/trace_loader.h"
 #include "ui/chassis_panel.h"
@@ -65,10 +66,7 @@ QStringList startUpInstructions()
         "",
         QT_TRANSLATE_NOOP("MainWindow", "Choose in here Load TRC-file"),
     };
-    QStringList texts;
-    for (const char* line : lines)
-        texts.append(QCoreApplication::translate("MainWindow", line));
-    return texts;
+    return translatedTexts("MainWindow", lines);
 }
 
 WindowLayout::ControlKind kindOf(const QWidget* control)
