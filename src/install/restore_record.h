@@ -111,9 +111,9 @@ public:
     Status moved(const QString& from, const QString& to);
     Status copied(const QString& folder);
     Status leftover(const QString& path);
-    // A file as the run left it, once it is written.
+    // A file as the run left it, once it is written; the line goes out with the next one.
     Status left(const QString& path, const Fingerprint& fingerprint);
-    // A file as the run is about to leave it, before it is written.
+    // A file as the run is about to leave it, written down at once, before the file is.
     Status leaving(const QString& path, const Fingerprint& fingerprint);
     // The whole copy of a folder is done (its files have their own lines).
     Status leftFolder(const QString& path);
