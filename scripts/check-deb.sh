@@ -47,6 +47,10 @@ same_output find-module --ncs "$demo/NCSEXPER" --chassis DEM "$trace"
 QT_QPA_PLATFORM=offscreen "$root/usr/bin/quillon" --help >"$root/window-help.out" 2>&1 \
     || fail "quillon --help fails: $(head -5 "$root/window-help.out")"
 grep -q -- '--program-folder' "$root/window-help.out" || fail "quillon --help does not list its options"
+# --help-all adds the window system's options, also where there is no display.
+env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/quillon" --help-all >"$root/window-help-all.out" 2>&1 \
+    || fail "quillon --help-all fails: $(head -5 "$root/window-help-all.out")"
+grep -q -- '--platform' "$root/window-help-all.out" || fail "quillon --help-all does not list the window system's options"
 
 desktop=("$root"/usr/share/applications/*.desktop)
 metainfo=("$root"/usr/share/metainfo/*.metainfo.xml)

@@ -63,17 +63,34 @@ QString lockFilePath(const QString& settingsFile)
     return QDir(QStandardPaths::writableLocation(QStandardPaths::TempLocation)).filePath(name);
 }
 
+bool hasArgument(int argc, char* argv[], std::initializer_list<const char*> names)
+{
+    for (int i = 1; i < argc; ++i)
+        for (const char* name : names)
+            if (qstrcmp(argv[i], name) == 0)
+                return true;
+    return false;
+}
+
 // --help and --version print and end before any window exists, so they also work where
 // there is no display (over SSH, in a package check).
 bool onlyPrints(int argc, char* argv[])
 {
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray argument(argv[i]);
-        if (argument == "-h" || argument == "--help" || argument == "--help-all" || argument == "-v"
-            || argument == "--version")
-            return true;
-    }
-    return false;
+    return hasArgument(argc, argv, {"-h", "--help", "-v", "--version"});
+}
+
+// --help-all lists the window system's options too, which only the window program's own
+// application object knows: without a display it is made on Qt's display-less platform.
+void printableWithoutDisplay(int argc, char* argv[])
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    if (hasArgument(argc, argv, {"--help-all"}) && qEnvironmentVariableIsEmpty("DISPLAY")
+        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+#else
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+#endif
 }
 
 } // namespace
@@ -86,6 +103,7 @@ int runQuillon(int argc, char* argv[])
         QCoreApplication::setApplicationVersion(QStringLiteral(QUILLON_VERSION));
         static_cast<void>(parseOptions(printer));
     }
+    printableWithoutDisplay(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillon"));
     QApplication::setApplicationVersion(QStringLiteral(QUILLON_VERSION));
