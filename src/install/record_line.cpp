@@ -4,7 +4,7 @@
 
 #include <array>
 #include <charconv>
-#include <cstring>
+#include <string_view>
 
 namespace {
 
@@ -57,10 +57,6 @@ bool looksAbsolute(QStringView text)
     return maybe && QDir::isAbsolutePath(text.toString());
 }
 
-} // namespace
-
-namespace RecordText {
-
 void appendEncoded(QByteArray& out, QStringView text)
 {
     for (const QChar c : text) {
@@ -76,6 +72,10 @@ void appendEncoded(QByteArray& out, QStringView text)
     for (const QChar c : text)
         *to++ = char(c.unicode());
 }
+
+} // namespace
+
+namespace RecordText {
 
 QByteArray encode(QStringView text)
 {

@@ -10,7 +10,6 @@ namespace RecordText {
 // UTF-8 with every byte that could end a field or a line (and a few more) as %XX; the
 // characters paths usually hold stay as they are, so the record stays readable.
 QByteArray encode(QStringView text);
-void appendEncoded(QByteArray& out, QStringView text);
 QString decode(QByteArrayView field);
 
 // A path inside a folder: no climbing out, no empty or "." step, nothing absolute. Steps
